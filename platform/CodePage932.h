@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Every text the program holds is a byte string of code page 932 (Windows-31J).
+// These functions step through such strings, compare them the way the symbol list
+// sorts, and convert them losslessly to and from UTF-16 for the windows.
+namespace quillet::cp932 {
+
+constexpr bool IsLeadByte(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+// Bytes taken by the character starting at `pos`: 2 for a lead byte with a byte after
+// it, otherwise 1. A lead byte at the very end of the text stands alone.
+inline std::size_t CharLength(std::string_view text, std::size_t pos) {
+    return IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
+}
+
+// Number of characters, a double-byte character counting as one.
+std::size_t CharCount(std::string_view text);
+
+// Case-insensitive comparison by character codes: negative, zero or positive. ASCII and
+// full-width Latin letters fold to lower case; a double-byte character compares as its
+// 16-bit code, so every single-byte character sorts before every double-byte one.
+int CompareNoCase(std::string_view a, std::string_view b);
+
+// Decodes without loss: a byte that is not part of a character (FF, a lone lead byte,
+// a lead byte with a bad trail byte) becomes the private-use code point
+// kRawByteBase + byte, which ToCp932 turns back into the same byte.
+std::u16string ToUtf16(std::string_view bytes);
+
+// Encodes for storage. A character the code page cannot hold becomes the HTML numeric
+// character reference "&#NNNN;" so that the fragment still renders it.
+std::string FromUtf16(std::u16string_view text);
+
+inline constexpr char16_t kRawByteBase = 0xF700;
+
+} // namespace quillet::cp932

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QWidget;
+
+namespace quillet {
+
+enum class MessageIcon { None, Information, Warning, Error };
+
+struct FileRequest {
+    QString title;              // empty: the toolkit's own title
+    QStringList filters;        // "テキスト文書 (*.txt)", ... the first one preselected
+    QString defaultSuffix;      // added when the user types a name without one
+    QString initialFolder;      // empty: the toolkit's choice
+    bool confirmOverwrite = true;
+};
+
+// Every modal question the program asks goes through this seam, so that tests answer
+// them without running a nested event loop. Message boxes carry the application name.
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // Yes and No, Yes the default. True only for Yes.
+    virtual bool AskYesNo(QWidget* parent, const QString& text, MessageIcon icon) = 0;
+    virtual void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) = 0;
+    virtual std::optional<QString> SaveFileName(QWidget* parent, const FileRequest& request) = 0;
+    virtual std::optional<QString> OpenFileName(QWidget* parent, const FileRequest& request) = 0;
+    virtual std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) = 0;
+};
+
+// The real dialogs of the toolkit.
+class QtPrompts : public Prompts {
+public:
+    bool AskYesNo(QWidget* parent, const QString& text, MessageIcon icon) override;
+    void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) override;
+    std::optional<QString> SaveFileName(QWidget* parent, const FileRequest& request) override;
+    std::optional<QString> OpenFileName(QWidget* parent, const FileRequest& request) override;
+    std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) override;
+};
+
+} // namespace quillet
