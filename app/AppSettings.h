@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/Result.h"
+
+#include <filesystem>
+#include <string>
+
+namespace quillet {
+
+// The ten values kept between runs, section "Window" and section "Mark". Values are
+// stored as read; the main window clamps them where it applies them.
+struct AppSettings {
+    int WindowWidth = 200;
+    int WindowHeight = 200;
+    int WindowTop = 0;
+    int WindowSource = 0;
+    int TabPage = 0;
+    int ToolBarIndex = 0;
+    std::string TypeIndex; // code page 932; its default is a Japanese text, see DefaultSettings
+    int ColumnName = 80;
+    int ColumnType = 60;
+    int ColumnContent = 200;
+
+    bool operator==(const AppSettings&) const = default;
+};
+
+AppSettings DefaultSettings();
+
+// $XDG_CONFIG_HOME/quillet/ (default ~/.config/quillet/) + the executable's base name + ".INI".
+std::filesystem::path SettingsFilePath();
+
+// A missing file, section or key gives that key's default.
+AppSettings LoadSettings(const std::filesystem::path& iniPath);
+// Creates the folder and the file when missing; keeps every other line of the file.
+Status SaveSettings(const AppSettings& settings, const std::filesystem::path& iniPath);
+
+} // namespace quillet

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace quillet {
+
+// Red in bits 0-7, green in 8-15, blue in 16-23.
+using Rgb = std::uint32_t;
+
+constexpr Rgb MakeRgb(unsigned red, unsigned green, unsigned blue) {
+    return (red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16);
+}
+constexpr unsigned RedOf(Rgb rgb) { return rgb & 0xFF; }
+constexpr unsigned GreenOf(Rgb rgb) { return (rgb >> 8) & 0xFF; }
+constexpr unsigned BlueOf(Rgb rgb) { return (rgb >> 16) & 0xFF; }
+
+// A colour input: the name the user picked and the colour it stands for. The name decides
+// what the fragment says, the value is what samples show and gradations compute with.
+struct ColorChoice {
+    std::string Name;
+    Rgb Value = 0;
+
+    bool operator==(const ColorChoice&) const = default;
+};
+
+} // namespace quillet

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "core/ColorChoice.h"
+#include "core/TagPage.h"
+
+#include <array>
+#include <string>
+
+namespace quillet {
+
+// Every input of every page, for the whole run. Texts are code page 932 bytes.
+// Initial values hold Japanese texts, so they are made in Qt-free code: MakeInitialState.
+struct ComposerState {
+    int SampleHeight = 19;
+
+    std::string FontText;
+    std::string FontFace;
+    std::string FontSize;
+    ColorChoice FontColor;
+    int Bold = 0;
+    int Italic = 0;
+    int Underline = 0;
+    int Strike = 0;
+
+    std::string GradationText;
+    ColorChoice GradationStart;
+    ColorChoice GradationEnd;
+
+    std::string ParagraphText;
+    std::string Align;
+    std::string VerticalPosition;
+
+    std::string LinkTitle;
+    std::string LinkUrl;
+    std::string LinkTarget;
+
+    std::string MarqueeText;
+    ColorChoice MarqueeBgColor;
+    std::string MarqueeBehavior;
+    int MarqueeSpeed = 6;
+
+    std::string ImageSrc;
+
+    std::string TypeIndex;
+    int SymbolSelection = -1;
+
+    std::string Quote = "\"";
+
+    std::array<int, kPageCount> PageSelected{};
+    int MultiSelect = 0;
+};
+
+// The platform's window-text and window colours; black and white where there is no window.
+struct SystemColors {
+    Rgb WindowText = MakeRgb(0, 0, 0);
+    Rgb Window = MakeRgb(255, 255, 255);
+};
+
+ComposerState MakeInitialState(const SystemColors& colors);
+
+} // namespace quillet
