@@ -84,7 +84,7 @@ TEST(ProfileFile, TargetThatIsNoRegularFileIsReadAsEmptyAndNeverReplaced) {
 
 TEST(ProfileFile, DamagedFileWithBinaryBytesAndHugeLinesReadsAndKeepsItsBytes) {
     const TemporaryFolder folder;
-    std::string damaged(3 << 20, '\0');
+    std::string damaged(512 * 1024, '\0');
     for (std::size_t i = 0; i < damaged.size(); i += 7) {
         damaged[i] = static_cast<char>(i * 31);
     }
