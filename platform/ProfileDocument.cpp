@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::size_t npos = std::string::npos;
 
-// Trail bytes of code page 932 start at 40, so none of these can end a double-byte
+// Trail bytes of code page 932 start at 0x40, so none of these can end a double-byte
 // character and trimming byte by byte is safe.
 constexpr bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
