@@ -1,12 +1,10 @@
 #include "app/AppSettings.h"
 
-#include "tests/support/FileSizeLimit.h"
 #include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <climits>
 
 namespace fs = std::filesystem;
@@ -83,34 +81,6 @@ TEST(AppSettings, SaveKeepsCommentsAndUnknownKeysAndAddsTheMissingOnes) {
               "[Other]\r\nKeep=yes\r\n[Mark]\r\nTypeIndex=トランプ\r\nColumnName=80\r\n"
               "ColumnType=60\r\nColumnContent=200\r\n");
     EXPECT_EQ(folder.EntryCount(), 1u);
-}
-
-TEST(AppSettings, FailedSaveReportsTheErrorAndKeepsTheOldFileWhole) {
-    const TemporaryFolder folder;
-    const fs::path ini = folder.Write("q.INI", kFirstStartFile);
-    AppSettings settings = DefaultSettings();
-    settings.WindowWidth = 999;
-    Status status = Success();
-    {
-        const test::FileSizeLimit limit(16);
-        status = SaveSettings(settings, ini);
-    }
-    ASSERT_FALSE(status);
-    EXPECT_EQ(status.Failure().path, ini);
-    EXPECT_EQ(folder.Read("q.INI"), kFirstStartFile);
-    EXPECT_EQ(folder.EntryCount(), 1u);
-}
-
-TEST(AppSettings, FilterLabelWithALineBreakIsRefusedWithoutWriting) {
-    const TemporaryFolder folder;
-    const fs::path ini = folder.Write("q.INI", kFirstStartFile);
-    AppSettings settings = DefaultSettings();
-    settings.WindowWidth = 999;
-    settings.TypeIndex = "a\r\n[Window]\r\nWindowTop=1";
-    const Status status = SaveSettings(settings, ini);
-    ASSERT_FALSE(status);
-    EXPECT_EQ(status.Failure().errorNumber, EINVAL);
-    EXPECT_EQ(folder.Read("q.INI"), kFirstStartFile);
 }
 
 TEST(AppSettings, FilePathIsInTheConfigFolderNamedAfterTheExecutable) {
