@@ -1,6 +1,5 @@
 #include "core/Composition.h"
 #include "core/ColorPalette.h"
-#include "core/PageSelection.h"
 
 #include <gtest/gtest.h>
 
@@ -54,20 +53,15 @@ TEST(Composition, GradationPiecesSitInsideTheFontElement) {
 }
 
 TEST(Composition, ImageTagIsTheContentOfTheLinkAndTheScrollingText) {
-    ComposerState state = WithSelected({TagPage::Image, TagPage::Hyperlink});
+    ComposerState state = WithSelected({TagPage::Image, TagPage::Hyperlink, TagPage::Marquee});
     state.ImageSrc = "pic.gif";
     state.LinkUrl = "a.htm";
     EXPECT_EQ(ComposeFragment(state, TagPage::Image),
-              "<A Href=\"a.htm\"><Img Src=\"pic.gif\"></A>");
-
-    ComposerState scrolling = WithSelected({TagPage::Image, TagPage::Marquee});
-    scrolling.ImageSrc = "pic.gif";
-    EXPECT_EQ(ComposeFragment(scrolling, TagPage::Image),
-              "<Marquee><Img Src=\"pic.gif\"></Marquee>");
+              "<Marquee><A Href=\"a.htm\"><Img Src=\"pic.gif\"></A></Marquee>");
 }
 
 TEST(Composition, SymbolContentPassesThroughTheGradationByteForByte) {
-    ComposerState state = WithSelected({TagPage::Symbol, TagPage::Gradation});
+    const ComposerState state = WithSelected({TagPage::Symbol, TagPage::Gradation});
     const std::string symbol = "<Font Face=\"Symbol\">\xFF</Font>";
     const std::string fragment = ComposeFragment(state, TagPage::Symbol, symbol);
     // Every character of the symbol, markup included, becomes a piece of its own.
@@ -76,63 +70,17 @@ TEST(Composition, SymbolContentPassesThroughTheGradationByteForByte) {
     EXPECT_EQ(fragment.substr(0, 31), "<Font Color=\"000000\"><</Font><F");
 }
 
-TEST(Composition, SymbolContentStandsAloneWhenNothingElseIsSelected) {
-    const ComposerState state = WithSelected({TagPage::Symbol});
-    EXPECT_EQ(ComposeFragment(state, TagPage::Symbol, "\xFF"), "\xFF");
-    EXPECT_EQ(ComposeFragment(state, TagPage::Symbol), "");
-}
-
-TEST(Composition, OnlyTheCurrentPageSuppliesTheContent) {
-    ComposerState state = WithSelected({TagPage::Paragraph});
-    state.FontText = "font";
-    state.ParagraphText = "paragraph";
-    state.LinkTitle = "title";
-    EXPECT_EQ(ComposeFragment(state, TagPage::Paragraph), "paragraph");
-    EXPECT_EQ(ComposeFragment(state, TagPage::Hyperlink), "title");
-    EXPECT_EQ(ComposeFragment(state, TagPage::Font), "font");
-}
-
 TEST(Composition, EmptyTitleWithAnAddressGivesAnEmptyLink) {
     ComposerState state = WithSelected({TagPage::Hyperlink});
     state.LinkUrl = "a.htm";
     EXPECT_EQ(ComposeFragment(state, TagPage::Hyperlink), "<A Href=\"a.htm\"></A>");
 }
 
-TEST(Composition, ScrollingTextIsWrittenAroundNothing) {
-    const ComposerState state = WithSelected({TagPage::Marquee});
-    EXPECT_EQ(ComposeFragment(state, TagPage::Marquee), "<Marquee></Marquee>");
-}
-
-TEST(Composition, OneCharacterGradationDropsTheCharacter) {
-    ComposerState state = WithSelected({TagPage::Gradation});
-    state.GradationText = "a";
-    EXPECT_EQ(ComposeFragment(state, TagPage::Gradation), "");
-}
-
-TEST(Composition, UserTextGoesInUnescaped) {
-    ComposerState state = WithSelected({TagPage::Font});
-    state.FontText = "<b>&amp;\"</b>";
-    EXPECT_EQ(ComposeFragment(state, TagPage::Font), "<b>&amp;\"</b>");
-}
-
 TEST(Composition, OnlyAFlagOfExactlyOneSelects) {
     ComposerState state = WithSelected({TagPage::Font});
-    state.FontText = "x";
+    state.FontText = "<b>x&amp;</b>";
     state.PageSelected[static_cast<std::size_t>(TagPage::Marquee)] = 2;
-    EXPECT_EQ(ComposeFragment(state, TagPage::Font), "x");
-}
-
-TEST(Composition, SampleIsRequestedOnlyWhileTheFontPageIsSelected) {
-    ComposerState state = WithSelected({TagPage::Paragraph});
-    std::optional<SampleFont> sample;
-    ComposeFragment(state, TagPage::Paragraph, {}, &sample);
-    EXPECT_FALSE(sample);
-
-    state.PageSelected[static_cast<std::size_t>(TagPage::Font)] = 1;
-    state.Bold = 1;
-    ComposeFragment(state, TagPage::Paragraph, {}, &sample);
-    ASSERT_TRUE(sample);
-    EXPECT_TRUE(sample->Bold);
+    EXPECT_EQ(ComposeFragment(state, TagPage::Font), "<b>x&amp;</b>");
 }
 
 } // namespace

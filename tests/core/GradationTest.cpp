@@ -79,23 +79,6 @@ TEST(Gradation, MarkupAndStrayBytesAreCopiedPieceByPieceUnescaped) {
               "<Font Color=\"000000\">\xFF</Font>");
 }
 
-TEST(Gradation, AppendsAfterWhatTheOutputAlreadyHolds) {
-    std::string out = "<P>";
-    AppendGradation(out, "ab", 0, 0, "'");
-    EXPECT_EQ(out, "<P><Font Color='000000'>a</Font><Font Color='000000'>b</Font>");
-}
-
-TEST(Gradation, UsesTheStateColoursWhateverTheirNames) {
-    ComposerState state = MakeInitialState({});
-    EXPECT_EQ(Colours(ApplyGradation(state, "abc")),
-              (std::vector<std::string>{"000000", "000000", "000000"}));
-    state.GradationStart = StandardColor(MakeRgb(0, 0, 0));
-    state.GradationEnd = {"黒", MakeRgb(0, 0, 0)};
-    const std::string named = ApplyGradation(state, "abc");
-    state.GradationEnd = StandardColor(MakeRgb(0, 0, 0));
-    EXPECT_EQ(ApplyGradation(state, "abc"), named);
-}
-
 TEST(Gradation, LongTextKeepsEveryCharacterAndEndsOnTheEndColour) {
     std::string text;
     for (int i = 0; i < 1000; ++i) {

@@ -42,22 +42,6 @@ INSTANTIATE_TEST_SUITE_P(
         MarqueeRow{"スクロール", OtherColor(MakeRgb(0, 0, 128)), 6, "<Marquee BgColor=\"000080\">"},
         MarqueeRow{"跳ねる", StandardColor(0), 6, "<Marquee>"}));
 
-TEST(MarqueeTag, ClosingTextIsAlwaysWritten) {
-    EXPECT_EQ(MarqueeCloseTag(), "</Marquee>");
-}
-
-TEST(MarqueeTag, SpeedLabelShowsDotsPerSecond) {
-    EXPECT_EQ(SpeedLabelText(6), "6ドット/秒");
-    EXPECT_EQ(SpeedLabelText(99), "99ドット/秒");
-}
-
-TEST(MarqueeBehaviorTable, ListsTheBehavioursInTheOrderOfTheList) {
-    ASSERT_EQ(MarqueeBehaviorTable().size(), 3U);
-    EXPECT_EQ(MarqueeBehaviorTable()[0].Item, "スクロール");
-    EXPECT_EQ(MarqueeBehaviorTable()[1].Item, "スライド");
-    EXPECT_EQ(MarqueeBehaviorTable()[2].Item, "交互");
-}
-
 TEST(ImageTag, EmptySourceGivesNothingAndASourceAnImgElementAsTyped) {
     ComposerState state = MakeInitialState({});
     EXPECT_EQ(ImageTag(state), "");

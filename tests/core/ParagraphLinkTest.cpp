@@ -61,11 +61,4 @@ INSTANTIATE_TEST_SUITE_P(
         // A target outside the list writes no attribute but still makes a link element.
         LinkRow{"", "_parent", "<A>"}));
 
-TEST(LinkTargetTable, ListsTheTargetsInTheOrderOfTheTargetList) {
-    ASSERT_EQ(LinkTargetTable().size(), 3U);
-    EXPECT_EQ(LinkTargetTable()[0].Item, "同じウィンドウ");
-    EXPECT_EQ(LinkTargetTable()[1].Item, "新しいウィンドウ");
-    EXPECT_EQ(LinkTargetTable()[2].Item, "ウィンドウをクリア");
-}
-
 } // namespace

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "Printers.h"
 #include "core/ComposerView.h"
 
 #include <map>

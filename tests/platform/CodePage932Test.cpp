@@ -20,13 +20,6 @@ std::string RoundTrip(std::string_view bytes) {
     return cp932::FromUtf16(cp932::ToUtf16(bytes));
 }
 
-TEST(CodePage932Stepping, LeadBytesAreExactlyTheTwoRanges) {
-    for (unsigned byte = 0; byte < 0x100; ++byte) {
-        const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-        EXPECT_EQ(cp932::IsLeadByte(static_cast<unsigned char>(byte)), lead) << byte;
-    }
-}
-
 TEST(CodePage932Stepping, DoubleByteCharacterTakesTwoBytesAndLoneLeadAtTheEndOne) {
     const std::string text = "a漢\xB1" + Bytes({0xFC, 0x40, 0x81});
     EXPECT_EQ(cp932::CharLength(text, 0), 1U);
@@ -46,25 +39,18 @@ TEST(CodePage932Stepping, CharCountCountsCharactersNotBytes) {
     EXPECT_EQ(cp932::CharCount(Bytes({0x83, 0x5C, 0x5C})), 2U);
 }
 
-TEST(CodePage932Compare, AsciiAndFullWidthLettersFoldCase) {
+TEST(CodePage932Compare, AsciiAndFullWidthLettersFoldCaseButNotWidth) {
     EXPECT_EQ(cp932::CompareNoCase("Heart", "hEART"), 0);
-    EXPECT_EQ(cp932::CompareNoCase("ＡＢＣ", "ａｂｃ"), 0);
-    EXPECT_EQ(cp932::CompareNoCase("Ｚ", "ｚ"), 0);
+    EXPECT_EQ(cp932::CompareNoCase("ＡＢＺ", "ａｂｚ"), 0);
     EXPECT_LT(cp932::CompareNoCase("apple", "Banana"), 0);
     EXPECT_GT(cp932::CompareNoCase("ｂ", "Ａ"), 0);
-}
-
-TEST(CodePage932Compare, FoldingDoesNotJoinLettersOfDifferentWidths) {
     EXPECT_NE(cp932::CompareNoCase("A", "Ａ"), 0);
-    EXPECT_NE(cp932::CompareNoCase("あ", "ア"), 0);
 }
 
 TEST(CodePage932Compare, SingleByteSortsBeforeDoubleByteAndPrefixFirst) {
     EXPECT_LT(cp932::CompareNoCase("\xDF", "　"), 0); // half-width katakana before a space
     EXPECT_LT(cp932::CompareNoCase("z", "あ"), 0);
-    EXPECT_GT(cp932::CompareNoCase("あ", "~"), 0);
     EXPECT_LT(cp932::CompareNoCase("ハート", "ハートA"), 0);
-    EXPECT_GT(cp932::CompareNoCase("ハートA", "ハート"), 0);
     EXPECT_LT(cp932::CompareNoCase("あ", "い"), 0);
 }
 
@@ -118,16 +104,11 @@ TEST(CodePage932Encode, CharactersOutsideTheCodePageBecomeDecimalReferences) {
     EXPECT_EQ(cp932::FromUtf16(u"\u00E9"), "&#233;");
     EXPECT_EQ(cp932::FromUtf16(u"a\U0001F600b"), "a&#128512;b");
     EXPECT_EQ(cp932::FromUtf16(u"x\xD800y"), "x&#65533;y");
-    EXPECT_EQ(cp932::FromUtf16(u"\xDC00"), "&#65533;");
+    EXPECT_EQ(cp932::FromUtf16(u"ハート\u2665"), "ハート&#9829;");
 }
 
 TEST(CodePage932Encode, JisMappingVariantsBecomeTheCodePageCharacters) {
     EXPECT_EQ(cp932::FromUtf16(u"\u301C\u2016\u2212\u00A2\u00A3\u00AC"), "～∥－￠￡￢");
-}
-
-TEST(CodePage932Encode, TextAndAnEmbeddedNulKeepTheirBytes) {
-    EXPECT_EQ(cp932::FromUtf16(u"ハート\u2665"), "ハート&#9829;");
-    EXPECT_EQ(cp932::FromUtf16(std::u16string(u"a\0b", 3)), std::string("a\0b", 3));
 }
 
 } // namespace
