@@ -1,5 +1,7 @@
 #include "platform/AtomicFile.h"
 
+#include "platform/UniqueFd.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -39,22 +41,6 @@ private:
     std::string m_name;
     int m_fd = -1;
     bool m_kept = false;
-};
-
-class UniqueFd {
-public:
-    explicit UniqueFd(int fd) : m_fd(fd) {}
-    ~UniqueFd() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    UniqueFd(const UniqueFd&) = delete;
-    UniqueFd& operator=(const UniqueFd&) = delete;
-    int Get() const { return m_fd; }
-
-private:
-    int m_fd;
 };
 
 FileError MakeError(FileError::Step step, const std::filesystem::path& path) {

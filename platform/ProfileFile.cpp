@@ -1,6 +1,7 @@
 #include "platform/ProfileFile.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/UniqueFd.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -10,22 +11,6 @@
 
 namespace quillet {
 namespace {
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 struct ProfileBytes {
     enum class State { Missing, Whole, Cut, Failed };
@@ -42,7 +27,7 @@ ProfileBytes Failed(FileError::Step step, int errorNumber) {
 // Opened without blocking and read only when it is a regular file, so that a fifo or a
 // device chosen by mistake cannot hang the program or fill its memory.
 ProfileBytes ReadProfileBytes(const std::filesystem::path& path) {
-    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.Get() < 0) {
         if (errno == ENOENT || errno == ENOTDIR) {
             return ProfileBytes{};
