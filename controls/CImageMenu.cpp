@@ -247,6 +247,8 @@ bool CImageMenu::DrawMenuItem(QPainter& painter, const QAction* action, const QR
         return true;
     }
 
+    // The image square keeps the menu colour when only the text part is highlighted.
+    painter.fillRect(rect, Color(SystemColor::Menu));
     painter.fillRect(ToQRect(plan.background), Color(plan.backgroundColor));
     const qreal ratio = painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1.0;
     if (plan.drawImage) {

@@ -1,5 +1,5 @@
-#include "resources/ResourceIds.h"
 #include "resources/ResourceImages.h"
+#include "resources/ResourceIds.h"
 
 #include <QApplication>
 
@@ -41,9 +41,11 @@ TEST_P(ToolBarStripTest, HoldsOneSixteenByFifteenImagePerButton) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ResourceImages, ToolBarStripTest,
-                         testing::Values(StripCase{136, 5}, StripCase{140, 4},
-                                         StripCase{143, 12}, StripCase{144, 1}),
-                         [](const auto& info) { return "Resource" + std::to_string(info.param.id); });
+                         testing::Values(StripCase{136, 5}, StripCase{140, 4}, StripCase{143, 12},
+                                         StripCase{144, 1}),
+                         [](const auto& info) {
+                             return "Resource" + std::to_string(info.param.id);
+                         });
 
 TEST(ResourceImages, StripImageIsCutAtItsIndexAndNullPastTheEnd) {
     const QImage strip = LoadToolBarStrip(136);

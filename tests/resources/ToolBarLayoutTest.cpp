@@ -11,8 +11,7 @@ namespace quillet {
 namespace {
 
 std::string ShippedLayout(int id) {
-    std::ifstream in(std::string(QUILLET_IMAGES_DIR) + "/toolbar-" + std::to_string(id) +
-                         ".layout",
+    std::ifstream in(std::string(QUILLET_IMAGES_DIR) + "/toolbar-" + std::to_string(id) + ".layout",
                      std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
@@ -36,16 +35,17 @@ TEST_P(ShippedLayoutTest, HoldsItsItemsWithSixteenByFifteenImages) {
     EXPECT_EQ(layout.Value().ImageCount(), images);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ToolBarLayout, ShippedLayoutTest,
-    testing::Values(ShippedCase{136, {102, 103, 104, 57688, 57687}, 5},
-                    ShippedCase{140, {106, 106, 57672, 0, 57670}, 4},
-                    ShippedCase{143,
-                                {57684, 57685, 57686, 57673, 57674, 57675, 57676, 57677, 57678,
-                                 57679, 0, 57682, 57683},
-                                12},
-                    ShippedCase{144, {32783}, 1}),
-    [](const auto& info) { return "Resource" + std::to_string(info.param.id); });
+INSTANTIATE_TEST_SUITE_P(ToolBarLayout, ShippedLayoutTest,
+                         testing::Values(ShippedCase{136, {102, 103, 104, 57688, 57687}, 5},
+                                         ShippedCase{140, {106, 106, 57672, 0, 57670}, 4},
+                                         ShippedCase{143,
+                                                     {57684, 57685, 57686, 57673, 57674, 57675,
+                                                      57676, 57677, 57678, 57679, 0, 57682, 57683},
+                                                     12},
+                                         ShippedCase{144, {32783}, 1}),
+                         [](const auto& info) {
+                             return "Resource" + std::to_string(info.param.id);
+                         });
 
 TEST(ToolBarLayout, FieldsAreLittleEndian) {
     const std::string bytes("\x01\x00\x10\x00\x0F\x00\x02\x00\x66\x00\x88\xE1", 12);
