@@ -37,7 +37,7 @@ bool ToolBars(const QDir& dir) {
     for (const int id : {136, 140, 143, 144}) {
         CTipToolBar bar(id);
         ok = bar.LoadToolBarResource(id) == 1 && ok;
-        bar.adjustSize();
+        bar.resize(bar.sizeHint());
         bar.show();
         ok = Save(bar, dir, QStringLiteral("toolbar-%1").arg(id)) && ok;
     }
@@ -49,7 +49,7 @@ bool ToolBars(const QDir& dir) {
     window.CheckCommand(command::StayOnTop, true);
     window.SetButtonImage(0, 1);
     window.CheckCommand(command::SourceWindow, true);
-    window.adjustSize();
+    window.resize(window.sizeHint());
     window.show();
     ok = Save(window, dir, QStringLiteral("toolbar-140-pressed")) && ok;
 
@@ -64,8 +64,9 @@ bool ToolBars(const QDir& dir) {
     output.ButtonAt(0)->setMenu(new QMenu(&output));
     output.SetButtonText(0, QStringLiteral("名前を付けて保存"));
     output.SetButtonImage(0, 2);
-    output.SetButtonSize(QSize(120, 22));
-    output.adjustSize();
+    // Qt's drop-down arrow needs room of its own beside the text.
+    output.SetButtonSize(QSize(output.ButtonAt(0)->sizeHint().width(), 22));
+    output.resize(output.sizeHint());
     output.show();
     ok = Save(output, dir, QStringLiteral("toolbar-136-split")) && ok;
     return ok;
