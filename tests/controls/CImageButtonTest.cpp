@@ -65,23 +65,6 @@ TEST_F(CImageButtonTest, DisabledButtonDrawsItsIconEmbossed) {
     EXPECT_TRUE(HasColour(picture, button.palette().color(QPalette::Dark).rgb()));
 }
 
-TEST_F(CImageButtonTest, CaptionAloneIsCentred) {
-    CImageButton plain(QStringLiteral("ab"));
-    plain.resize(80, 24);
-    const QImage picture = plain.grab().toImage();
-    bool leftHalf = false;
-    bool rightHalf = false;
-    for (int y = 5; y < 20; ++y) {
-        for (int x = 4; x < 76; ++x) {
-            if (qGray(picture.pixel(x, y)) < 100) {
-                (x < 40 ? leftHalf : rightHalf) = true;
-            }
-        }
-    }
-    EXPECT_TRUE(leftHalf);
-    EXPECT_TRUE(rightHalf);
-}
-
 TEST_F(CImageButtonTest, FocusFrameInvertsEveryOtherPixelThreeInside) {
     ASSERT_EQ(button.LoadButtonIcon(136, 16, 16), 1);
     const QImage unfocused = Picture();

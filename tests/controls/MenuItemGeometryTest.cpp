@@ -42,18 +42,12 @@ TEST(MeasureMenuItem, WideImageWidensTheSquare) {
 
 // Text split ----------------------------------------------------------------------------
 
-TEST(MenuItemText, TabSeparatesLabelAndAccelerator) {
+TEST(MenuItemText, FirstTabSeparatesLabelAndAccelerator) {
     const MenuItemText text = SplitAtTab("コピー(&C)\tCtrl+C\tx");
     EXPECT_TRUE(text.hasTab);
     EXPECT_EQ(text.label, "コピー(&C)");
     EXPECT_EQ(text.accelerator, "Ctrl+C\tx");
-}
-
-TEST(MenuItemText, WithoutTabTheWholeTextIsTheLabel) {
-    const MenuItemText text = SplitAtTab("クリア(&A)");
-    EXPECT_FALSE(text.hasTab);
-    EXPECT_EQ(text.label, "クリア(&A)");
-    EXPECT_TRUE(text.accelerator.empty());
+    EXPECT_FALSE(SplitAtTab("クリア(&A)").hasTab);
 }
 
 // Drawing decisions ---------------------------------------------------------------------
@@ -92,14 +86,6 @@ TEST(PlanMenuItem, HighlightedEntryWithoutImageIsHighlightedAcrossItsWidth) {
     EXPECT_EQ(plan.backgroundColor, SystemColor::Highlight);
     EXPECT_FALSE(plan.drawImage);
     EXPECT_EQ(plan.frame, ImageFrame::None);
-}
-
-TEST(PlanMenuItem, PlainEntryKeepsTheMenuColourAndAFlatFrame) {
-    const MenuItemPlan plan = PlanMenuItem(Command("コピー(&C)"), kRow, {}, kToolImage, 14);
-    EXPECT_EQ(plan.backgroundColor, SystemColor::Menu);
-    EXPECT_EQ(plan.frame, ImageFrame::Flat);
-    ASSERT_EQ(plan.textPasses.size(), 1u);
-    EXPECT_EQ(plan.textPasses[0].color, SystemColor::MenuText);
 }
 
 TEST(PlanMenuItem, DisabledEntryIsEmbossedWithEtchedText) {
