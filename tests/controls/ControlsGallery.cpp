@@ -95,7 +95,7 @@ bool BrowseButton(const QDir& dir) {
     CImageButton* buttons[4];
     for (auto*& button : buttons) {
         button = new CImageButton(QStringLiteral("参照(&B)..."), &row);
-        button->setFixedSize(84, 24);
+        button->setFixedSize(88, 24); // 50 x 15 dialog units in the dialog font
         button->LoadButtonIcon(resource::BrowseIcon, 16, 16);
         layout->addWidget(button);
     }
