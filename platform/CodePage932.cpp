@@ -52,4 +52,19 @@ int CompareNoCase(std::string_view a, std::string_view b) {
     return j < b.size() ? -1 : 0;
 }
 
+void AppendSortKey(std::string& key, std::string_view text) {
+    // Two bytes a character at most; written in place rather than appended byte by byte.
+    const std::size_t start = key.size();
+    key.resize(start + 2 * text.size());
+    std::size_t out = start;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t length = CharLength(text, pos);
+        const unsigned code = FoldCase(CharCode(text, pos, length));
+        key[out++] = static_cast<char>(code >> 8);
+        key[out++] = static_cast<char>(code & 0xFF);
+        pos += length;
+    }
+    key.resize(out);
+}
+
 } // namespace quillet::cp932

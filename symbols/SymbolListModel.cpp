@@ -3,26 +3,15 @@
 #include "platform/CodePage932.h"
 #include "symbols/BuiltInSymbols.h"
 #include "symbols/SymbolFilter.h"
+#include "symbols/SymbolOrder.h"
 #include "symbols/UserSymbolFile.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <new>
-#include <numeric>
 
 namespace quillet {
 namespace {
-
-const std::string& Field(const SymbolRecord& record, int column) {
-    switch (column) {
-    case SymbolListModel::TypeColumn:
-        return record.type;
-    case SymbolListModel::ContentColumn:
-        return record.content;
-    default:
-        return record.name;
-    }
-}
 
 bool IsUserFilter(std::string_view typeIndex) {
     return FilterFromLabel(typeIndex) == SymbolFilter::User;
@@ -72,12 +61,6 @@ int SymbolListModel::NamePosition(std::string_view name) const {
     return low;
 }
 
-bool SymbolListModel::InNameOrder() const {
-    return std::is_sorted(m_rows.begin(), m_rows.end(), [](const auto& a, const auto& b) {
-        return cp932::CompareNoCase(a.record.name, b.record.name) < 0;
-    });
-}
-
 int SymbolListModel::InsertSymbolRow(std::string name, std::string type, std::string content,
                                      int icon) {
     try {
@@ -94,60 +77,50 @@ int SymbolListModel::InsertSymbolRow(std::string name, std::string type, std::st
     }
 }
 
-// Puts row order[i] at index i; the selected row keeps its selection.
-void SymbolListModel::Reorder(const std::vector<std::uint32_t>& order) {
-    std::vector<SymbolRow> rows;
-    rows.reserve(m_rows.size());
-    int selection = -1;
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        if (static_cast<int>(order[i]) == m_selection) {
-            selection = static_cast<int>(i);
-        }
-        rows.push_back(std::move(m_rows[order[i]]));
-    }
-    m_rows = std::move(rows);
-    m_selection = selection;
-}
-
-// The same order as inserting the rows one by one, without moving the list once per row:
-// the batch is sorted by itself and merged after equal names already listed.
-void SymbolListModel::InsertInNameOrder(std::vector<SymbolRow> rows) {
-    if (!InNameOrder()) {
-        for (SymbolRow& row : rows) {
+// Rows from `existing` on were just appended. They go where inserting them one by one would
+// put them, without moving the list once per row: sorted among themselves, then merged after
+// equal names already listed.
+void SymbolListModel::MergeAppendedRows(std::size_t existing) {
+    const auto first = m_rows.begin() + static_cast<std::ptrdiff_t>(existing);
+    const bool inNameOrder =
+        std::is_sorted(m_rows.begin(), first, [](const auto& a, const auto& b) {
+            return cp932::CompareNoCase(a.record.name, b.record.name) < 0;
+        });
+    if (!inNameOrder) {
+        std::vector<SymbolRow> added(std::make_move_iterator(first),
+                                     std::make_move_iterator(m_rows.end()));
+        m_rows.erase(first, m_rows.end());
+        for (SymbolRow& row : added) {
             InsertSymbolRow(std::move(row.record.name), std::move(row.record.type),
                             std::move(row.record.content), row.icon);
         }
         return;
     }
-    const std::size_t existing = m_rows.size();
-    std::vector<std::uint32_t> order(existing + rows.size());
-    std::iota(order.begin(), order.end(), 0U);
-    m_rows.reserve(order.size());
-    std::move(rows.begin(), rows.end(), std::back_inserter(m_rows));
+    m_selection = ApplyOrder(m_rows, MergedNameOrder(m_rows, existing), m_selection);
+}
 
-    const auto byName = [this](std::uint32_t a, std::uint32_t b) {
-        return cp932::CompareNoCase(m_rows[a].record.name, m_rows[b].record.name) < 0;
-    };
-    const auto middle = order.begin() + static_cast<std::ptrdiff_t>(existing);
-    std::stable_sort(middle, order.end(), byName);
-    std::inplace_merge(order.begin(), middle, order.end(), byName);
-    Reorder(order);
+void SymbolListModel::InsertRows(std::vector<SymbolRow> rows) {
+    const std::size_t existing = m_rows.size();
+    m_rows.reserve(existing + rows.size());
+    std::move(rows.begin(), rows.end(), std::back_inserter(m_rows));
+    MergeAppendedRows(existing);
 }
 
 Status SymbolListModel::LoadUserSymbols() {
+    const std::size_t existing = m_rows.size();
     try {
         Result<std::vector<SymbolRecord>> read = ReadUserSymbolFile(m_file);
         if (!read) {
             return read.Failure();
         }
-        std::vector<SymbolRow> rows;
-        rows.reserve(read.Value().size());
+        m_rows.reserve(existing + read.Value().size());
         for (SymbolRecord& record : read.Value()) {
-            rows.push_back(SymbolRow{std::move(record), UserIcon});
+            m_rows.push_back(SymbolRow{std::move(record), UserIcon});
         }
-        InsertInNameOrder(std::move(rows));
+        MergeAppendedRows(existing);
         return Success();
     } catch (const std::bad_alloc&) {
+        m_rows.resize(std::min(m_rows.size(), existing));
         return FileError{FileError::Step::Read, m_file, ENOMEM};
     }
 }
@@ -195,7 +168,7 @@ SymbolPageUpdate SymbolListModel::RebuildSymbolList(std::string_view typeIndex) 
     if (!filter) {
         return Update();
     }
-    InsertInNameOrder(SymbolsForFilter(*filter));
+    InsertRows(SymbolsForFilter(*filter));
     if (ListsUserSymbols(*filter)) {
         if (Status loaded = LoadUserSymbols(); !loaded) {
             SymbolPageUpdate update = Update();
@@ -231,13 +204,7 @@ SymbolPageUpdate SymbolListModel::SortByColumn(int column) {
     if (column < NameColumn || column > ContentColumn) {
         return Update();
     }
-    std::vector<std::uint32_t> order(m_rows.size());
-    std::iota(order.begin(), order.end(), 0U);
-    std::stable_sort(order.begin(), order.end(), [this, column](std::uint32_t a, std::uint32_t b) {
-        return cp932::CompareNoCase(Field(m_rows[a].record, column),
-                                    Field(m_rows[b].record, column)) < 0;
-    });
-    Reorder(order);
+    m_selection = ApplyOrder(m_rows, SortedOrder(m_rows, column), m_selection);
     return Update();
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "platform/Result.h"
+#include "symbols/SymbolOrder.h"
 #include "symbols/SymbolRecord.h"
 
-#include <cstdint>
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -43,8 +44,6 @@ enum class SaveOutcome { Skipped, Saved };
 // Operations that depend on the filter take the held TypeIndex label.
 class SymbolListModel {
 public:
-    enum Column { NameColumn = 0, TypeColumn = 1, ContentColumn = 2 };
-
     explicit SymbolListModel(std::filesystem::path userSymbolFile);
 
     const std::filesystem::path& UserSymbolFile() const { return m_file; }
@@ -83,7 +82,7 @@ public:
     // The list's selection changed; `row` is its first selected row or -1.
     SymbolPageUpdate SelectRow(int row, std::string_view typeIndex);
 
-    // Ascending by the column's texts, case-insensitively; the selection follows its row.
+    // Ascending by the texts of a SymbolColumn, case-insensitively; the selection follows its row.
     SymbolPageUpdate SortByColumn(int column);
 
     // The commands take the symbol dialog's answer; no answer means it was cancelled.
@@ -98,9 +97,8 @@ private:
     SymbolPageUpdate Update() const;
     void Save(std::string_view typeIndex, SymbolPageUpdate& update) const;
     int NamePosition(std::string_view name) const;
-    bool InNameOrder() const;
-    void InsertInNameOrder(std::vector<SymbolRow> rows);
-    void Reorder(const std::vector<std::uint32_t>& order);
+    void InsertRows(std::vector<SymbolRow> rows);
+    void MergeAppendedRows(std::size_t existing);
 
     std::filesystem::path m_file;
     std::vector<SymbolRow> m_rows;

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -140,10 +141,18 @@ Result<std::vector<SymbolRecord>> ReadUserSymbolFile(const fs::path& path) {
     if (fd.Get() < 0) {
         return FileError{FileError::Step::Open, path, errno};
     }
+    // Read straight into one buffer of the file's size: a large file is not copied as it grows.
+    struct stat status {};
     std::string bytes;
-    char buffer[65536];
+    std::size_t used = 0;
+    bytes.resize(::fstat(fd.Get(), &status) == 0 && status.st_size > 0
+                     ? static_cast<std::size_t>(status.st_size) + 1
+                     : 65536);
     for (;;) {
-        const ssize_t got = ::read(fd.Get(), buffer, sizeof buffer);
+        if (used == bytes.size()) {
+            bytes.resize(bytes.size() * 2);
+        }
+        const ssize_t got = ::read(fd.Get(), bytes.data() + used, bytes.size() - used);
         if (got < 0) {
             if (errno == EINTR) {
                 continue;
@@ -153,9 +162,9 @@ Result<std::vector<SymbolRecord>> ReadUserSymbolFile(const fs::path& path) {
         if (got == 0) {
             break;
         }
-        bytes.append(buffer, static_cast<std::size_t>(got));
+        used += static_cast<std::size_t>(got);
     }
-    return ParseUserSymbols(bytes);
+    return ParseUserSymbols(std::string_view(bytes).substr(0, used));
 }
 
 Status WriteUserSymbolFile(const fs::path& path, std::string_view text) {

@@ -189,11 +189,11 @@ TEST_F(SymbolList, LoadingAFileOrdersRowsAsInsertingThemOneByOneWould) {
 TEST_F(SymbolList, ColumnSortIsAscendingCaseInsensitiveAndKeepsEqualRowsInOrder) {
     WriteFile({{"1", "b", "z"}, {"2", "B", "y"}, {"3", "a", "X"}});
     m_model.RebuildSymbolList(kUser);
-    m_model.SortByColumn(SymbolListModel::TypeColumn);
+    m_model.SortByColumn(TypeColumn);
     EXPECT_EQ(RowNames(), (Names{"3", "1", "2"}));
-    m_model.SortByColumn(SymbolListModel::TypeColumn);
+    m_model.SortByColumn(TypeColumn);
     EXPECT_EQ(RowNames(), (Names{"3", "1", "2"}));
-    m_model.SortByColumn(SymbolListModel::ContentColumn);
+    m_model.SortByColumn(ContentColumn);
     EXPECT_EQ(RowNames(), (Names{"3", "2", "1"}));
     m_model.SortByColumn(7);
     EXPECT_EQ(RowNames(), (Names{"3", "2", "1"}));
@@ -205,7 +205,7 @@ TEST_F(SymbolList, ColumnSortKeepsTheSelectedRowSelectedWhereverItMoves) {
     WriteFile({{"a", "3", "x"}, {"b", "1", "y"}, {"c", "2", "z"}});
     m_model.RebuildSymbolList(kUser);
     m_model.SelectRow(0, kUser);
-    const SymbolPageUpdate update = m_model.SortByColumn(SymbolListModel::TypeColumn);
+    const SymbolPageUpdate update = m_model.SortByColumn(TypeColumn);
     EXPECT_EQ(update.selection, 2);
     EXPECT_FALSE(update.recomputeFragment);
     EXPECT_EQ(update.commands, kAllThree);
@@ -215,7 +215,7 @@ TEST_F(SymbolList, ColumnSortKeepsTheSelectedRowSelectedWhereverItMoves) {
 TEST_F(SymbolList, DeleteAfterTypeSortRemovesTheHighlightedRowAndSavesInTypeOrder) {
     WriteFile({{"a", "3", "x"}, {"b", "1", "y"}, {"c", "2", "z"}});
     m_model.RebuildSymbolList(kUser);
-    m_model.SortByColumn(SymbolListModel::TypeColumn);
+    m_model.SortByColumn(TypeColumn);
     ASSERT_EQ(RowNames(), (Names{"b", "c", "a"}));
     m_model.SelectRow(1, kUser);
 
@@ -252,7 +252,7 @@ TEST_F(SymbolList, EditReplacesTheRowInPlaceUntilTheNextSortByName) {
     EXPECT_TRUE(update.fileSaved);
     EXPECT_EQ(FileRecords(), (Records{{"z", "u", "new"}, {"b", "t", "2"}, {"c", "t", "3"}}));
 
-    update = m_model.SortByColumn(SymbolListModel::NameColumn);
+    update = m_model.SortByColumn(NameColumn);
     EXPECT_EQ(RowNames(), (Names{"b", "c", "z"}));
     EXPECT_EQ(update.selection, 2);
 }
