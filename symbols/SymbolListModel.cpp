@@ -109,13 +109,15 @@ void SymbolListModel::InsertRows(std::vector<SymbolRow> rows) {
 Status SymbolListModel::LoadUserSymbols() {
     const std::size_t existing = m_rows.size();
     try {
-        Result<std::vector<SymbolRecord>> read = ReadUserSymbolFile(m_file);
+        Result<std::vector<SymbolRow>> read = ReadUserSymbolFile(m_file);
         if (!read) {
             return read.Failure();
         }
-        m_rows.reserve(existing + read.Value().size());
-        for (SymbolRecord& record : read.Value()) {
-            m_rows.push_back(SymbolRow{std::move(record), UserIcon});
+        if (m_rows.empty()) {
+            m_rows = std::move(read).Value();
+        } else {
+            m_rows.reserve(existing + read.Value().size());
+            std::move(read.Value().begin(), read.Value().end(), std::back_inserter(m_rows));
         }
         MergeAppendedRows(existing);
         return Success();
@@ -130,11 +132,7 @@ Result<SaveOutcome> SymbolListModel::SaveUserSymbols(std::string_view typeIndex)
         return SaveOutcome::Skipped;
     }
     try {
-        std::string text;
-        for (const SymbolRow& row : m_rows) {
-            AppendUserSymbol(text, row.record);
-        }
-        const Status written = WriteUserSymbolFile(m_file, text);
+        const Status written = WriteUserSymbolFile(m_file, FormatUserSymbols(m_rows));
         if (!written) {
             return written.Failure();
         }

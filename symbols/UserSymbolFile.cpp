@@ -4,7 +4,9 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -37,6 +39,22 @@ bool NextLine(std::string_view& rest, std::string_view& line) {
     }
     rest.remove_prefix(end + 1);
     return true;
+}
+
+// Calls take(name, type, content) for each record: an empty line where a name belongs is
+// skipped, and the two lines after a name are its type and content even when missing.
+template <typename Take> void ForEachRecord(std::string_view rest, Take take) {
+    std::string_view name;
+    std::string_view type;
+    std::string_view content;
+    while (NextLine(rest, name)) {
+        if (name.empty()) {
+            continue;
+        }
+        NextLine(rest, type);
+        NextLine(rest, content);
+        take(name, type, content);
+    }
 }
 
 class Descriptor {
@@ -93,42 +111,42 @@ fs::path UserSymbolPath(const UserSymbolFolders& folders) {
     return folders.dataHome / "quillet" / kFileName;
 }
 
-std::vector<SymbolRecord> ParseUserSymbols(std::string_view bytes) {
-    std::string_view rest = bytes.substr(0, bytes.find(kEndOfText));
-    std::vector<SymbolRecord> records;
-    std::string_view name;
-    std::string_view type;
-    std::string_view content;
-    while (NextLine(rest, name)) {
-        if (name.empty()) {
-            continue;
-        }
-        NextLine(rest, type);
-        NextLine(rest, content);
-        records.push_back(SymbolRecord{std::string(name), std::string(type), std::string(content)});
+std::vector<SymbolRow> ParseUserSymbols(std::string_view bytes) {
+    const std::string_view text = bytes.substr(0, bytes.find(kEndOfText));
+    // Counted first, so that a large file's rows are not moved each time the list grows.
+    std::size_t count = 0;
+    ForEachRecord(text,
+                  [&count](std::string_view, std::string_view, std::string_view) { ++count; });
+    std::vector<SymbolRow> rows;
+    rows.reserve(count);
+    ForEachRecord(text, [&rows](std::string_view name, std::string_view type,
+                                std::string_view content) {
+        rows.push_back(SymbolRow{
+            SymbolRecord{std::string(name), std::string(type), std::string(content)}, UserIcon});
+    });
+    return rows;
+}
+
+std::string FormatUserSymbols(const std::vector<SymbolRow>& rows) {
+    std::size_t size = 0;
+    for (const SymbolRow& row : rows) {
+        const SymbolRecord& record = row.record;
+        size +=
+            record.name.size() + record.type.size() + record.content.size() + 4 * kLineBreak.size();
     }
-    return records;
-}
-
-void AppendUserSymbol(std::string& text, const SymbolRecord& record) {
-    text += record.name;
-    text += kLineBreak;
-    text += record.type;
-    text += kLineBreak;
-    text += record.content;
-    text += kLineBreak;
-    text += kLineBreak;
-}
-
-std::string FormatUserSymbols(const std::vector<SymbolRecord>& records) {
     std::string text;
-    for (const SymbolRecord& record : records) {
-        AppendUserSymbol(text, record);
+    text.reserve(size);
+    for (const SymbolRow& row : rows) {
+        for (const std::string* line : {&row.record.name, &row.record.type, &row.record.content}) {
+            text += *line;
+            text += kLineBreak;
+        }
+        text += kLineBreak;
     }
     return text;
 }
 
-Result<std::vector<SymbolRecord>> ReadUserSymbolFile(const fs::path& path) {
+Result<std::vector<SymbolRow>> ReadUserSymbolFile(const fs::path& path) {
     if (path.has_parent_path()) {
         std::error_code error;
         fs::create_directories(path.parent_path(), error);
@@ -141,18 +159,21 @@ Result<std::vector<SymbolRecord>> ReadUserSymbolFile(const fs::path& path) {
     if (fd.Get() < 0) {
         return FileError{FileError::Step::Open, path, errno};
     }
-    // Read straight into one buffer of the file's size: a large file is not copied as it grows.
+    // One buffer of the file's size, not zeroed first and not copied as it fills.
     struct stat status {};
-    std::string bytes;
+    std::size_t capacity = ::fstat(fd.Get(), &status) == 0 && status.st_size > 0
+                               ? static_cast<std::size_t>(status.st_size) + 1
+                               : 65536;
+    auto buffer = std::make_unique_for_overwrite<char[]>(capacity);
     std::size_t used = 0;
-    bytes.resize(::fstat(fd.Get(), &status) == 0 && status.st_size > 0
-                     ? static_cast<std::size_t>(status.st_size) + 1
-                     : 65536);
     for (;;) {
-        if (used == bytes.size()) {
-            bytes.resize(bytes.size() * 2);
+        if (used == capacity) { // the file grew while being read
+            auto larger = std::make_unique_for_overwrite<char[]>(2 * capacity);
+            std::memcpy(larger.get(), buffer.get(), used);
+            buffer = std::move(larger);
+            capacity *= 2;
         }
-        const ssize_t got = ::read(fd.Get(), bytes.data() + used, bytes.size() - used);
+        const ssize_t got = ::read(fd.Get(), buffer.get() + used, capacity - used);
         if (got < 0) {
             if (errno == EINTR) {
                 continue;
@@ -164,7 +185,7 @@ Result<std::vector<SymbolRecord>> ReadUserSymbolFile(const fs::path& path) {
         }
         used += static_cast<std::size_t>(got);
     }
-    return ParseUserSymbols(std::string_view(bytes).substr(0, used));
+    return ParseUserSymbols(std::string_view(buffer.get(), used));
 }
 
 Status WriteUserSymbolFile(const fs::path& path, std::string_view text) {

@@ -26,20 +26,18 @@ UserSymbolFolders DefaultUserSymbolFolders();
 // cannot be written (an installed program), since every save replaces the file there.
 std::filesystem::path UserSymbolPath(const UserSymbolFolders& folders);
 
-// Records of the file's text: lines end at LF, one CR before the LF going with it; byte 1A
-// ends the text; empty lines where a name belongs are skipped; a record cut short by the
-// end keeps empty fields.
-std::vector<SymbolRecord> ParseUserSymbols(std::string_view bytes);
+// The file's records as user rows (UserIcon), in file order. Lines end at LF, one CR before
+// the LF going with it; byte 1A ends the text; empty lines where a name belongs are skipped;
+// a record cut short by the end keeps empty fields.
+std::vector<SymbolRow> ParseUserSymbols(std::string_view bytes);
 
-// One record as the file holds it: name, type, content and an empty line, each ending in
-// CR LF, byte for byte.
-void AppendUserSymbol(std::string& text, const SymbolRecord& record);
-
-std::string FormatUserSymbols(const std::vector<SymbolRecord>& records);
+// The rows' records as the file holds them: name, type, content and an empty line, each
+// ending in CR LF, byte for byte.
+std::string FormatUserSymbols(const std::vector<SymbolRow>& rows);
 
 // Reads every record. A missing file is created empty (and its folder with it); an existing
-// one is never truncated. Any failure gives the error and no records.
-Result<std::vector<SymbolRecord>> ReadUserSymbolFile(const std::filesystem::path& path);
+// one is never truncated. Any failure gives the error and no rows.
+Result<std::vector<SymbolRow>> ReadUserSymbolFile(const std::filesystem::path& path);
 
 // Replaces the file whole; on failure the old file stays as it was.
 Status WriteUserSymbolFile(const std::filesystem::path& path, std::string_view text);

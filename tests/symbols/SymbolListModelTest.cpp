@@ -3,7 +3,7 @@
 #include "platform/AtomicFile.h"
 #include "symbols/BuiltInSymbols.h"
 #include "symbols/UserSymbolFile.h"
-#include "tests/symbols/TestFolder.h"
+#include "tests/symbols/SymbolTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,9 @@ constexpr EditCommands kAllThree{true, true, true};
 class SymbolList : public ::testing::Test {
 protected:
     fs::path File() const { return m_folder.Path() / "User.mrk"; }
-    void WriteFile(const Records& records) { WriteBytes(File(), FormatUserSymbols(records)); }
+    void WriteFile(const Records& records) {
+        WriteBytes(File(), FormatUserSymbols(test::UserRows(records)));
+    }
     std::string FileBytes() const { return ReadWholeFile(File()).Value(); }
     Names RowNames() const {
         Names names;

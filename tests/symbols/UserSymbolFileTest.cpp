@@ -1,13 +1,14 @@
 #include "symbols/UserSymbolFile.h"
 
 #include "platform/AtomicFile.h"
-#include "tests/symbols/TestFolder.h"
+#include "tests/symbols/SymbolTestSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
 using namespace quillet;
 using quillet::test::TestFolder;
+using quillet::test::UserRows;
 using quillet::test::WriteBytes;
 
 namespace {
@@ -28,7 +29,7 @@ void PrintTo(const ParseCase& c, std::ostream* os) {
 class ParsingUserSymbols : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParsingUserSymbols, YieldsTheRecordsInFileOrder) {
-    EXPECT_EQ(ParseUserSymbols(GetParam().bytes), GetParam().records);
+    EXPECT_EQ(ParseUserSymbols(GetParam().bytes), UserRows(GetParam().records));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -47,14 +48,14 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"empty name shifts the fields", "\r\nB\r\nC\r\n\r\n", {{"B", "C", ""}}}));
 
 TEST(UserSymbolFile, WritesFourCrLfLinesARecordAndReadsThemBackUnchanged) {
-    EXPECT_EQ(FormatUserSymbols({{"A", "B", "C"}}), "A\r\nB\r\nC\r\n\r\n");
+    EXPECT_EQ(FormatUserSymbols(UserRows({{"A", "B", "C"}})), "A\r\nB\r\nC\r\n\r\n");
     EXPECT_EQ(FormatUserSymbols({}), "");
     EXPECT_EQ(FormatUserSymbols(ParseUserSymbols("D")), "D\r\n\r\n\r\n\r\n");
 
     const Records records{{"ロゴ", "その他", "<Font Face=\"Wingdings\">\xFF</Font>\xA9"},
                           {" ", "\r", "a\rb\r"},
                           {std::string(300000, 'n'), "t", std::string(1 << 20, 'c')}};
-    EXPECT_EQ(ParseUserSymbols(FormatUserSymbols(records)), records);
+    EXPECT_EQ(ParseUserSymbols(FormatUserSymbols(UserRows(records))), UserRows(records));
 }
 
 class UserSymbolFileOnDisk : public ::testing::Test {
@@ -69,7 +70,7 @@ TEST_F(UserSymbolFileOnDisk, MissingFileIsCreatedEmptyAndReadingNeverTruncates) 
 
     const std::string bytes = "A\nB\nC\n\x1A trailing";
     WriteBytes(path, bytes);
-    EXPECT_EQ(ReadUserSymbolFile(path).Value(), (Records{{"A", "B", "C"}}));
+    EXPECT_EQ(ReadUserSymbolFile(path).Value(), UserRows({{"A", "B", "C"}}));
     EXPECT_EQ(ReadWholeFile(path).Value(), bytes);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "symbols/SymbolRecord.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -8,6 +10,7 @@
 #include <string_view>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <vector>
 
 namespace quillet::test {
 
@@ -30,6 +33,15 @@ public:
 private:
     std::filesystem::path m_path;
 };
+
+// Records as the rows a user symbol file gives.
+inline std::vector<SymbolRow> UserRows(const std::vector<SymbolRecord>& records) {
+    std::vector<SymbolRow> rows;
+    for (const SymbolRecord& record : records) {
+        rows.push_back(SymbolRow{record, UserIcon});
+    }
+    return rows;
+}
 
 inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
     std::ofstream(path, std::ios::binary)
