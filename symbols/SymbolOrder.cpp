@@ -21,10 +21,12 @@ const std::string& Field(const SymbolRecord& record, int column) {
     }
 }
 
-constexpr std::size_t kHeadBytes = 8;
+// Most keys are decided by their first bytes, held as two integers so that comparing them
+// needs no memcmp; only longer keys that agree on all of them compare the rest.
+constexpr std::size_t kHeadBytes = 16;
 
 struct Entry {
-    std::uint64_t head; // the key's first bytes, so most comparisons need no memcmp
+    std::uint64_t head[2];
     std::uint32_t index;
     std::uint32_t length;
 };
@@ -54,14 +56,17 @@ public:
             // Only whether a key is longer than its head matters, so a clamp keeps the order.
             const auto length = static_cast<std::uint32_t>(
                 std::min<std::size_t>(key.size(), std::numeric_limits<std::uint32_t>::max()));
-            entries[i] = Entry{Head(key), i, length};
+            entries[i] = Entry{{HeadPart(key, 0), HeadPart(key, 8)}, i, length};
         }
         return entries;
     }
 
     bool Less(const Entry& a, const Entry& b) const {
-        if (a.head != b.head) {
-            return a.head < b.head;
+        if (a.head[0] != b.head[0]) {
+            return a.head[0] < b.head[0];
+        }
+        if (a.head[1] != b.head[1]) {
+            return a.head[1] < b.head[1];
         }
         // Equal heads: the shorter key is a prefix of the longer one, or both go on.
         if (a.length <= kHeadBytes || b.length <= kHeadBytes) {
@@ -94,14 +99,14 @@ private:
         return common;
     }
 
-    // Big-endian, padded with zero bytes, so a key that is a prefix of another never gets a
-    // greater head.
-    static std::uint64_t Head(std::string_view key) {
-        std::uint64_t head = 0;
-        for (std::size_t i = 0; i < kHeadBytes; ++i) {
-            head = (head << 8) | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0U);
+    // Eight bytes from `from` on, big-endian and padded with zero bytes, so a key that is a
+    // prefix of another never gets a greater head.
+    static std::uint64_t HeadPart(std::string_view key, std::size_t from) {
+        std::uint64_t part = 0;
+        for (std::size_t i = from; i < from + 8; ++i) {
+            part = (part << 8) | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0U);
         }
-        return head;
+        return part;
     }
 
     std::string m_bytes;
