@@ -52,4 +52,23 @@ int CompareNoCase(std::string_view a, std::string_view b) {
     return j < b.size() ? -1 : 0;
 }
 
+void AppendSortKey(std::string& key, std::string_view text) {
+    // Two bytes a character at most; written in place rather than appended byte by byte.
+    const std::size_t start = key.size();
+    key.resize(start + 2 * text.size());
+    char* out = key.data() + start;
+    const auto* in = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* end = in + text.size();
+    while (in < end) {
+        unsigned code = *in++;
+        if (IsLeadByte(static_cast<unsigned char>(code)) && in < end) {
+            code = (code << 8) | *in++;
+        }
+        code = FoldCase(code);
+        *out++ = static_cast<char>(code >> 8);
+        *out++ = static_cast<char>(code & 0xFF);
+    }
+    key.resize(static_cast<std::size_t>(out - key.data()));
+}
+
 } // namespace quillet::cp932

@@ -27,6 +27,11 @@ std::size_t CharCount(std::string_view text);
 // 16-bit code, so every single-byte character sorts before every double-byte one.
 int CompareNoCase(std::string_view a, std::string_view b);
 
+// Appends a key whose plain byte order is CompareNoCase's order: each character as its
+// folded code in two bytes, high byte first. Sorting many texts by their keys compares
+// bytes instead of stepping through characters again at every comparison.
+void AppendSortKey(std::string& key, std::string_view text);
+
 // Decodes without loss: a byte that is not part of a character (FF, a lone lead byte,
 // a lead byte with a bad trail byte) becomes the private-use code point
 // kRawByteBase + byte, which FromUtf16 turns back into the same byte. The second code of a

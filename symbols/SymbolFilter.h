@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quillet {
+
+// The filters of the symbol list in the order the filter box lists them. A filter is
+// stored only as its label text.
+enum class SymbolFilter { All, Cards, Computer, Danger, Nature, Other, User };
+
+inline constexpr std::array kSymbolFilters{
+    SymbolFilter::All,    SymbolFilter::Cards, SymbolFilter::Computer, SymbolFilter::Danger,
+    SymbolFilter::Nature, SymbolFilter::Other, SymbolFilter::User,
+};
+
+// The label's bytes in code page 932.
+std::string FilterLabel(SymbolFilter filter);
+
+// The filter whose label equals `label` byte for byte; none for any other text.
+std::optional<SymbolFilter> FilterFromLabel(std::string_view label);
+
+// The filter a fresh start and the page-clear command use.
+std::string DefaultFilterLabel();
+
+// Whether the filter lists the user's own symbols after its built-in rows.
+constexpr bool ListsUserSymbols(SymbolFilter filter) {
+    return filter == SymbolFilter::All || filter == SymbolFilter::User;
+}
+
+} // namespace quillet

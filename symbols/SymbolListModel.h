@@ -1,0 +1,109 @@
+#pragma once
+
+#include "platform/Result.h"
+#include "symbols/SymbolOrder.h"
+#include "symbols/SymbolRecord.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillet {
+
+// Enabled state of the edit tool bar's Add, Delete and Edit buttons.
+struct EditCommands {
+    bool add = false;
+    bool remove = false;
+    bool edit = false;
+
+    bool operator==(const EditCommands&) const = default;
+};
+
+// What the window does after an operation of the symbol list.
+struct SymbolPageUpdate {
+    EditCommands commands;
+    // The selected row afterwards, -1 for none; the window keeps it as SymbolSelection.
+    int selection = -1;
+    // The fragment depends on what changed and must be composed again.
+    bool recomputeFragment = false;
+    // The user symbol file was rewritten.
+    bool fileSaved = false;
+    // A read or write of the user symbol file failed; the window shows it.
+    std::optional<FileError> fileError;
+    // The filter label the window must now hold as TypeIndex, when the operation changed it.
+    std::optional<std::string> typeIndex;
+};
+
+enum class SaveOutcome { Skipped, Saved };
+
+// The rows of the symbol list with their selection and the commands that act on them. The
+// window shows these rows and forwards its events here; nothing in it needs a window.
+// Operations that depend on the filter take the held TypeIndex label.
+class SymbolListModel {
+public:
+    explicit SymbolListModel(std::filesystem::path userSymbolFile);
+
+    const std::filesystem::path& UserSymbolFile() const { return m_file; }
+
+    int RowCount() const { return static_cast<int>(m_rows.size()); }
+    // Empty texts and icon -1 for a row that does not exist.
+    std::string_view Name(int row) const;
+    std::string_view Type(int row) const;
+    std::string_view Content(int row) const;
+    int Icon(int row) const;
+    const std::vector<SymbolRow>& Rows() const { return m_rows; }
+
+    int Selection() const { return m_selection; }
+    std::optional<SymbolRecord> SelectedRecord() const;
+    // The page's content for the composition: the selected row's content, or nothing.
+    std::string SymbolContent() const { return std::string(Content(m_selection)); }
+    EditCommands Commands() const { return m_commands; }
+
+    // Inserts at the row's name position and returns its index, or -1 when it could not be
+    // allocated. The selected row stays selected.
+    int InsertSymbolRow(std::string name, std::string type, std::string content, int icon);
+
+    // Inserts every record of the user symbol file as a user row. On failure no row of the
+    // file is inserted, so a later save cannot drop the records that were not read.
+    Status LoadUserSymbols();
+
+    // Rewrites the file from the rows in display order, only under the filter User.
+    Result<SaveOutcome> SaveUserSymbols(std::string_view typeIndex) const;
+
+    // Empties the list and fills it for the filter. The fragment is the caller's business.
+    SymbolPageUpdate RebuildSymbolList(std::string_view typeIndex);
+
+    // The user chose another filter in the filter box.
+    SymbolPageUpdate ChangeFilter(std::string label);
+
+    // The list's selection changed; `row` is its first selected row or -1.
+    SymbolPageUpdate SelectRow(int row, std::string_view typeIndex);
+
+    // Ascending by the texts of a SymbolColumn, case-insensitively; the selection follows its row.
+    SymbolPageUpdate SortByColumn(int column);
+
+    // The commands take the symbol dialog's answer; no answer means it was cancelled.
+    SymbolPageUpdate Add(std::string_view typeIndex, const std::optional<SymbolRecord>& answer);
+    SymbolPageUpdate Delete(std::string_view typeIndex);
+    SymbolPageUpdate Edit(std::string_view typeIndex, const std::optional<SymbolRecord>& answer);
+    SymbolPageUpdate Register(const std::optional<SymbolRecord>& answer);
+    // The symbol page's part of clearing pages: back to the default filter.
+    SymbolPageUpdate Clear();
+
+private:
+    SymbolPageUpdate Update() const;
+    void Save(std::string_view typeIndex, SymbolPageUpdate& update) const;
+    int NamePosition(std::string_view name) const;
+    void InsertRows(std::vector<SymbolRow> rows);
+    void MergeAppendedRows(std::size_t existing);
+
+    std::filesystem::path m_file;
+    std::vector<SymbolRow> m_rows;
+    int m_selection = -1;
+    EditCommands m_commands;
+};
+
+} // namespace quillet

@@ -1,0 +1,195 @@
+#include "symbols/UserSymbolFile.h"
+
+#include "platform/AtomicFile.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace quillet {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kFileName = "User.mrk";
+constexpr char kEndOfText = '\x1A';
+constexpr std::string_view kLineBreak = "\r\n";
+
+// Takes the next line off the front of `rest`; false when nothing is left to read.
+bool NextLine(std::string_view& rest, std::string_view& line) {
+    if (rest.empty()) {
+        line = {};
+        return false;
+    }
+    const std::size_t end = rest.find('\n');
+    if (end == std::string_view::npos) {
+        line = rest;
+        rest = {};
+        return true;
+    }
+    line = rest.substr(0, end);
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    rest.remove_prefix(end + 1);
+    return true;
+}
+
+// Calls take(name, type, content) for each record: an empty line where a name belongs is
+// skipped, and the two lines after a name are its type and content even when missing.
+template <typename Take> void ForEachRecord(std::string_view rest, Take take) {
+    std::string_view name;
+    std::string_view type;
+    std::string_view content;
+    while (NextLine(rest, name)) {
+        if (name.empty()) {
+            continue;
+        }
+        NextLine(rest, type);
+        NextLine(rest, content);
+        take(name, type, content);
+    }
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int Get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+fs::path HomeFolder() {
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+        return home;
+    }
+    if (const passwd* entry = ::getpwuid(::getuid()); entry != nullptr && entry->pw_dir) {
+        return entry->pw_dir;
+    }
+    return {};
+}
+
+} // namespace
+
+fs::path ProgramFolder() {
+    std::error_code error;
+    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    return error ? fs::path() : executable.parent_path();
+}
+
+UserSymbolFolders DefaultUserSymbolFolders() {
+    UserSymbolFolders folders;
+    folders.programFolder = ProgramFolder();
+    // A relative XDG_DATA_HOME is to be ignored.
+    if (const char* data = std::getenv("XDG_DATA_HOME");
+        data != nullptr && fs::path(data).is_absolute()) {
+        folders.dataHome = data;
+    } else {
+        folders.dataHome = HomeFolder() / ".local" / "share";
+    }
+    return folders;
+}
+
+fs::path UserSymbolPath(const UserSymbolFolders& folders) {
+    if (!folders.programFolder.empty() && ::access(folders.programFolder.c_str(), W_OK) == 0) {
+        return folders.programFolder / kFileName;
+    }
+    return folders.dataHome / "quillet" / kFileName;
+}
+
+std::vector<SymbolRow> ParseUserSymbols(std::string_view bytes) {
+    const std::string_view text = bytes.substr(0, bytes.find(kEndOfText));
+    // Counted first, so that a large file's rows are not moved each time the list grows.
+    std::size_t count = 0;
+    ForEachRecord(text,
+                  [&count](std::string_view, std::string_view, std::string_view) { ++count; });
+    std::vector<SymbolRow> rows;
+    rows.reserve(count);
+    ForEachRecord(text, [&rows](std::string_view name, std::string_view type,
+                                std::string_view content) {
+        rows.push_back(SymbolRow{
+            SymbolRecord{std::string(name), std::string(type), std::string(content)}, UserIcon});
+    });
+    return rows;
+}
+
+std::string FormatUserSymbols(const std::vector<SymbolRow>& rows) {
+    std::size_t size = 0;
+    for (const SymbolRow& row : rows) {
+        const SymbolRecord& record = row.record;
+        size +=
+            record.name.size() + record.type.size() + record.content.size() + 4 * kLineBreak.size();
+    }
+    std::string text;
+    text.reserve(size);
+    for (const SymbolRow& row : rows) {
+        for (const std::string* line : {&row.record.name, &row.record.type, &row.record.content}) {
+            text += *line;
+            text += kLineBreak;
+        }
+        text += kLineBreak;
+    }
+    return text;
+}
+
+Result<std::vector<SymbolRow>> ReadUserSymbolFile(const fs::path& path) {
+    if (path.has_parent_path()) {
+        std::error_code error;
+        fs::create_directories(path.parent_path(), error);
+        if (error) {
+            return FileError{FileError::Step::Create, path, error.value()};
+        }
+    }
+    // O_CREAT without O_TRUNC: a missing file appears empty, an existing one is untouched.
+    const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666));
+    if (fd.Get() < 0) {
+        return FileError{FileError::Step::Open, path, errno};
+    }
+    // One buffer of the file's size, not zeroed first and not copied as it fills.
+    struct stat status {};
+    std::size_t capacity = ::fstat(fd.Get(), &status) == 0 && status.st_size > 0
+                               ? static_cast<std::size_t>(status.st_size) + 1
+                               : 65536;
+    auto buffer = std::make_unique_for_overwrite<char[]>(capacity);
+    std::size_t used = 0;
+    for (;;) {
+        if (used == capacity) { // the file grew while being read
+            auto larger = std::make_unique_for_overwrite<char[]>(2 * capacity);
+            std::memcpy(larger.get(), buffer.get(), used);
+            buffer = std::move(larger);
+            capacity *= 2;
+        }
+        const ssize_t got = ::read(fd.Get(), buffer.get() + used, capacity - used);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return FileError{FileError::Step::Read, path, errno};
+        }
+        if (got == 0) {
+            break;
+        }
+        used += static_cast<std::size_t>(got);
+    }
+    return ParseUserSymbols(std::string_view(buffer.get(), used));
+}
+
+Status WriteUserSymbolFile(const fs::path& path, std::string_view text) {
+    return WriteFileAtomically(path, text);
+}
+
+} // namespace quillet

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "symbols/SymbolRecord.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <string_view>
+#include <sys/resource.h>
+#include <unistd.h>
+#include <vector>
+
+namespace quillet::test {
+
+// A fresh folder per test, removed afterwards, so no test sees another's files.
+class TestFolder {
+public:
+    TestFolder()
+        : m_path(std::filesystem::temp_directory_path() /
+                 ("quillet-symbols-" + std::to_string(::getpid()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name())) {
+        std::filesystem::remove_all(m_path);
+        std::filesystem::create_directories(m_path);
+    }
+    ~TestFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    const std::filesystem::path& Path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+// Records as the rows a user symbol file gives.
+inline std::vector<SymbolRow> UserRows(const std::vector<SymbolRecord>& records) {
+    std::vector<SymbolRow> rows;
+    for (const SymbolRecord& record : records) {
+        rows.push_back(SymbolRow{record, UserIcon});
+    }
+    return rows;
+}
+
+inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Writes beyond a few bytes fail as on a full disk, even for root.
+class FileSizeLimit {
+public:
+    FileSizeLimit() {
+        ::getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_previous = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = 4;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_previous);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_previous)(int) = nullptr;
+};
+
+} // namespace quillet::test
