@@ -1,0 +1,72 @@
+#include "app/PageTabControl.h"
+
+#include <QFrame>
+#include <QMouseEvent>
+#include <QTabBar>
+
+namespace quillet {
+
+PageTabControl::PageTabControl(QWidget* parent)
+    : QWidget(parent), m_bar(new QTabBar(this)), m_pageArea(new QFrame(this)) {
+    m_bar->setObjectName("tabBar");
+    m_bar->setDrawBase(false);
+    m_bar->setExpanding(false);
+    m_bar->setUsesScrollButtons(false);
+    m_bar->setFocusPolicy(Qt::TabFocus);
+    m_pageArea->setFrameShape(QFrame::StyledPanel);
+    m_pageArea->setFrameShadow(QFrame::Raised);
+    m_pageArea->setObjectName("pageArea");
+    m_bar->installEventFilter(this);
+    m_pageArea->installEventFilter(this);
+    m_bar->raise();
+    // Only a change the user makes is a selection change; the window selects tabs itself
+    // while it shows a page.
+    connect(m_bar, &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index >= 0 && index == m_bar->currentIndex()) {
+            emit CurrentTabClicked(index);
+        }
+    });
+    connect(m_bar, &QTabBar::currentChanged, this, [this](int index) {
+        if (!signalsBlocked()) {
+            emit SelectionChanged(index);
+        }
+    });
+}
+
+int PageTabControl::CurrentIndex() const {
+    return m_bar->currentIndex();
+}
+
+int PageTabControl::TabAt(const QPoint& point) const {
+    if (!m_bar->geometry().contains(point)) {
+        return -1;
+    }
+    return m_bar->tabAt(m_bar->mapFrom(this, point));
+}
+
+bool PageTabControl::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == m_bar || watched == m_pageArea) && event->type() == QEvent::MouseButtonPress) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            const QPoint point =
+                static_cast<QWidget*>(watched)->mapTo(this, mouse->position().toPoint());
+            emit RightClicked(TabAt(point));
+            return true;
+        }
+    }
+    if ((watched == m_bar || watched == m_pageArea) && event->type() == QEvent::ContextMenu) {
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PageTabControl::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int barHeight = m_bar->sizeHint().height();
+    m_bar->setGeometry(0, 0, width(), barHeight);
+    // The frame starts under the strip's bottom edge so the current tab joins the page.
+    const int top = barHeight - 2;
+    m_pageArea->setGeometry(0, top, width(), std::max(0, height() - top));
+}
+
+} // namespace quillet
