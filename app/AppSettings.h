@@ -29,9 +29,12 @@ AppSettings DefaultSettings();
 // $XDG_CONFIG_HOME/quillet/ (default ~/.config/quillet/) + the executable's base name + ".INI".
 std::filesystem::path SettingsFilePath();
 
-// A missing file, section or key gives that key's default.
+// A missing file, section or key gives that key's default. Nothing is validated or clamped.
 AppSettings LoadSettings(const std::filesystem::path& iniPath);
-// Creates the folder and the file when missing; keeps every other line of the file.
-Status SaveSettings(const AppSettings& settings, const std::filesystem::path& iniPath);
+// All ten keys in one atomic write. Creates the folder and the file when missing; keeps
+// every other line of the file. An existing file that cannot be read is left alone and
+// its error returned.
+[[nodiscard]] Status SaveSettings(const AppSettings& settings,
+                                  const std::filesystem::path& iniPath);
 
 } // namespace quillet

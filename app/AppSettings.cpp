@@ -1,0 +1,83 @@
+#include "app/AppSettings.h"
+
+#include "platform/Folders.h"
+#include "platform/ProfileFile.h"
+
+#include <cerrno>
+
+namespace quillet {
+namespace {
+
+constexpr const char* kWindowSection = "Window";
+constexpr const char* kMarkSection = "Mark";
+
+struct IntKey {
+    const char* name;
+    int AppSettings::*field;
+};
+
+// Read and written in this order; "TypeIndex" comes between the two tables.
+constexpr IntKey kWindowKeys[] = {
+    {"WindowWidth", &AppSettings::WindowWidth}, {"WindowHeight", &AppSettings::WindowHeight},
+    {"WindowTop", &AppSettings::WindowTop},     {"WindowSource", &AppSettings::WindowSource},
+    {"TabPage", &AppSettings::TabPage},         {"ToolBarIndex", &AppSettings::ToolBarIndex},
+};
+constexpr const char* kTypeIndexKey = "TypeIndex";
+constexpr IntKey kColumnKeys[] = {
+    {"ColumnName", &AppSettings::ColumnName},
+    {"ColumnType", &AppSettings::ColumnType},
+    {"ColumnContent", &AppSettings::ColumnContent},
+};
+
+} // namespace
+
+AppSettings DefaultSettings() {
+    AppSettings settings;
+    settings.TypeIndex = "トランプ";
+    return settings;
+}
+
+std::filesystem::path SettingsFilePath() {
+    std::filesystem::path name = ExecutablePath().stem();
+    if (name.empty()) {
+        name = "quillet";
+    }
+    name += ".INI";
+    return ConfigHome() / "quillet" / name;
+}
+
+AppSettings LoadSettings(const std::filesystem::path& iniPath) {
+    const ProfileDocument profile = ReadProfile(iniPath);
+    AppSettings settings = DefaultSettings();
+    for (const IntKey& key : kWindowKeys) {
+        settings.*key.field = profile.Int(kWindowSection, key.name, settings.*key.field);
+    }
+    settings.TypeIndex = profile.String(kMarkSection, kTypeIndexKey, settings.TypeIndex);
+    for (const IntKey& key : kColumnKeys) {
+        settings.*key.field = profile.Int(kMarkSection, key.name, settings.*key.field);
+    }
+    return settings;
+}
+
+Status SaveSettings(const AppSettings& settings, const std::filesystem::path& iniPath) {
+    Result<ProfileDocument> loaded = LoadProfileForUpdate(iniPath);
+    if (!loaded) {
+        return loaded.Failure();
+    }
+    ProfileDocument& profile = loaded.Value();
+    bool stored = true;
+    for (const IntKey& key : kWindowKeys) {
+        stored = profile.SetInt(kWindowSection, key.name, settings.*key.field) && stored;
+    }
+    stored = profile.SetString(kMarkSection, kTypeIndexKey, settings.TypeIndex) && stored;
+    for (const IntKey& key : kColumnKeys) {
+        stored = profile.SetInt(kMarkSection, key.name, settings.*key.field) && stored;
+    }
+    // Only a filter label with a line break can fail; nothing is written then.
+    if (!stored) {
+        return FileError{FileError::Step::Write, iniPath, EINVAL};
+    }
+    return SaveProfile(profile, iniPath);
+}
+
+} // namespace quillet

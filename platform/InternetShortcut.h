@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+
+namespace quillet {
+
+// The longest address taken from a shortcut, in bytes.
+inline constexpr std::size_t kMaxShortcutUrlBytes = 4999;
+
+// The address of an Internet shortcut (.url) file: value "URL" of section
+// "InternetShortcut", in code page 932 bytes. Empty for a missing file, section or key;
+// a longer address is cut at the last whole character that fits.
+std::string ReadInternetShortcutUrl(const std::filesystem::path& path);
+
+} // namespace quillet

@@ -1,0 +1,151 @@
+#include "platform/ProfileFile.h"
+
+#include "platform/AtomicFile.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace quillet {
+namespace {
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    ~FileDescriptor() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int Get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+struct ProfileBytes {
+    enum class State { Missing, Whole, Cut, Failed };
+    State state = State::Missing;
+    std::string bytes;
+    int errorNumber = 0;
+    FileError::Step failedStep = FileError::Step::Open;
+};
+
+ProfileBytes Failed(FileError::Step step, int errorNumber) {
+    return ProfileBytes{ProfileBytes::State::Failed, {}, errorNumber, step};
+}
+
+// Opened without blocking and read only when it is a regular file, so that a fifo or a
+// device chosen by mistake cannot hang the program or fill its memory.
+ProfileBytes ReadProfileBytes(const std::filesystem::path& path) {
+    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.Get() < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            return ProfileBytes{};
+        }
+        return Failed(FileError::Step::Open, errno);
+    }
+    struct stat info {};
+    if (::fstat(fd.Get(), &info) != 0) {
+        return Failed(FileError::Step::Read, errno);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return Failed(FileError::Step::Read, S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+    }
+    ProfileBytes result;
+    result.state = ProfileBytes::State::Whole;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd.Get(), buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return Failed(FileError::Step::Read, errno);
+        }
+        if (got == 0) {
+            return result;
+        }
+        result.bytes.append(buffer, static_cast<std::size_t>(got));
+        if (result.bytes.size() > kMaxProfileBytes) {
+            result.bytes.resize(kMaxProfileBytes);
+            result.state = ProfileBytes::State::Cut;
+            return result;
+        }
+    }
+}
+
+std::filesystem::path FollowLink(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error)) {
+        return path;
+    }
+    const std::filesystem::path target = std::filesystem::canonical(path, error);
+    return error ? path : target;
+}
+
+} // namespace
+
+ProfileDocument ReadProfile(const std::filesystem::path& path) {
+    return ProfileDocument(ReadProfileBytes(path).bytes);
+}
+
+Result<ProfileDocument> LoadProfileForUpdate(const std::filesystem::path& path) {
+    const ProfileBytes read = ReadProfileBytes(path);
+    switch (read.state) {
+    case ProfileBytes::State::Missing:
+        return ProfileDocument();
+    case ProfileBytes::State::Whole:
+        return ProfileDocument(read.bytes);
+    case ProfileBytes::State::Cut:
+        return FileError{FileError::Step::Read, path, EFBIG};
+    case ProfileBytes::State::Failed:
+        break;
+    }
+    return FileError{read.failedStep, path, read.errorNumber};
+}
+
+Status SaveProfile(const ProfileDocument& document, const std::filesystem::path& path) {
+    const std::filesystem::path target = FollowLink(path);
+    if (target.has_parent_path()) {
+        std::error_code error;
+        std::filesystem::create_directories(target.parent_path(), error);
+        if (error) {
+            return FileError{FileError::Step::Create, path, error.value()};
+        }
+    }
+    return WriteFileAtomically(target, document.Bytes());
+}
+
+std::string ReadProfileString(const std::filesystem::path& path, std::string_view section,
+                              std::string_view key, std::string_view fallback) {
+    return ReadProfile(path).String(section, key, fallback);
+}
+
+int ReadProfileInt(const std::filesystem::path& path, std::string_view section,
+                   std::string_view key, int fallback) {
+    return ReadProfile(path).Int(section, key, fallback);
+}
+
+Status WriteProfileString(const std::filesystem::path& path, std::string_view section,
+                          std::string_view key, std::string_view value) {
+    Result<ProfileDocument> document = LoadProfileForUpdate(path);
+    if (!document) {
+        return document.Failure();
+    }
+    if (!document.Value().SetString(section, key, value)) {
+        return FileError{FileError::Step::Write, path, EINVAL};
+    }
+    return SaveProfile(document.Value(), path);
+}
+
+Status WriteProfileInt(const std::filesystem::path& path, std::string_view section,
+                       std::string_view key, int value) {
+    return WriteProfileString(path, section, key, std::to_string(value));
+}
+
+} // namespace quillet
