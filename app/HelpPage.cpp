@@ -1,0 +1,53 @@
+#include "app/HelpPage.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <cerrno>
+#include <cstring>
+
+namespace quillet {
+namespace {
+
+FileError Failed(FileError::Step step, const QString& path, int errorNumber) {
+    return FileError{step, std::filesystem::path(path.toStdString()), errorNumber};
+}
+
+} // namespace
+
+Status OpenHelpPage() {
+    QFile shipped(QStringLiteral(":/help/index.html"));
+    if (!shipped.open(QIODevice::ReadOnly)) {
+        return Failed(FileError::Step::Open, shipped.fileName(), ENOENT);
+    }
+    const QByteArray page = shipped.readAll();
+
+    const QString folder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + "/quillet/help";
+    if (!QDir().mkpath(folder)) {
+        return Failed(FileError::Step::Create, folder, errno);
+    }
+    QSaveFile copy(folder + "/index.html");
+    if (!copy.open(QIODevice::WriteOnly) || copy.write(page) != page.size() || !copy.commit()) {
+        return Failed(FileError::Step::Write, copy.fileName(), errno);
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(copy.fileName()))) {
+        return Failed(FileError::Step::Open, copy.fileName(), 0);
+    }
+    return Success();
+}
+
+QString HelpErrorText(const FileError& error) {
+    QString text = QStringLiteral("ヘルプを開けませんでした。\n%1")
+                       .arg(QString::fromStdString(error.path.string()));
+    if (error.errorNumber != 0) {
+        text += "\n" + QString::fromLocal8Bit(std::strerror(error.errorNumber));
+    }
+    return text;
+}
+
+} // namespace quillet
