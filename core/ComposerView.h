@@ -20,13 +20,14 @@ struct SampleFont {
 
 // Everything regeneration does to the window, and the little it reads from it. The
 // composer never depends on a window: NullComposerView lets it run without one.
+// Texts passed either way are code page 932 bytes.
 class ComposerView {
 public:
     virtual ~ComposerView() = default;
 
     // Nothing is composed before the window's controls exist.
     virtual bool HasControls() const = 0;
-    // The selected tab, 0 to 6.
+    // The selected tab, 0 to 6; anything else composes an empty content.
     virtual int CurrentPage() const = 0;
     // Colour samples 1023, 1024 and 1025 show their colour's name as a tip.
     virtual void SetSampleTip(int sampleId, const std::string& text) = 0;
@@ -40,7 +41,10 @@ public:
     virtual void CheckButton(int commandId, bool pressed) = 0;
     // Content column of a symbol list row; empty when there is no such row.
     virtual std::string SymbolContentAt(int row) const = 0;
+    // Replaces the sample's font; the window also sets its text (SampleText) and repaints.
     virtual void SetSampleFont(const SampleFont& font) = 0;
+    // Asked when the state is made and when a page is reset. The composer may ask it while
+    // the window is still being constructed, so it must not rely on the window's members.
     virtual SystemColors Colors() const = 0;
 };
 

@@ -1,0 +1,89 @@
+#include "core/Composition.h"
+
+#include "core/FontTag.h"
+#include "core/Gradation.h"
+#include "core/ImageTag.h"
+#include "core/LinkTag.h"
+#include "core/MarqueeTag.h"
+#include "core/ParagraphTag.h"
+
+namespace quillet {
+namespace {
+
+bool Selected(const ComposerState& state, TagPage page) {
+    return IsSelected(state, static_cast<int>(page));
+}
+
+// Room for every element at once around the content, so that a typical fragment is built
+// with a single allocation.
+constexpr std::size_t kElementRoom = 256;
+constexpr std::size_t kGradationBytesPerChar = 32;
+
+} // namespace
+
+std::string WrapSelectedElements(const ComposerState& state, std::string_view content,
+                                 std::optional<SampleFont>* sample) {
+    const bool gradation = Selected(state, TagPage::Gradation);
+    const bool font = Selected(state, TagPage::Font);
+    const bool link = Selected(state, TagPage::Hyperlink);
+    const bool marquee = Selected(state, TagPage::Marquee);
+    const bool paragraph = Selected(state, TagPage::Paragraph);
+
+    std::string out;
+    out.reserve(kElementRoom + state.FontFace.size() + state.LinkUrl.size() +
+                content.size() * (gradation ? kGradationBytesPerChar : 1));
+
+    // Outermost first: paragraph, scrolling text, link, styles and font, gradation pieces.
+    if (paragraph) {
+        AppendParagraphOpenTag(out, state);
+    }
+    if (marquee) {
+        AppendMarqueeOpenTag(out, state);
+    }
+    if (link) {
+        AppendLinkOpenTag(out, state);
+    }
+    if (font) {
+        SampleFont request;
+        AppendFontOpenTag(out, state, &request);
+        if (sample != nullptr) {
+            *sample = std::move(request);
+        }
+    }
+    if (gradation) {
+        AppendGradation(out, content, state.GradationStart.Value, state.GradationEnd.Value,
+                        state.Quote);
+    } else {
+        out += content;
+    }
+    if (font) {
+        AppendFontCloseTag(out, state);
+    }
+    if (link) {
+        AppendLinkCloseTag(out, state);
+    }
+    if (marquee) {
+        AppendMarqueeCloseTag(out);
+    }
+    if (paragraph) {
+        AppendParagraphCloseTag(out, state);
+    }
+    return out;
+}
+
+std::string ComposeFragment(const ComposerState& state, TagPage page,
+                            std::string_view symbolContent, std::optional<SampleFont>* sample) {
+    switch (page) {
+    case TagPage::Image:
+        return WrapSelectedElements(state, ImageTag(state), sample);
+    case TagPage::Symbol:
+        return WrapSelectedElements(state, symbolContent, sample);
+    default:
+        if (auto field = MainTextField(page)) {
+            return WrapSelectedElements(state, state.*field, sample);
+        }
+        return WrapSelectedElements(state, {}, sample);
+    }
+}
+
+} // namespace quillet

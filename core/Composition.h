@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/ComposerState.h"
+#include "core/ComposerView.h"
+#include "core/TagPage.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quillet {
+
+// Wraps `content` in the elements of the selected pages, innermost first: gradation pieces,
+// font and styles, link, scrolling text, paragraph. When the font page is selected and
+// `sample` is given, it receives the sample font request.
+std::string WrapSelectedElements(const ComposerState& state, std::string_view content,
+                                 std::optional<SampleFont>* sample = nullptr);
+
+// The fragment with `page` current: the page's content (its text, the image tag, or
+// `symbolContent` on the symbol page) wrapped by the selected pages. Touches no window.
+std::string ComposeFragment(const ComposerState& state, TagPage page,
+                            std::string_view symbolContent = {},
+                            std::optional<SampleFont>* sample = nullptr);
+
+} // namespace quillet

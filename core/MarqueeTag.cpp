@@ -1,0 +1,62 @@
+#include "core/MarqueeTag.h"
+
+#include "core/ColorPalette.h"
+#include "core/HtmlAttribute.h"
+
+#include <algorithm>
+#include <array>
+
+namespace quillet {
+namespace {
+
+constexpr std::array<MarqueeBehaviorRow, 3> kBehaviors{{
+    {"スクロール", ""},
+    {"スライド", "Slide"},
+    {"交互", "Alternate"},
+}};
+
+std::string_view BehaviorOf(const ComposerState& state) {
+    const auto found =
+        std::ranges::find(kBehaviors, state.MarqueeBehavior, &MarqueeBehaviorRow::Item);
+    return found == kBehaviors.end() ? std::string_view() : found->Behavior;
+}
+
+} // namespace
+
+std::span<const MarqueeBehaviorRow> MarqueeBehaviorTable() {
+    return kBehaviors;
+}
+
+void AppendMarqueeOpenTag(std::string& out, const ComposerState& state) {
+    out += "<Marquee";
+    if (!IsStandard(state.MarqueeBgColor)) {
+        AppendAttribute(out, "BgColor", HtmlColorText(state.MarqueeBgColor), state.Quote);
+    }
+    if (const std::string_view behavior = BehaviorOf(state); !behavior.empty()) {
+        AppendAttribute(out, "Behavior", behavior, state.Quote);
+    }
+    if (state.MarqueeSpeed != kDefaultMarqueeSpeed) {
+        AppendAttribute(out, "ScrollAmount", std::to_string(state.MarqueeSpeed), state.Quote);
+    }
+    out += '>';
+}
+
+void AppendMarqueeCloseTag(std::string& out) {
+    out += "</Marquee>";
+}
+
+std::string MarqueeOpenTag(const ComposerState& state) {
+    std::string text;
+    AppendMarqueeOpenTag(text, state);
+    return text;
+}
+
+std::string MarqueeCloseTag() {
+    return "</Marquee>";
+}
+
+std::string SpeedLabelText(int speed) {
+    return std::to_string(speed) + "ドット/秒";
+}
+
+} // namespace quillet

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/ComposerState.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace quillet {
+
+// One item of the behaviour list and the value it writes (empty: no attribute).
+struct MarqueeBehaviorRow {
+    std::string_view Item; // code page 932
+    std::string_view Behavior;
+};
+
+// In the order of the behaviour list, "スクロール" first.
+std::span<const MarqueeBehaviorRow> MarqueeBehaviorTable();
+
+inline constexpr int kMinMarqueeSpeed = 1;
+inline constexpr int kMaxMarqueeSpeed = 99;
+inline constexpr int kDefaultMarqueeSpeed = 6;
+
+// The scrolling-text element is written even at its defaults and around nothing:
+// <Marquee></Marquee>. Attributes in the order BgColor, Behavior, ScrollAmount.
+void AppendMarqueeOpenTag(std::string& out, const ComposerState& state);
+void AppendMarqueeCloseTag(std::string& out);
+
+std::string MarqueeOpenTag(const ComposerState& state);
+std::string MarqueeCloseTag();
+
+// The speed label's text, "6ドット/秒" for 6 (code page 932).
+std::string SpeedLabelText(int speed);
+
+} // namespace quillet
