@@ -8,7 +8,7 @@ PACKAGES := g++ cmake make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev \
             xvfb xauth clang-format
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build run test bench format format-check clean
+.PHONY: deps configure build run test bench format format-check art clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -40,6 +40,10 @@ format:
 
 format-check:
 	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
+
+# Redraws the bitmaps, icons, cursor and tool-bar layouts from resources/art/.
+art:
+	python3 resources/art/draw_art.py
 
 clean:
 	rm -rf $(BUILD)
