@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/ControlIds.h"
 #include "app/Geometry.h"
+#include "core/CommandIds.h"
+#include "resources/ResourceIds.h"
 
 #include <optional>
 
@@ -11,11 +12,11 @@ namespace quillet {
 inline constexpr Size kTemplateSize{198, 153};
 
 struct TemplateControl {
-    ControlId id;
+    int id;
     Rect rect; // dialog units
 };
 
 // The rectangle a control starts from; the page layout moves some of them later.
-std::optional<Rect> TemplateRect(ControlId id);
+std::optional<Rect> TemplateRect(int id);
 
 } // namespace quillet

@@ -6,7 +6,9 @@
 namespace quillet {
 namespace {
 
-using enum ControlId;
+using namespace ControlId;
+using resource::StyleToolBar;
+using resource::WindowToolBar;
 
 constexpr Span kTabWidth = WidthMinus(15);
 
@@ -15,13 +17,14 @@ constexpr std::array kFontLabels{
     LabelText{Label1, "発言 :"}, LabelText{Label2, "フォント名 :"}, LabelText{Label3, "サイズ :"},
     LabelText{Label4, "色 :"},   LabelText{Label5, "文字飾り :"},
 };
-constexpr std::array kFontControls{MainEdit,    FaceList, ChoiceList,
-                                   ColorSample, Sample,   StyleToolBar};
-constexpr std::array kFontButtons{57673, 57674, 57675, 57676};
+constexpr std::array kFontControls{MainText,    FaceList,   ChoiceList,
+                                   ColorSample, FontSample, StyleToolBar};
+constexpr std::array kFontButtons{CommandId::Bold, CommandId::Italic, CommandId::Underline,
+                                  CommandId::Strike};
 constexpr std::array kFontChoices{"標準", "1(最小)", "2", "3", "4", "5", "6", "7(最大)"};
 constexpr std::array kFontPlacements{
-    Placement{Sample, {}, {}, WidthMinus(15), {}},
-    Placement{MainEdit, {}, {}, WidthMinus(143), {}},
+    Placement{FontSample, {}, {}, WidthMinus(15), {}},
+    Placement{MainText, {}, {}, WidthMinus(143), {}},
     Placement{FaceList, {}, {}, WidthMinus(229), {}},
     Placement{Label5, WidthMinus(115), Pixels(60), {}, {}},
     Placement{StyleToolBar, WidthMinus(115), Pixels(75), Pixels(95), {}},
@@ -33,14 +36,16 @@ constexpr std::array kFontPlacements{
 
 // Gradation, paragraph and image pages share one label.
 constexpr std::array kTextLabel{LabelText{Label1, "テキスト :"}};
-constexpr std::array kGradationControls{MainEdit, GradationStartSample, GradationEndSample,
-                                        GradationPicture};
-constexpr std::array kWideText{Placement{MainEdit, {}, {}, WidthMinus(40), {}}};
+constexpr std::array kGradationControls{MainText, GradationStartSample, GradationEndSample,
+                                        GradationIcon};
+constexpr std::array kWideText{Placement{MainText, {}, {}, WidthMinus(40), {}}};
 
-constexpr std::array kParagraphControls{MainEdit, StyleToolBar};
-constexpr std::array kParagraphButtons{57677, 57678, 57679, 57682, 57683};
+constexpr std::array kParagraphControls{MainText, StyleToolBar};
+constexpr std::array kParagraphButtons{CommandId::AlignLeft, CommandId::AlignCenter,
+                                       CommandId::AlignRight, CommandId::Superscript,
+                                       CommandId::Subscript};
 constexpr std::array kParagraphPlacements{
-    Placement{MainEdit, {}, {}, WidthMinus(40), {}},
+    Placement{MainText, {}, {}, WidthMinus(40), {}},
     Placement{StyleToolBar, Pixels(17), Pixels(100), Pixels(180), Pixels(25)},
 };
 
@@ -49,14 +54,14 @@ constexpr std::array kLinkLabels{
     LabelText{Label2, "リンク先 :"},
     LabelText{Label5, "ターゲット :"},
 };
-constexpr std::array kLinkControls{MainEdit, SecondEdit, ChoiceList, Browse};
+constexpr std::array kLinkControls{MainText, LinkUrlText, ChoiceList, BrowseButton};
 constexpr std::array kLinkChoices{"同じウィンドウ", "新しいウィンドウ", "ウィンドウをクリア"};
 constexpr std::array kLinkPlacements{
-    Placement{MainEdit, {}, {}, WidthMinus(142), {}},
+    Placement{MainText, {}, {}, WidthMinus(142), {}},
     Placement{Label5, WidthMinus(115), Pixels(60), {}, {}},
     Placement{ChoiceList, WidthMinus(115), Pixels(75), Pixels(91), {}},
-    Placement{SecondEdit, {}, {}, WidthMinus(40), {}},
-    Placement{Browse, WidthMinus(112), Pixels(147), {}, {}},
+    Placement{LinkUrlText, {}, {}, WidthMinus(40), {}},
+    Placement{BrowseButton, WidthMinus(112), Pixels(147), {}, {}},
 };
 
 constexpr std::array kMarqueeLabels{
@@ -65,10 +70,10 @@ constexpr std::array kMarqueeLabels{
     LabelText{Label4, "背景色 :"},
     LabelText{Label5, "動作 :"},
 };
-constexpr std::array kMarqueeControls{MainEdit, ColorSample, SpeedLabel, ChoiceList, SpeedSlider};
+constexpr std::array kMarqueeControls{MainText, ColorSample, SpeedLabel, ChoiceList, SpeedSlider};
 constexpr std::array kMarqueeChoices{"スクロール", "スライド", "交互"};
 constexpr std::array kMarqueePlacements{
-    Placement{MainEdit, {}, {}, WidthMinus(142), {}},
+    Placement{MainText, {}, {}, WidthMinus(142), {}},
     Placement{Label5, WidthMinus(115), Pixels(60), {}, {}},
     Placement{SpeedSlider, {}, {}, WidthMinus(171), {}},
     Placement{ChoiceList, WidthMinus(115), Pixels(75), Pixels(91), {}},
@@ -77,11 +82,12 @@ constexpr std::array kMarqueePlacements{
 };
 
 constexpr std::array kImageLabels{LabelText{Label1, "リンク先 :"}};
-constexpr std::array kImageControls{MainEdit};
+constexpr std::array kImageControls{MainText};
 
 constexpr std::array kSymbolLabels{LabelText{Label1, "　　 種類 :"}};
 constexpr std::array kSymbolControls{ChoiceList, SymbolList, StyleToolBar};
-constexpr std::array kSymbolButtons{57684, 57685, 57686};
+constexpr std::array kSymbolButtons{CommandId::AddSymbol, CommandId::DeleteSymbol,
+                                    CommandId::EditSymbol};
 constexpr std::array kSymbolChoices{"すべての種類", "トランプ", "コンピュータ", "危険物",
                                     "自然",         "その他",   "ユーザー設定"};
 constexpr std::array kSymbolPlacements{
@@ -143,16 +149,16 @@ constexpr std::array kAllPageControls{
     ColorSample,
     GradationStartSample,
     GradationEndSample,
-    GradationPicture,
-    Sample,
+    GradationIcon,
+    FontSample,
     SpeedLabel,
-    MainEdit,
-    SecondEdit,
+    MainText,
+    LinkUrlText,
     ChoiceList,
     FaceList,
     SymbolList,
     StyleToolBar,
-    Browse,
+    BrowseButton,
     SpeedSlider,
 };
 
@@ -172,7 +178,7 @@ const PageSpec& SpecOf(TagPage page) {
     return kPages[static_cast<std::size_t>(page)];
 }
 
-std::span<const ControlId> PageControls() {
+std::span<const int> PageControls() {
     return kAllPageControls;
 }
 
@@ -184,7 +190,8 @@ std::vector<ResolvedPlacement> LayoutFor(TagPage page, int outerWidth, int outer
     const PageSpec& spec = SpecOf(page);
     std::vector<ResolvedPlacement> result;
     result.reserve(spec.placements.size() + 2);
-    result.push_back({Tabs, std::nullopt, std::nullopt, spec.tabWidth.At(outerWidth, outerHeight),
+    result.push_back({TabControl, std::nullopt, std::nullopt,
+                      spec.tabWidth.At(outerWidth, outerHeight),
                       spec.tabHeight.At(outerWidth, outerHeight)});
     for (const Placement& placement : spec.placements) {
         result.push_back({placement.control, Resolve(placement.x, outerWidth, outerHeight),

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/ControlIds.h"
+#include "core/CommandIds.h"
 #include "core/TagPage.h"
+#include "resources/ResourceIds.h"
 
 #include <optional>
 #include <span>
@@ -34,7 +35,7 @@ constexpr Span HeightMinus(int amount) {
 
 // A value the table does not give keeps what the control has.
 struct Placement {
-    ControlId control;
+    int control;
     std::optional<Span> x;
     std::optional<Span> y;
     std::optional<Span> width;
@@ -44,7 +45,7 @@ struct Placement {
 };
 
 struct LabelText {
-    ControlId label;
+    int label;
     const char* text; // code page 932
 };
 
@@ -52,7 +53,7 @@ struct PageSpec {
     const char* tabText; // code page 932
     std::span<const LabelText> labels;
     // Shown besides the labels; everything else is hidden on the page.
-    std::span<const ControlId> controls;
+    std::span<const int> controls;
     // Buttons of the style tool bar shown on the page; the others are hidden.
     std::span<const int> styleButtons;
     // Entries of the choice list 1022, in order.
@@ -67,13 +68,13 @@ struct PageSpec {
 const PageSpec& SpecOf(TagPage page);
 
 // Every control a page may show: `ShowPage` hides them all first.
-std::span<const ControlId> PageControls();
+std::span<const int> PageControls();
 
 // Buttons of the style tool bar that some page shows.
 std::span<const int> StyleToolBarButtons();
 
 struct ResolvedPlacement {
-    ControlId control;
+    int control;
     std::optional<int> x;
     std::optional<int> y;
     std::optional<int> width;

@@ -24,7 +24,7 @@ TEST(Geometry, BaseUnitWidthIsTheRoundedAverageLetterWidth) {
 
 TEST(DialogTemplate, KnowsEveryControlOfTheWindowButNoOther) {
     EXPECT_EQ(TemplateRect(ControlId::DefaultButton), (Rect{151, 2, 45, 13}));
-    EXPECT_EQ(TemplateRect(ControlId::Sample), (Rect{2, 111, 8, 29}));
+    EXPECT_EQ(TemplateRect(ControlId::FontSample), (Rect{2, 111, 8, 29}));
     EXPECT_EQ(TemplateRect(ControlId::SpeedLabel), (Rect{9, 82, 32, 8}));
-    EXPECT_FALSE(TemplateRect(ControlId::StyleToolBar));
+    EXPECT_FALSE(TemplateRect(resource::StyleToolBar));
 }

@@ -10,7 +10,7 @@ using namespace quillet;
 namespace {
 
 std::optional<ResolvedPlacement> Find(const std::vector<ResolvedPlacement>& layout,
-                                      ControlId control) {
+                                      int control) {
     for (const ResolvedPlacement& placement : layout) {
         if (placement.control == control) {
             return placement;
@@ -41,7 +41,7 @@ TEST_P(PageSizes, FixedPagesCannotBeResizedVerticallyAndFitTheirTabControl) {
     EXPECT_EQ(limits.maxHeight, row.outerHeight);
     EXPECT_EQ(OuterHeightFor(page, 600), row.outerHeight);
 
-    const auto tabs = Find(LayoutFor(row.page, 400, row.outerHeight), ControlId::Tabs);
+    const auto tabs = Find(LayoutFor(row.page, 400, row.outerHeight), ControlId::TabControl);
     ASSERT_TRUE(tabs);
     EXPECT_EQ(tabs->width, 385);
     EXPECT_EQ(tabs->height, row.tabHeight);
@@ -62,24 +62,24 @@ TEST(PageTable, FontPageAt400PixelsPlacesTheListsFromTheRightEdge) {
     EXPECT_EQ(Find(layout, ControlId::FaceList)->width, 171);
     EXPECT_EQ(Find(layout, ControlId::ChoiceList),
               (ResolvedPlacement{ControlId::ChoiceList, 198, 120, 111, std::nullopt}));
-    EXPECT_EQ(Find(layout, ControlId::StyleToolBar),
-              (ResolvedPlacement{ControlId::StyleToolBar, 285, 75, 95, std::nullopt}));
-    EXPECT_EQ(Find(layout, ControlId::Sample)->width, 385);
-    EXPECT_EQ(Find(layout, ControlId::MainEdit)->width, 257);
-    EXPECT_FALSE(Find(layout, ControlId::MainEdit)->x);
+    EXPECT_EQ(Find(layout, resource::StyleToolBar),
+              (ResolvedPlacement{resource::StyleToolBar, 285, 75, 95, std::nullopt}));
+    EXPECT_EQ(Find(layout, ControlId::FontSample)->width, 385);
+    EXPECT_EQ(Find(layout, ControlId::MainText)->width, 257);
+    EXPECT_FALSE(Find(layout, ControlId::MainText)->x);
 }
 
 TEST(PageTable, EveryPageMovesTheWindowToolBarToTheTopRightLast) {
     for (int page = 0; page < kPageCount; ++page) {
         const auto layout = LayoutFor(static_cast<TagPage>(page), 500, 300);
-        EXPECT_EQ(layout.back(), (ResolvedPlacement{ControlId::WindowToolBar, 412, 2, std::nullopt,
-                                                    std::nullopt}));
+        EXPECT_EQ(layout.back(),
+                  (ResolvedPlacement{resource::WindowToolBar, 412, 2, std::nullopt, std::nullopt}));
     }
 }
 
 TEST(PageTable, SymbolPageFollowsTheWindowHeight) {
     const auto layout = LayoutFor(TagPage::Symbol, 400, 300);
-    EXPECT_EQ(Find(layout, ControlId::Tabs)->height, 242);
+    EXPECT_EQ(Find(layout, ControlId::TabControl)->height, 242);
     EXPECT_EQ(Find(layout, ControlId::SymbolList),
               (ResolvedPlacement{ControlId::SymbolList, std::nullopt, std::nullopt, 360, 172}));
     const auto filter = Find(layout, ControlId::ChoiceList);
@@ -105,8 +105,8 @@ TEST(PageTable, APageOutsideTheTabsIsSizedLikeTheFontPage) {
 TEST(PageTable, EveryPageShowsOnlyControlsThatShowPageHidesFirst) {
     for (int page = 0; page < kPageCount; ++page) {
         const PageSpec& spec = SpecOf(static_cast<TagPage>(page));
-        for (ControlId control : spec.controls) {
-            EXPECT_TRUE(Contains(PageControls(), control)) << page << " " << Id(control);
+        for (int control : spec.controls) {
+            EXPECT_TRUE(Contains(PageControls(), control)) << page << " " << control;
         }
         for (const LabelText& label : spec.labels) {
             EXPECT_TRUE(Contains(PageControls(), label.label)) << page;
@@ -115,7 +115,7 @@ TEST(PageTable, EveryPageShowsOnlyControlsThatShowPageHidesFirst) {
             EXPECT_TRUE(Contains(StyleToolBarButtons(), button)) << page << " " << button;
         }
         // The style tool bar is shown exactly where it has buttons to show.
-        EXPECT_EQ(Contains(spec.controls, ControlId::StyleToolBar), !spec.styleButtons.empty());
+        EXPECT_EQ(Contains(spec.controls, resource::StyleToolBar), !spec.styleButtons.empty());
         // A page with choices shows the choice list.
         EXPECT_EQ(Contains(spec.controls, ControlId::ChoiceList), !spec.choices.empty());
     }

@@ -1,21 +1,11 @@
 #include "app/TabMarks.h"
+#include "core/PageSelection.h"
 
 #include <gtest/gtest.h>
 
 using namespace quillet;
 
 namespace {
-
-// Which page may join which, as the composer rules it.
-bool CanCombine(int current, int other) {
-    if (current == 5) {
-        return other >= 2 && other <= 4;
-    }
-    if (current == 6) {
-        return other != 5;
-    }
-    return other <= 4;
-}
 
 TEST(TabMarks, SinglePageModeNamesAndIncludesOnlyTheCurrentTab) {
     TabMarks marks;
