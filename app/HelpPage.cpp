@@ -10,6 +10,11 @@
 #include <cerrno>
 #include <cstring>
 
+// The page is compiled into this library; a static library must name its resources once.
+static void LoadHelpResource() {
+    Q_INIT_RESOURCE(help);
+}
+
 namespace quillet {
 namespace {
 
@@ -20,6 +25,7 @@ FileError Failed(FileError::Step step, const QString& path, int errorNumber) {
 } // namespace
 
 Status OpenHelpPage() {
+    LoadHelpResource();
     QFile shipped(QStringLiteral(":/help/index.html"));
     if (!shipped.open(QIODevice::ReadOnly)) {
         return Failed(FileError::Step::Open, shipped.fileName(), ENOENT);

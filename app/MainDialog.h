@@ -30,6 +30,7 @@ class QTreeWidget;
 namespace quillet {
 
 class ColorSwatch;
+class FontSampleView;
 class CTipToolBar;
 class PageTabControl;
 class Prompts;
@@ -57,8 +58,24 @@ public:
     void LayoutPage();
     // Command 106.
     void ToggleTopmost();
+    // 0 copy, 1 drag, 2 save; any other index changes nothing.
+    void SetDefaultAction(int index);
+    // Read back from the split button, which is where the default action lives.
+    int DefaultAction() const;
+    // After a colour changed: the samples ask for their colours when they paint.
+    void RepaintSamples();
     // The window menu of Alt+Space and a right click on the empty background.
     QMenu* WindowMenu() const { return m_windowMenu; }
+
+signals:
+    // Enter, through the hidden default button.
+    void DefaultActionRequested(int action);
+    // A click on colour sample 1023, 1024 or 1025.
+    void ColorSampleClicked(int sampleId);
+    // A tool-bar command the window does not carry out itself.
+    void CommandRequested(int commandId);
+    // Every regeneration, for the source window. Code page 932.
+    void FragmentChanged(const std::string& fragment);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -66,19 +83,17 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // MainDialogSetup.cpp
     void CreateControls();
-    void CreateToolBars();
     void CreateWindowMenu();
     void ConnectInputs();
     void OnInitDialog();
     void FillFaceList();
     void ApplyOuterWidth(int outerWidth);
     QWidget* Control(int id) const;
-    template <typename T> T* Make(int id, QWidget* parent = nullptr);
+    template <typename T> T* Place(int id, T* widget);
 
     // MainDialogPages.cpp
     void OnTabSelectionChanged(int page);
@@ -89,7 +104,8 @@ private:
     void ApplyTabMarks();
     void ApplySizeLimits(int page);
     void PutStateIntoControls(TagPage page);
-    void SelectByPrefix(QComboBox* list, const std::string& text);
+    void SelectByPrefix(QComboBox* list, const std::vector<std::string>& entries,
+                        const std::string& text);
     Size OuterSize() const;
 
     // MainDialogEvents.cpp
@@ -98,14 +114,15 @@ private:
     void OnFaceChosen(int index);
     void OnChoiceChosen(int index);
     void OnSpeedScrollEnded();
-    void OnStyleCommand(int commandId);
-    void OnSwatchClicked(int swatchId);
     void OnHelp();
     void ShowAboutBox();
     void ShowWindowMenu(const QPoint& globalPos);
     void WriteSettings();
 
-    // MainDialogView.cpp: what regeneration does to the window.
+    // MainDialogView.cpp
+    void CreateToolBars();
+    void OnStyleCommand(int commandId);
+    void ShowStayOnTop(bool onTop);
     bool HasControls() const override;
     void SetSampleTip(int sampleId, const std::string& text) override;
     void SetSpeedLabel(const std::string& text) override;
@@ -115,7 +132,6 @@ private:
     std::string SymbolContentAt(int row) const override;
     void SetSampleFont(const SampleFont& font) override;
     SystemColors Colors() const override;
-    void PaintSamples();
 
     Prompts& m_prompts;
     AppSettings m_settings;
@@ -133,7 +149,7 @@ private:
     QComboBox* m_faceList = nullptr;
     QComboBox* m_choiceList = nullptr;
     QSlider* m_slider = nullptr;
-    QLabel* m_sample = nullptr;
+    FontSampleView* m_sample = nullptr;
     QLabel* m_speedLabel = nullptr;
     QTreeWidget* m_symbolList = nullptr;
     QPushButton* m_defaultButton = nullptr;
@@ -148,7 +164,6 @@ private:
     std::vector<std::string> m_faces;   // entries of 1014, code page 932
     bool m_controlsReady = false;
     bool m_layingOut = false;
-    bool m_speedDragging = false;
 };
 
 } // namespace quillet
