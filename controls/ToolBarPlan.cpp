@@ -1,0 +1,36 @@
+#include "controls/ToolBarPlan.h"
+
+#include <algorithm>
+
+namespace quillet {
+
+std::vector<ToolButtonSpec> PlanToolButtons(std::span<const int> ids) {
+    std::vector<ToolButtonSpec> specs;
+    specs.reserve(ids.size());
+    int nextImage = 0;
+    for (const int id : ids) {
+        if (id == 0) {
+            specs.push_back({.commandId = 0, .separator = true, .width = kToolBarSeparatorWidth});
+        } else {
+            specs.push_back({.commandId = id, .separator = false, .image = nextImage++});
+        }
+    }
+    return specs;
+}
+
+std::vector<ImageMapEntry> BuildImageMap(std::span<const int> ids) {
+    std::vector<ImageMapEntry> map;
+    for (const ToolButtonSpec& spec : PlanToolButtons(ids)) {
+        if (!spec.separator) {
+            map.push_back({spec.image, spec.commandId});
+        }
+    }
+    return map;
+}
+
+int FindImage(std::span<const ImageMapEntry> map, int commandId) {
+    const auto it = std::ranges::find(map, commandId, &ImageMapEntry::commandId);
+    return it != map.end() ? it->image : -1;
+}
+
+} // namespace quillet
