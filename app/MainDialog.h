@@ -93,7 +93,12 @@ private:
     void FillFaceList();
     void ApplyOuterWidth(int outerWidth);
     QWidget* Control(int id) const;
-    template <typename T> T* Place(int id, T* widget);
+    // Names a control after its id, puts it at its template place and files it by id.
+    void PlaceControl(int id, QWidget* widget);
+    template <typename T> T* Place(int id, T* widget) {
+        PlaceControl(id, widget);
+        return widget;
+    }
 
     // MainDialogPages.cpp
     void OnTabSelectionChanged(int page);

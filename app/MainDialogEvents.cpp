@@ -58,10 +58,6 @@ void CMainDialog::OnSpeedScrollEnded() {
     }
 }
 
-void CMainDialog::OnStyleCommand(int commandId) {
-    m_composer->PressStyleButton(commandId);
-}
-
 void CMainDialog::OnHelp() {
     if (m_helpHandler) {
         m_helpHandler();

@@ -65,14 +65,13 @@ CMainDialog::CMainDialog(Prompts& prompts, QWidget* parent)
 
 CMainDialog::~CMainDialog() = default;
 
-template <typename T> T* CMainDialog::Place(int id, T* widget) {
+void CMainDialog::PlaceControl(int id, QWidget* widget) {
     widget->setObjectName(QString::number(id));
     if (const std::optional<Rect> rect = TemplateRect(id)) {
         const Rect pixels = DialogUnitsToPixels(*rect, m_baseUnits);
         widget->setGeometry(pixels.x, pixels.y, pixels.width, pixels.height);
     }
     m_controls[id] = widget;
-    return widget;
 }
 
 QWidget* CMainDialog::Control(int id) const {

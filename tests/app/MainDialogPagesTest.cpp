@@ -30,15 +30,14 @@ TEST_P(TypingOnAPage, GivesThePagesFragment) {
     EXPECT_EQ(Fragment(), QString::fromUtf8(GetParam().fragment));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Pages, TypingOnAPage,
-    ::testing::Values(Typing{"Font", 0, "abc", "abc"},
-                      Typing{"GradationOfOneCharacter", 1, "a", ""},
-                      Typing{"Paragraph", 2, "段落", "段落"},
-                      Typing{"Hyperlink", 3, "title", "title"},
-                      Typing{"Marquee", 4, "abc", "<Marquee>abc</Marquee>"},
-                      Typing{"Image", 5, "pic.gif", "<Img Src=\"pic.gif\">"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Pages, TypingOnAPage,
+                         ::testing::Values(Typing{"Font", 0, "abc", "abc"},
+                                           Typing{"GradationOfOneCharacter", 1, "a", ""},
+                                           Typing{"Paragraph", 2, "段落", "段落"},
+                                           Typing{"Hyperlink", 3, "title", "title"},
+                                           Typing{"Marquee", 4, "abc", "<Marquee>abc</Marquee>"},
+                                           Typing{"Image", 5, "pic.gif", "<Img Src=\"pic.gif\">"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainDialogTest, ChoicesAndStylesOfTheFontPageWrapTheText) {
     Open();

@@ -59,7 +59,16 @@ void MainDialogTest::ClickCurrentTab() {
 }
 
 void MainDialogTest::TypeMain(const QString& text) {
-    QTest::keyClicks(Find<QLineEdit>(1020), text);
+    auto* edit = Find<QLineEdit>(1020);
+    // Key simulation knows only the Latin keyboard; other text arrives as an input method
+    // would commit it.
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(edit, c.toLatin1());
+        } else {
+            edit->insert(c);
+        }
+    }
 }
 
 void MainDialogTest::Choose(int listId, const QString& item) {

@@ -19,9 +19,7 @@ public:
         asked.push_back(text);
         return yes;
     }
-    void ShowMessage(QWidget*, const QString& text, MessageIcon) override {
-        shown.push_back(text);
-    }
+    void ShowMessage(QWidget*, const QString& text, MessageIcon) override { shown.push_back(text); }
     std::optional<QString> SaveFileName(QWidget*, const FileRequest&) override { return {}; }
     std::optional<QString> OpenFileName(QWidget*, const FileRequest&) override { return {}; }
     std::optional<QColor> ChooseColor(QWidget*, const QColor&) override { return {}; }

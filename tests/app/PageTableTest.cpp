@@ -9,8 +9,7 @@ using namespace quillet;
 
 namespace {
 
-std::optional<ResolvedPlacement> Find(const std::vector<ResolvedPlacement>& layout,
-                                      int control) {
+std::optional<ResolvedPlacement> Find(const std::vector<ResolvedPlacement>& layout, int control) {
     for (const ResolvedPlacement& placement : layout) {
         if (placement.control == control) {
             return placement;
