@@ -17,6 +17,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTabBar>
+#include <QToolBar>
 
 #include <algorithm>
 
@@ -130,7 +131,13 @@ void CMainDialog::LayoutPage() {
         }
         QRect rect = control->geometry();
         rect.moveTo(place.x.value_or(rect.x()), place.y.value_or(rect.y()));
-        rect.setWidth(std::max(0, place.width.value_or(rect.width())));
+        int width = place.width.value_or(rect.width());
+        if (auto* bar = qobject_cast<QToolBar*>(control)) {
+            // A tool bar narrower than its buttons would fold the last ones into an
+            // overflow menu; the separator after them may be cut, a button may not.
+            width = std::max(width, bar->sizeHint().width());
+        }
+        rect.setWidth(std::max(0, width));
         int height = place.height.value_or(rect.height());
         if (place.heightOfMainEdit) {
             height = m_mainEdit->height();

@@ -80,6 +80,12 @@ void CMainDialog::SetDefaultAction(int index) {
     m_outputBar->SetCommand(0, look->commandId);
     m_outputBar->SetButtonImage(0, look->image);
     m_outputBar->SetButtonText(0, FromCp932(look->text));
+    if (QToolButton* split = m_outputBar->ButtonAt(0)) {
+        // The arrow comes on top of the button's width, as split buttons draw it.
+        split->setFixedWidth(look->buttonWidth +
+                             split->style()->pixelMetric(QStyle::PM_MenuButtonIndicator));
+    }
+    m_outputBar->resize(m_outputBar->sizeHint());
 }
 
 int CMainDialog::DefaultAction() const {

@@ -2,9 +2,29 @@
 
 #include <QFrame>
 #include <QMouseEvent>
+#include <QProxyStyle>
 #include <QTabBar>
 
 namespace quillet {
+namespace {
+
+// Two pixels beside and three above and below each tab's picture and name, so that all
+// seven tabs fit the narrowest window next to the current tab's name.
+class TabPaddingStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_TabBarTabHSpace) {
+            return 2 * 2;
+        }
+        if (metric == PM_TabBarTabVSpace) {
+            return 2 * 3;
+        }
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+} // namespace
 
 PageTabControl::PageTabControl(QWidget* parent)
     : QWidget(parent), m_bar(new QTabBar(this)), m_pageArea(new QFrame(this)) {
@@ -12,6 +32,11 @@ PageTabControl::PageTabControl(QWidget* parent)
     m_bar->setDrawBase(false);
     m_bar->setExpanding(false);
     m_bar->setUsesScrollButtons(false);
+    m_bar->setElideMode(Qt::ElideRight);
+    auto* style = new TabPaddingStyle;
+    // Made after the bar, so the bar, which uses it, is deleted first.
+    style->setParent(this);
+    m_bar->setStyle(style);
     m_bar->setFocusPolicy(Qt::TabFocus);
     m_pageArea->setFrameShape(QFrame::StyledPanel);
     m_pageArea->setFrameShadow(QFrame::Raised);
