@@ -24,7 +24,7 @@ FileError Failed(FileError::Step step, const QString& path, int errorNumber) {
 
 } // namespace
 
-Status OpenHelpPage() {
+Result<QString> WriteHelpCopy() {
     LoadHelpResource();
     QFile shipped(QStringLiteral(":/help/index.html"));
     if (!shipped.open(QIODevice::ReadOnly)) {
@@ -41,8 +41,16 @@ Status OpenHelpPage() {
     if (!copy.open(QIODevice::WriteOnly) || copy.write(page) != page.size() || !copy.commit()) {
         return Failed(FileError::Step::Write, copy.fileName(), errno);
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(copy.fileName()))) {
-        return Failed(FileError::Step::Open, copy.fileName(), 0);
+    return copy.fileName();
+}
+
+Status OpenHelpPage() {
+    const Result<QString> copy = WriteHelpCopy();
+    if (!copy) {
+        return copy.Failure();
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(copy.Value()))) {
+        return Failed(FileError::Step::Open, copy.Value(), 0);
     }
     return Success();
 }

@@ -10,6 +10,9 @@ namespace quillet {
 // to the user's cache folder first and opened from that copy.
 Status OpenHelpPage();
 
+// Writes the shipped page to $XDG_CACHE_HOME/quillet/help/ and returns the copy's path.
+Result<QString> WriteHelpCopy();
+
 QString HelpErrorText(const FileError& error);
 
 } // namespace quillet

@@ -29,6 +29,7 @@ class QTreeWidget;
 
 namespace quillet {
 
+class CImageButton;
 class ColorSwatch;
 class FontSampleView;
 class CTipToolBar;
@@ -137,6 +138,8 @@ private:
     std::string SymbolContentAt(int row) const override;
     void SetSampleFont(const SampleFont& font) override;
     SystemColors Colors() const override;
+    // What samples 1023 to 1025 are filled with and the sample text 1001 is drawn in.
+    QColor SampleColor(int sampleId) const;
 
     Prompts& m_prompts;
     AppSettings m_settings;
@@ -158,6 +161,7 @@ private:
     QLabel* m_speedLabel = nullptr;
     QTreeWidget* m_symbolList = nullptr;
     QPushButton* m_defaultButton = nullptr;
+    CImageButton* m_browseButton = nullptr;
     ColorSwatch* m_colorSample = nullptr;
     ColorSwatch* m_startSample = nullptr;
     ColorSwatch* m_endSample = nullptr;

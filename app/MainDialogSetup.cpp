@@ -8,6 +8,7 @@
 #include "app/ListSearch.h"
 #include "app/PageTabControl.h"
 #include "app/PageTable.h"
+#include "controls/CImageButton.h"
 #include "controls/CTipToolBar.h"
 #include "core/CommandIds.h"
 #include "core/ComposerTexts.h"
@@ -35,11 +36,6 @@
 
 namespace quillet {
 namespace {
-
-QColor ToQColor(Rgb rgb) {
-    return QColor(static_cast<int>(RedOf(rgb)), static_cast<int>(GreenOf(rgb)),
-                  static_cast<int>(BlueOf(rgb)));
-}
 
 // Column widths travel as 16-bit values; anything a list cannot show is a damaged setting.
 int ColumnWidth(int stored, int fallback) {
@@ -114,35 +110,19 @@ void CMainDialog::CreateControls() {
         list->setMaxVisibleItems(12);
     }
 
-    const auto pageColor = [this](auto pick) {
-        return
-            [this, pick] { return m_composer ? ToQColor(pick(m_composer->State())) : Qt::white; };
-    };
+    const auto colorOf = [this](int id) { return [this, id] { return SampleColor(id); }; };
     m_colorSample =
-        Place(ControlId::ColorSample,
-              new ColorSwatch(pageColor([this](const ComposerState& state) {
-                                  return CurrentPage() == static_cast<int>(TagPage::Font)
-                                             ? state.FontColor.Value
-                                             : state.MarqueeBgColor.Value;
-                              }),
-                              this));
+        Place(ControlId::ColorSample, new ColorSwatch(colorOf(ControlId::ColorSample), this));
     m_startSample = Place(ControlId::GradationStartSample,
-                          new ColorSwatch(pageColor([](const ComposerState& state) {
-                                              return state.GradationStart.Value;
-                                          }),
-                                          this));
-    m_endSample = Place(
-        ControlId::GradationEndSample,
-        new ColorSwatch(
-            pageColor([](const ComposerState& state) { return state.GradationEnd.Value; }), this));
+                          new ColorSwatch(colorOf(ControlId::GradationStartSample), this));
+    m_endSample = Place(ControlId::GradationEndSample,
+                        new ColorSwatch(colorOf(ControlId::GradationEndSample), this));
     auto* picture = Place(ControlId::GradationIcon, new QLabel(this));
     picture->setAlignment(Qt::AlignCenter);
     picture->setPixmap(LoadIcon(resource::GradationIcon).pixmap(32, 32));
 
-    m_sample = Place(
-        ControlId::FontSample,
-        new FontSampleView(
-            pageColor([](const ComposerState& state) { return state.FontColor.Value; }), this));
+    m_sample =
+        Place(ControlId::FontSample, new FontSampleView(colorOf(ControlId::FontSample), this));
 
     m_symbolList = Place(ControlId::SymbolList, new QTreeWidget(this));
     m_symbolList->setRootIsDecorated(false);
@@ -151,8 +131,8 @@ void CMainDialog::CreateControls() {
     m_symbolList->setUniformRowHeights(true);
     m_symbolList->setIconSize(QSize(16, 16));
 
-    auto* browse = Place(ControlId::BrowseButton, new QPushButton("参照(&B)...", this));
-    browse->setAutoDefault(false);
+    m_browseButton = Place(ControlId::BrowseButton, new CImageButton("参照(&B)...", this));
+    m_browseButton->setAutoDefault(false);
 
     m_slider = Place(ControlId::SpeedSlider, new QSlider(Qt::Horizontal, this));
     m_slider->setTickPosition(QSlider::TicksBelow);
@@ -266,6 +246,7 @@ void CMainDialog::OnInitDialog() {
     ShowPage();
     m_composer->RebuildTag();
     LayoutPage();
+    m_browseButton->LoadButtonIcon(resource::BrowseIcon, 16, 16);
 }
 
 void CMainDialog::FillFaceList() {

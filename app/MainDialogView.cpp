@@ -23,7 +23,34 @@ Rgb ToRgb(const QColor& color) {
                    static_cast<unsigned>(color.blue()));
 }
 
+QColor ToQColor(Rgb rgb) {
+    return QColor(static_cast<int>(RedOf(rgb)), static_cast<int>(GreenOf(rgb)),
+                  static_cast<int>(BlueOf(rgb)));
+}
+
 } // namespace
+
+QColor CMainDialog::SampleColor(int sampleId) const {
+    if (m_composer == nullptr) {
+        return Qt::white;
+    }
+    const ComposerState& state = m_composer->State();
+    switch (sampleId) {
+    case ControlId::ColorSample:
+        // One swatch serves two pages: the font colour there, the background elsewhere.
+        return ToQColor(CurrentPage() == static_cast<int>(TagPage::Font)
+                            ? state.FontColor.Value
+                            : state.MarqueeBgColor.Value);
+    case ControlId::GradationStartSample:
+        return ToQColor(state.GradationStart.Value);
+    case ControlId::GradationEndSample:
+        return ToQColor(state.GradationEnd.Value);
+    case ControlId::FontSample:
+        return ToQColor(state.FontColor.Value);
+    default:
+        return Qt::white;
+    }
+}
 
 void CMainDialog::CreateToolBars() {
     const auto make = [this](int id) {

@@ -51,6 +51,18 @@ TEST_F(MainDialogTest, ChoicesAndStylesOfTheFontPageWrapTheText) {
     EXPECT_EQ(Fragment(), "<Font Size=\"5\">abc</Font>");
 }
 
+TEST_F(MainDialogTest, GradationColoursEachCharacterFromStartToEnd) {
+    Open();
+    ComposerState& state = Dialog().Tags().State();
+    state.GradationStart = {ToCp932("黒"), MakeRgb(0, 0, 0)};
+    state.GradationEnd = {ToCp932("赤"), MakeRgb(255, 0, 0)};
+    SelectTab(1);
+    TypeMain("あい");
+    EXPECT_EQ(Fragment(), "<Font Color=\"000000\">あ</Font><Font Color=\"ff0000\">い</Font>");
+    EXPECT_EQ(Find<QWidget>(1024)->toolTip(), "黒");
+    EXPECT_EQ(Find<QWidget>(1025)->toolTip(), "赤");
+}
+
 TEST_F(MainDialogTest, HyperlinkPageTakesTheAddressAndTarget) {
     Open();
     SelectTab(3);

@@ -7,7 +7,10 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -138,6 +141,33 @@ TEST_F(MainDialogTest, APageOutsideTheTabsShowsTheFontPageWithNoPageSelected) {
     EXPECT_EQ(StoredSettings().TabPage, 0);
 }
 
+TEST_F(MainDialogTest, DamagedSizesAreKeptWithinWhatTheScreenAndTheListCanShow) {
+    AppSettings settings = DefaultSettings();
+    settings.WindowWidth = 1000000;
+    settings.WindowHeight = 1000000;
+    settings.TabPage = 6;
+    settings.ColumnName = -40;
+    settings.ColumnType = 70000;
+    StoreSettings(settings);
+    Open();
+    const QRect screen = Dialog().screen()->availableGeometry();
+    EXPECT_LE(OuterWidth(), std::max(290, screen.width()));
+    EXPECT_LE(OuterHeight(), std::max(200, screen.height()));
+    auto* list = Find<QTreeWidget>(1000);
+    EXPECT_EQ(list->columnWidth(0), 80);
+    EXPECT_EQ(list->columnWidth(1), 60);
+}
+
+TEST_F(MainDialogTest, StoredSourceWindowFlagPressesItsButtonAndIsKept) {
+    AppSettings settings = DefaultSettings();
+    settings.WindowSource = 1;
+    StoreSettings(settings);
+    Open();
+    EXPECT_TRUE(Find<CTipToolBar>(140)->IsCommandChecked(CommandId::SourceWindow));
+    Dialog().close();
+    EXPECT_EQ(StoredSettings().WindowSource, 1);
+}
+
 TEST_F(MainDialogTest, AFailedSettingsWriteIsShownNotLost) {
     // A file where the settings folder should be: the folder cannot be made.
     std::ofstream(SettingsFilePath().parent_path()) << "in the way";
@@ -206,6 +236,21 @@ TEST_F(MainDialogTest, WindowMenuHoldsCloseAndTheAboutBox) {
     items[0]->trigger();
     EXPECT_FALSE(Dialog().isVisible());
     EXPECT_TRUE(SettingsFileExists());
+}
+
+TEST_F(MainDialogTest, AltSpaceAndARightClickOnTheBackgroundOpenTheWindowMenu) {
+    Open();
+    QTest::keyClick(Find<QWidget>(1020), Qt::Key_Space, Qt::AltModifier);
+    EXPECT_TRUE(Dialog().WindowMenu()->isVisible());
+    Dialog().WindowMenu()->hide();
+
+    const QPoint empty(Dialog().width() - 2, Dialog().height() - 2);
+    ASSERT_EQ(Dialog().childAt(empty), nullptr);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, empty, Dialog().mapToGlobal(empty));
+    QCoreApplication::sendEvent(&Dialog(), &click);
+    EXPECT_TRUE(Dialog().WindowMenu()->isVisible());
+    Dialog().WindowMenu()->hide();
+    EXPECT_EQ(Find<QLineEdit>(1020)->text(), "");
 }
 
 TEST_F(MainDialogTest, HelpIsPassedToTheApplication) {
