@@ -12,6 +12,7 @@
 #include "platform/TextCodec.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -58,8 +59,9 @@ void CMainDialog::ShowPage() {
         m_styleBar->ShowCommand(command, shown);
     }
     for (const LabelText& label : spec.labels) {
-        Control(label.label)->setProperty("text", FromCp932(label.text));
-        Control(label.label)->show();
+        auto* text = static_cast<QLabel*>(Control(label.label));
+        text->setText(FromCp932(label.text));
+        text->show();
     }
     for (const char* choice : spec.choices) {
         m_choices.emplace_back(choice);

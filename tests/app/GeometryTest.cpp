@@ -21,10 +21,3 @@ TEST(Geometry, BaseUnitWidthIsTheRoundedAverageLetterWidth) {
     EXPECT_EQ(MeasureBaseUnits(338, 12), (BaseUnits{7, 12})); // 6.5 rounds up
     EXPECT_EQ(MeasureBaseUnits(337, 13), (BaseUnits{6, 13}));
 }
-
-TEST(DialogTemplate, KnowsEveryControlOfTheWindowButNoOther) {
-    EXPECT_EQ(TemplateRect(ControlId::DefaultButton), (Rect{151, 2, 45, 13}));
-    EXPECT_EQ(TemplateRect(ControlId::FontSample), (Rect{2, 111, 8, 29}));
-    EXPECT_EQ(TemplateRect(ControlId::SpeedLabel), (Rect{9, 82, 32, 8}));
-    EXPECT_FALSE(TemplateRect(resource::StyleToolBar));
-}

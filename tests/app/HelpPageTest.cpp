@@ -6,8 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace quillet {
 namespace {
@@ -30,17 +28,6 @@ TEST_F(HelpPage, CopyIsTheShippedJapanesePageWhereABrowserCanReadIt) {
     const QString page = QString::fromUtf8(file.readAll());
     EXPECT_TRUE(page.contains("<html lang=\"ja\">"));
     EXPECT_TRUE(page.contains("スクロール文字"));
-}
-
-TEST_F(HelpPage, AnUnwritableCacheIsReportedWithItsFolder) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "root writes into read-only folders";
-    }
-    ::chmod(m_cache.path().toLocal8Bit().constData(), 0500);
-    const Result<QString> copy = WriteHelpCopy();
-    ::chmod(m_cache.path().toLocal8Bit().constData(), 0700);
-    ASSERT_FALSE(copy);
-    EXPECT_TRUE(HelpErrorText(copy.Failure()).contains("quillet/help"));
 }
 
 } // namespace

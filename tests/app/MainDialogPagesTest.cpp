@@ -63,25 +63,6 @@ TEST_F(MainDialogTest, GradationColoursEachCharacterFromStartToEnd) {
     EXPECT_EQ(Find<QWidget>(1025)->toolTip(), "赤");
 }
 
-TEST_F(MainDialogTest, HyperlinkPageTakesTheAddressAndTarget) {
-    Open();
-    SelectTab(3);
-    TypeMain("Top");
-    QTest::keyClicks(Find<QLineEdit>(1021), "index.htm");
-    Choose(1022, "ウィンドウをクリア");
-    EXPECT_EQ(Fragment(), "<A Href=\"index.htm\" Target=\"_top\">Top</A>");
-}
-
-TEST_F(MainDialogTest, ParagraphAlignmentButtonsAreShownOnlyOnTheParagraphPage) {
-    Open();
-    SelectTab(2);
-    TypeMain("p");
-    Press(CommandId::AlignCenter);
-    EXPECT_EQ(Fragment(), "<P Align=\"Center\">p</P>");
-    Press(CommandId::AlignCenter);
-    EXPECT_EQ(Fragment(), "p");
-}
-
 TEST_F(MainDialogTest, SpeedChangesWhenTheDragEndsNotWhileDragging) {
     Open();
     SelectTab(4);
@@ -177,13 +158,6 @@ TEST_F(MainDialogTest, RightClickOnThePageAreaEntersMultiSelectWithNoPage) {
     EXPECT_EQ(Dialog().Tags().State().MultiSelect, 1);
     EXPECT_EQ(Dialog().Tags().State().PageSelected, (std::array<int, 7>{1, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(Dialog().windowTitle(), "Quillet - フォント[複数選択]");
-}
-
-TEST_F(MainDialogTest, RightClickOnTheCurrentTabChangesNothing) {
-    Open();
-    RightClickTab(0);
-    EXPECT_EQ(Dialog().Tags().State().MultiSelect, 0);
-    EXPECT_EQ(Dialog().windowTitle(), "Quillet - フォント");
 }
 
 TEST_F(MainDialogTest, FaceListStartsWithTheStandardFontAndHasNoVerticalFaces) {

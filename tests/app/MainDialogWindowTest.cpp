@@ -20,32 +20,6 @@
 namespace quillet::test {
 namespace {
 
-struct PageHeight {
-    int page;
-    int outerHeight;
-};
-
-class PageHeights : public MainDialogTest, public ::testing::WithParamInterface<PageHeight> {};
-
-TEST_P(PageHeights, FixedPagesHaveTheirHeightAtAnyWidth) {
-    AppSettings settings = DefaultSettings();
-    settings.WindowWidth = 400;
-    StoreSettings(settings);
-    Open();
-    SelectTab(GetParam().page);
-    EXPECT_EQ(OuterWidth(), 400);
-    EXPECT_EQ(OuterHeight(), GetParam().outerHeight);
-    EXPECT_EQ(Dialog().minimumHeight() + 27, GetParam().outerHeight);
-    EXPECT_EQ(Dialog().maximumHeight() + 27, GetParam().outerHeight);
-    EXPECT_EQ(Dialog().minimumWidth() + 8, 290);
-    EXPECT_EQ(Find<QWidget>(140)->pos(), QPoint(312, 2));
-}
-
-INSTANTIATE_TEST_SUITE_P(Pages, PageHeights,
-                         ::testing::Values(PageHeight{0, 243}, PageHeight{1, 167},
-                                           PageHeight{2, 158}, PageHeight{3, 215},
-                                           PageHeight{4, 190}, PageHeight{5, 145}));
-
 TEST_F(MainDialogTest, FontPageAt400PixelsPlacesItsListsFromTheRightEdge) {
     AppSettings settings = DefaultSettings();
     settings.WindowWidth = 400;
@@ -56,6 +30,10 @@ TEST_F(MainDialogTest, FontPageAt400PixelsPlacesItsListsFromTheRightEdge) {
     EXPECT_EQ(Find<QWidget>(1022)->width(), 111);
     EXPECT_EQ(Find<QWidget>(1002)->size(), QSize(385, 132));
     EXPECT_EQ(Find<QWidget>(1001)->width(), 385);
+    EXPECT_EQ(Find<QWidget>(140)->pos(), QPoint(312, 2));
+    SelectTab(3);
+    EXPECT_EQ(OuterHeight(), 215);
+    EXPECT_EQ(Dialog().minimumHeight(), Dialog().maximumHeight());
 }
 
 TEST_F(MainDialogTest, WideningTheWindowLaysThePageOutAgain) {
@@ -131,14 +109,29 @@ TEST_F(MainDialogTest, APageOutsideTheTabsShowsTheFontPageWithNoPageSelected) {
     settings.TabPage = 9;
     settings.ToolBarIndex = 7;
     settings.WindowWidth = 100;
+    settings.WindowTop = 5;
     StoreSettings(settings);
     Open();
     EXPECT_EQ(Dialog().CurrentPage(), 0);
     EXPECT_EQ(Dialog().Tags().State().PageSelected, (std::array<int, 7>{}));
     EXPECT_EQ(Dialog().DefaultAction(), 0);
     EXPECT_EQ(OuterWidth(), 290);
+    EXPECT_FALSE(Dialog().windowFlags() & Qt::WindowStaysOnTopHint);
     Dialog().close();
     EXPECT_EQ(StoredSettings().TabPage, 0);
+    EXPECT_EQ(StoredSettings().WindowTop, 0);
+}
+
+TEST_F(MainDialogTest, StoredStayOnTopSourceWindowAndDefaultActionAreApplied) {
+    AppSettings settings = DefaultSettings();
+    settings.WindowTop = 1;
+    settings.WindowSource = 1;
+    settings.ToolBarIndex = 2;
+    StoreSettings(settings);
+    Open();
+    EXPECT_TRUE(Dialog().windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(Find<CTipToolBar>(140)->IsCommandChecked(CommandId::SourceWindow));
+    EXPECT_EQ(Find<CTipToolBar>(136)->CommandAt(0), CommandId::Save);
 }
 
 TEST_F(MainDialogTest, DamagedSizesAreKeptWithinWhatTheScreenAndTheListCanShow) {
@@ -156,16 +149,6 @@ TEST_F(MainDialogTest, DamagedSizesAreKeptWithinWhatTheScreenAndTheListCanShow) 
     auto* list = Find<QTreeWidget>(1000);
     EXPECT_EQ(list->columnWidth(0), 80);
     EXPECT_EQ(list->columnWidth(1), 60);
-}
-
-TEST_F(MainDialogTest, StoredSourceWindowFlagPressesItsButtonAndIsKept) {
-    AppSettings settings = DefaultSettings();
-    settings.WindowSource = 1;
-    StoreSettings(settings);
-    Open();
-    EXPECT_TRUE(Find<CTipToolBar>(140)->IsCommandChecked(CommandId::SourceWindow));
-    Dialog().close();
-    EXPECT_EQ(StoredSettings().WindowSource, 1);
 }
 
 TEST_F(MainDialogTest, AFailedSettingsWriteIsShownNotLost) {
@@ -191,21 +174,6 @@ TEST_F(MainDialogTest, StayOnTopTwiceReturnsToNormalOrder) {
     EXPECT_EQ(bar->ButtonImage(bar->IndexOfCommand(CommandId::StayOnTop)), 0);
     Dialog().close();
     EXPECT_EQ(StoredSettings().WindowTop, 0);
-}
-
-TEST_F(MainDialogTest, StoredStayOnTopAndDefaultActionAreApplied) {
-    AppSettings settings = DefaultSettings();
-    settings.WindowTop = 1;
-    settings.ToolBarIndex = 2;
-    StoreSettings(settings);
-    Open();
-    EXPECT_TRUE(Dialog().windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(Dialog().DefaultAction(), 2);
-    auto* output = Find<CTipToolBar>(136);
-    EXPECT_EQ(output->CommandAt(0), CommandId::Save);
-    Dialog().close();
-    EXPECT_EQ(StoredSettings().WindowTop, 1);
-    EXPECT_EQ(StoredSettings().ToolBarIndex, 2);
 }
 
 TEST_F(MainDialogTest, EnterRunsTheDefaultActionThroughTheHiddenButton) {
@@ -253,14 +221,6 @@ TEST_F(MainDialogTest, AltSpaceAndARightClickOnTheBackgroundOpenTheWindowMenu) {
     EXPECT_EQ(Find<QLineEdit>(1020)->text(), "");
 }
 
-TEST_F(MainDialogTest, HelpIsPassedToTheApplication) {
-    Open();
-    int helpCalls = 0;
-    Dialog().SetHelpHandler([&] { ++helpCalls; });
-    Press(CommandId::Help);
-    EXPECT_EQ(helpCalls, 1);
-}
-
 TEST_F(MainDialogTest, ColorSampleFollowsThePageAndShowsTheColoursName) {
     Open();
     ComposerState& state = Dialog().Tags().State();
@@ -274,14 +234,6 @@ TEST_F(MainDialogTest, ColorSampleFollowsThePageAndShowsTheColoursName) {
     EXPECT_EQ(sample->Color(), QColor(255, 255, 0));
     EXPECT_EQ(sample->toolTip(), "黄色");
     EXPECT_EQ(sample->cursor().shape(), Qt::BitmapCursor);
-}
-
-TEST_F(MainDialogTest, OutputButtonsFollowWhetherThereIsAFragment) {
-    Open();
-    auto* output = Find<CTipToolBar>(136);
-    EXPECT_FALSE(output->IsCommandEnabled(CommandId::Copy));
-    TypeMain("a");
-    EXPECT_TRUE(output->IsCommandEnabled(CommandId::Copy));
 }
 
 } // namespace

@@ -56,26 +56,6 @@ INSTANTIATE_TEST_SUITE_P(Pages, PageSizes,
                                            PageSize{TagPage::Image, 145, 87, 0}),
                          [](const auto& info) { return "Page" + std::to_string(info.index); });
 
-TEST(PageTable, FontPageAt400PixelsPlacesTheListsFromTheRightEdge) {
-    const auto layout = LayoutFor(TagPage::Font, 400, 243);
-    EXPECT_EQ(Find(layout, ControlId::FaceList)->width, 171);
-    EXPECT_EQ(Find(layout, ControlId::ChoiceList),
-              (ResolvedPlacement{ControlId::ChoiceList, 198, 120, 111, std::nullopt}));
-    EXPECT_EQ(Find(layout, resource::StyleToolBar),
-              (ResolvedPlacement{resource::StyleToolBar, 285, 75, 95, std::nullopt}));
-    EXPECT_EQ(Find(layout, ControlId::FontSample)->width, 385);
-    EXPECT_EQ(Find(layout, ControlId::MainText)->width, 257);
-    EXPECT_FALSE(Find(layout, ControlId::MainText)->x);
-}
-
-TEST(PageTable, EveryPageMovesTheWindowToolBarToTheTopRightLast) {
-    for (int page = 0; page < kPageCount; ++page) {
-        const auto layout = LayoutFor(static_cast<TagPage>(page), 500, 300);
-        EXPECT_EQ(layout.back(),
-                  (ResolvedPlacement{resource::WindowToolBar, 412, 2, std::nullopt, std::nullopt}));
-    }
-}
-
 TEST(PageTable, SymbolPageFollowsTheWindowHeight) {
     const auto layout = LayoutFor(TagPage::Symbol, 400, 300);
     EXPECT_EQ(Find(layout, ControlId::TabControl)->height, 242);
@@ -85,20 +65,8 @@ TEST(PageTable, SymbolPageFollowsTheWindowHeight) {
     EXPECT_EQ(filter->x, 76);
     EXPECT_EQ(filter->width, 225);
     EXPECT_TRUE(filter->heightOfMainEdit);
-}
-
-TEST(PageTable, SymbolPageHeightIsTheRememberedOneButNeverBelow200) {
     EXPECT_EQ(OuterHeightFor(static_cast<int>(TagPage::Symbol), 150), 200);
-    EXPECT_EQ(OuterHeightFor(static_cast<int>(TagPage::Symbol), -5), 200);
-    EXPECT_EQ(OuterHeightFor(static_cast<int>(TagPage::Symbol), 480), 480);
-    const SizeLimits limits = LimitsFor(static_cast<int>(TagPage::Symbol));
-    EXPECT_EQ(limits.minHeight, 200);
-    EXPECT_FALSE(limits.maxHeight);
-}
-
-TEST(PageTable, APageOutsideTheTabsIsSizedLikeTheFontPage) {
-    EXPECT_EQ(LimitsFor(9).maxHeight, 243);
-    EXPECT_EQ(LimitsFor(-1).minHeight, 243);
+    EXPECT_FALSE(LimitsFor(static_cast<int>(TagPage::Symbol)).maxHeight);
 }
 
 TEST(PageTable, EveryPageShowsOnlyControlsThatShowPageHidesFirst) {
@@ -118,15 +86,6 @@ TEST(PageTable, EveryPageShowsOnlyControlsThatShowPageHidesFirst) {
         // A page with choices shows the choice list.
         EXPECT_EQ(Contains(spec.controls, ControlId::ChoiceList), !spec.choices.empty());
     }
-}
-
-TEST(PageTable, LabelsAndTabNamesAreTheWindowsOwnTexts) {
-    EXPECT_EQ(TabText(TagPage::Marquee), "スクロール文字");
-    EXPECT_STREQ(SpecOf(TagPage::Font).labels[1].text, "フォント名 :");
-    // Two ideographic spaces and one ASCII space before the word.
-    EXPECT_STREQ(SpecOf(TagPage::Symbol).labels[0].text, "\x81\x40\x81\x40 種類 :");
-    EXPECT_STREQ(SpecOf(TagPage::Hyperlink).choices[2], "ウィンドウをクリア");
-    EXPECT_STREQ(SpecOf(TagPage::Font).choices[7], "7(最大)");
 }
 
 } // namespace

@@ -7,33 +7,7 @@ using namespace quillet;
 
 namespace {
 
-TEST(TabMarks, SinglePageModeNamesAndIncludesOnlyTheCurrentTab) {
-    TabMarks marks;
-    marks.ShowPage(3);
-    for (int tab = 0; tab < kPageCount; ++tab) {
-        const TabLook expected = tab == 3 ? TabLook{10, true} : TabLook{tab, false};
-        EXPECT_EQ(marks.Tab(tab), expected) << tab;
-    }
-    EXPECT_EQ(marks.Title(), "Quillet - ハイパーリンク");
-}
-
-TEST(TabMarks, MultiSelectOnTheFontPageBarsImageAndSymbolAndMarksTheTitle) {
-    TabMarks marks;
-    marks.ShowPage(0);
-    marks.EnterMultiSelect(0, CanCombine);
-    marks.ShowIncluded(2, true);
-    EXPECT_EQ(marks.Tab(0), (TabLook{7, true}));
-    EXPECT_EQ(marks.Tab(1), (TabLook{1, false}));
-    EXPECT_EQ(marks.Tab(2), (TabLook{9, false}));
-    EXPECT_EQ(marks.Tab(5), (TabLook{19, false}));
-    EXPECT_EQ(marks.Tab(6), (TabLook{20, false}));
-    EXPECT_EQ(marks.Title(), "Quillet - フォント[複数選択]");
-
-    marks.ShowIncluded(2, false);
-    EXPECT_EQ(marks.Tab(2), (TabLook{2, false}));
-}
-
-TEST(TabMarks, MultiSelectOnTheImagePageBarsFontGradationAndSymbol) {
+TEST(TabMarks, MultiSelectOnTheImagePageBarsFontGradationAndSymbolAndMarksTheTitle) {
     TabMarks marks;
     marks.ShowPage(5);
     marks.EnterMultiSelect(5, CanCombine);
@@ -44,6 +18,9 @@ TEST(TabMarks, MultiSelectOnTheImagePageBarsFontGradationAndSymbol) {
         EXPECT_EQ(marks.Tab(tab), (TabLook{tab, false})) << tab;
     }
     EXPECT_EQ(marks.Tab(5), (TabLook{12, true}));
+    EXPECT_EQ(marks.Title(), "Quillet - 画像[複数選択]");
+    marks.ShowIncluded(3, true);
+    EXPECT_EQ(marks.Tab(3), (TabLook{10, false}));
 }
 
 TEST(TabMarks, ShowingThePageAgainRestoresTheSinglePageLook) {
