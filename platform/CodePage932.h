@@ -29,11 +29,14 @@ int CompareNoCase(std::string_view a, std::string_view b);
 
 // Decodes without loss: a byte that is not part of a character (FF, a lone lead byte,
 // a lead byte with a bad trail byte) becomes the private-use code point
-// kRawByteBase + byte, which ToCp932 turns back into the same byte.
+// kRawByteBase + byte, which FromUtf16 turns back into the same byte. The second code of a
+// character that the code page holds twice is kept as two such bytes, since encoding the
+// character would give its first code.
 std::u16string ToUtf16(std::string_view bytes);
 
 // Encodes for storage. A character the code page cannot hold becomes the HTML numeric
-// character reference "&#NNNN;" so that the fragment still renders it.
+// character reference "&#NNNN;" so that the fragment still renders it (a lone surrogate
+// becomes the replacement character's).
 std::string FromUtf16(std::u16string_view text);
 
 inline constexpr char16_t kRawByteBase = 0xF700;

@@ -3,60 +3,107 @@
 #include <array>
 #include <cstdint>
 #include <iconv.h>
-#include <memory>
 #include <vector>
 
 namespace quillet::cp932 {
 namespace {
 
+// The same characters as the code page's, as converters that follow the JIS mapping of
+// Shift_JIS write them; text pasted from such programs keeps them as characters.
+constexpr std::array<std::pair<char16_t, std::uint16_t>, 6> kJisVariants{{
+    {u'\u301C', 0x8160}, // wave dash
+    {u'\u2016', 0x8161}, // double vertical line
+    {u'\u2212', 0x817C}, // minus sign
+    {u'\u00A2', 0x8191}, // cent sign
+    {u'\u00A3', 0x8192}, // pound sign
+    {u'\u00AC', 0x81CA}, // not sign
+}};
+
+constexpr char16_t kReplacement = 0xFFFD;
+
+bool IsRawByteUnit(char16_t unit) {
+    return unit >= kRawByteBase + 0x80 && unit <= kRawByteBase + 0xFF;
+}
+
+// A converter handle that is closed when it goes out of scope.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : m_handle(iconv_open(to, from)) {}
+    ~Converter() {
+        if (IsOpen()) {
+            iconv_close(m_handle);
+        }
+    }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    bool IsOpen() const { return m_handle != reinterpret_cast<iconv_t>(-1); }
+
+    // Converts all of `in`; the number of output bytes, or -1 on failure.
+    long Convert(const void* in, std::size_t inSize, void* out, std::size_t outSize) const {
+        if (!IsOpen()) {
+            return -1;
+        }
+        char* inPtr = static_cast<char*>(const_cast<void*>(in));
+        char* outPtr = static_cast<char*>(out);
+        std::size_t inLeft = inSize;
+        std::size_t outLeft = outSize;
+        iconv(m_handle, nullptr, nullptr, nullptr, nullptr);
+        if (iconv(m_handle, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) ||
+            inLeft != 0) {
+            return -1;
+        }
+        return static_cast<long>(outSize - outLeft);
+    }
+
+private:
+    iconv_t m_handle;
+};
+
 // Both directions of the code page as flat tables, built once from the C library's
-// converter and never changed afterwards.
+// converter and never changed afterwards. A code decodes to a character only when that
+// character encodes back to the same code, so that every byte string survives the round
+// trip: the second codes of characters that the code page holds twice stay raw bytes.
 class Tables {
 public:
     Tables() : m_decode(65536, 0), m_encode(65536, 0) {
-        for (unsigned byte = 0; byte < 0x80; ++byte) {
-            m_decode[byte] = static_cast<char16_t>(byte);
+        for (unsigned byte = 1; byte < 0x80; ++byte) {
+            Map(byte, static_cast<char16_t>(byte));
         }
         for (unsigned byte = 0xA1; byte <= 0xDF; ++byte) { // half-width katakana
-            m_decode[byte] = static_cast<char16_t>(0xFF61 + (byte - 0xA1));
+            Map(byte, static_cast<char16_t>(0xFF61 + (byte - 0xA1)));
         }
-        iconv_t toUnicode = iconv_open("UTF-16LE", "CP932");
-        iconv_t fromUnicode = iconv_open("CP932", "UTF-16LE");
-        if (toUnicode != reinterpret_cast<iconv_t>(-1)) {
-            for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
-                if (!IsLeadByte(static_cast<unsigned char>(lead))) {
-                    continue;
-                }
-                for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
-                    if (trail == 0x7F) {
-                        continue;
-                    }
-                    const char16_t unit = DecodePair(toUnicode, lead, trail);
-                    // Only characters that survive the way back count; the rest stay raw bytes.
-                    if (unit != 0 && (unit < 0xD800 || unit > 0xDFFF)) {
-                        m_decode[(lead << 8) | trail] = unit;
-                    }
-                }
-            }
-            iconv_close(toUnicode);
-        }
-        for (unsigned code = 0; code < 65536; ++code) {
-            const char16_t unit = m_decode[code];
-            if (unit == 0 && code != 0) {
+
+        const Converter toUnicode("UTF-16LE", "CP932");
+        const Converter fromUnicode("CP932", "UTF-16LE");
+        std::vector<char16_t> candidates(65536, 0);
+        for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+            if (!IsLeadByte(static_cast<unsigned char>(lead))) {
                 continue;
             }
-            if (code < 0x100) {
-                m_encode[unit] = static_cast<std::uint16_t>(code);
-            } else if (m_encode[unit] == 0) {
-                m_encode[unit] = PreferredCode(fromUnicode, unit, static_cast<std::uint16_t>(code));
+            for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+                const unsigned char in[2] = {static_cast<unsigned char>(lead),
+                                             static_cast<unsigned char>(trail)};
+                char16_t out[2] = {};
+                if (toUnicode.Convert(in, 2, out, sizeof out) == 2 && !IsSurrogate(out[0]) &&
+                    !IsRawByteUnit(out[0]) && out[0] != 0) {
+                    candidates[(lead << 8) | trail] = out[0];
+                }
             }
         }
-        if (fromUnicode != reinterpret_cast<iconv_t>(-1)) {
-            iconv_close(fromUnicode);
+        for (unsigned code = 0x8100; code < 0x10000; ++code) {
+            const char16_t unit = candidates[code];
+            if (unit == 0 || m_encode[unit] != 0) {
+                continue;
+            }
+            const unsigned owner = PreferredCode(fromUnicode, unit, candidates);
+            Map(owner != 0 ? owner : code, unit);
         }
-        // The code page's own raw-byte stand-ins must not be taken for characters.
-        for (unsigned byte = 0; byte < 0x100; ++byte) {
-            m_encode[kRawByteBase + byte] = 0;
+
+        for (const auto& [unit, code] : kJisVariants) {
+            if (m_encode[unit] == 0) {
+                m_encode[unit] = static_cast<std::uint16_t>(code);
+            }
         }
     }
 
@@ -66,38 +113,23 @@ public:
     std::uint16_t Encode(char16_t unit) const { return m_encode[unit]; }
 
 private:
-    static char16_t DecodePair(iconv_t converter, unsigned lead, unsigned trail) {
-        char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-        char16_t out[4] = {};
-        char* inPtr = in;
-        char* outPtr = reinterpret_cast<char*>(out);
-        std::size_t inLeft = 2;
-        std::size_t outLeft = sizeof out;
-        iconv(converter, nullptr, nullptr, nullptr, nullptr);
-        if (iconv(converter, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) ||
-            outLeft != sizeof out - 2) {
-            return 0;
-        }
-        return out[0];
+    static bool IsSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDFFF; }
+
+    void Map(unsigned code, char16_t unit) {
+        m_decode[code] = unit;
+        m_encode[unit] = static_cast<std::uint16_t>(code);
     }
 
-    // Where a character has several codes, the converter's own choice wins.
-    static std::uint16_t PreferredCode(iconv_t converter, char16_t unit, std::uint16_t fallback) {
-        if (converter == reinterpret_cast<iconv_t>(-1)) {
-            return fallback;
-        }
-        char16_t in[1] = {unit};
+    // The code the converter itself writes for `unit`, when that code also reads back as
+    // `unit`; 0 otherwise, and the lowest such code is taken.
+    static unsigned PreferredCode(const Converter& converter, char16_t unit,
+                                  const std::vector<char16_t>& candidates) {
         unsigned char out[4] = {};
-        char* inPtr = reinterpret_cast<char*>(in);
-        char* outPtr = reinterpret_cast<char*>(out);
-        std::size_t inLeft = 2;
-        std::size_t outLeft = sizeof out;
-        iconv(converter, nullptr, nullptr, nullptr, nullptr);
-        if (iconv(converter, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) ||
-            outLeft != sizeof out - 2) {
-            return fallback;
+        if (converter.Convert(&unit, sizeof unit, out, sizeof out) != 2) {
+            return 0;
         }
-        return static_cast<std::uint16_t>((out[0] << 8) | out[1]);
+        const unsigned code = (out[0] << 8) | out[1];
+        return candidates[code] == unit ? code : 0;
     }
 
     std::vector<char16_t> m_decode;
@@ -145,7 +177,7 @@ std::string FromUtf16(std::u16string_view text) {
     bytes.reserve(text.size() * 2);
     for (std::size_t pos = 0; pos < text.size(); ++pos) {
         const char16_t unit = text[pos];
-        if (unit >= kRawByteBase + 0x80 && unit <= kRawByteBase + 0xFF) {
+        if (IsRawByteUnit(unit)) {
             bytes += static_cast<char>(unit - kRawByteBase);
             continue;
         }
@@ -157,7 +189,8 @@ std::string FromUtf16(std::u16string_view text) {
             bytes += static_cast<char>(code & 0xFF);
             continue;
         }
-        if (unit >= 0xD800 && unit <= 0xDBFF && pos + 1 < text.size() && text[pos + 1] >= 0xDC00 &&
+        const bool highSurrogate = unit >= 0xD800 && unit <= 0xDBFF;
+        if (highSurrogate && pos + 1 < text.size() && text[pos + 1] >= 0xDC00 &&
             text[pos + 1] <= 0xDFFF) {
             const char32_t codePoint =
                 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (text[pos + 1] - 0xDC00);
@@ -165,7 +198,10 @@ std::string FromUtf16(std::u16string_view text) {
             ++pos;
             continue;
         }
-        AppendReference(bytes, unit);
+        // A surrogate without its partner is no character; a reference to it would not be
+        // valid HTML.
+        const bool surrogate = unit >= 0xD800 && unit <= 0xDFFF;
+        AppendReference(bytes, surrogate ? kReplacement : unit);
     }
     return bytes;
 }

@@ -13,10 +13,10 @@ namespace quillet {
 enum class MessageIcon { None, Information, Warning, Error };
 
 struct FileRequest {
-    QString title;              // empty: the toolkit's own title
-    QStringList filters;        // "テキスト文書 (*.txt)", ... the first one preselected
-    QString defaultSuffix;      // added when the user types a name without one
-    QString initialFolder;      // empty: the toolkit's choice
+    QString title;         // empty: the toolkit's own title
+    QStringList filters;   // "テキスト文書 (*.txt)", ... the first one preselected
+    QString defaultSuffix; // added when the user types a name without one
+    QString initialFolder; // empty: the toolkit's choice
     bool confirmOverwrite = true;
 };
 

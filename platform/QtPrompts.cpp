@@ -51,8 +51,7 @@ bool QtPrompts::AskYesNo(QWidget* parent, const QString& text, MessageIcon icon)
 }
 
 void QtPrompts::ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) {
-    QMessageBox box(ToQt(icon), QCoreApplication::applicationName(), text, QMessageBox::Ok,
-                    parent);
+    QMessageBox box(ToQt(icon), QCoreApplication::applicationName(), text, QMessageBox::Ok, parent);
     box.exec();
 }
 

@@ -17,8 +17,7 @@ struct FileError {
 
 // Either a value or the error that prevented it. Nothing in the program throws for
 // expected failures such as unreadable files; they travel back in one of these.
-template <typename T, typename E = FileError>
-class Result {
+template <typename T, typename E = FileError> class Result {
 public:
     Result(T value) : m_value(std::in_place_index<0>, std::move(value)) {}
     Result(E error) : m_value(std::in_place_index<1>, std::move(error)) {}

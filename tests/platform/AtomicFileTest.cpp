@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -86,8 +86,8 @@ TEST_F(AtomicFile, MissingFolderIsReportedNotCreated) {
 
 TEST_F(AtomicFile, KeepsThePermissionsOfTheReplacedFile) {
     ASSERT_TRUE(WriteFileAtomically(m_folder / "f", "old"));
-    fs::permissions(m_folder / "f", fs::perms::owner_read | fs::perms::owner_write |
-                                        fs::perms::group_read);
+    fs::permissions(m_folder / "f",
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     ASSERT_TRUE(WriteFileAtomically(m_folder / "f", "new"));
     EXPECT_EQ(fs::status(m_folder / "f").permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);

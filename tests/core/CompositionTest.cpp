@@ -1,0 +1,86 @@
+#include "core/Composition.h"
+#include "core/ColorPalette.h"
+
+#include <gtest/gtest.h>
+
+using namespace quillet;
+
+namespace {
+
+ComposerState WithSelected(std::initializer_list<TagPage> pages) {
+    ComposerState state = MakeInitialState({});
+    for (const TagPage page : pages) {
+        state.PageSelected[static_cast<std::size_t>(page)] = 1;
+    }
+    return state;
+}
+
+TEST(Composition, NestsParagraphLinkAndStylesAroundTheContent) {
+    ComposerState state = WithSelected({TagPage::Font, TagPage::Hyperlink, TagPage::Paragraph});
+    state.FontText = "abc";
+    state.Bold = 1;
+    state.LinkUrl = "a.htm";
+    state.Align = "Center";
+    EXPECT_EQ(ComposeFragment(state, TagPage::Font),
+              "<P Align=\"Center\"><A Href=\"a.htm\"><B>abc</B></A></P>");
+}
+
+TEST(Composition, EveryTextElementNestsInTheFixedOrder) {
+    ComposerState state = WithSelected({TagPage::Font, TagPage::Gradation, TagPage::Paragraph,
+                                        TagPage::Hyperlink, TagPage::Marquee});
+    state.GradationText = "ab";
+    state.Italic = 1;
+    state.FontColor = ChoiceOf(*FindPaletteColorByName("赤"));
+    state.VerticalPosition = "Sup";
+    state.Align = "Right";
+    state.LinkUrl = "x.htm";
+    state.MarqueeSpeed = 3;
+    EXPECT_EQ(ComposeFragment(state, TagPage::Gradation),
+              "<Sup><P Align=\"Right\"><Marquee ScrollAmount=\"3\"><A Href=\"x.htm\">"
+              "<I><Font Color=\"Red\">"
+              "<Font Color=\"000000\">a</Font><Font Color=\"000000\">b</Font>"
+              "</Font></I></A></Marquee></P></Sup>");
+}
+
+TEST(Composition, GradationPiecesSitInsideTheFontElement) {
+    ComposerState state = WithSelected({TagPage::Gradation, TagPage::Font});
+    state.GradationText = "あい";
+    state.GradationEnd = ChoiceOf(*FindPaletteColorByName("赤"));
+    state.FontSize = "3";
+    EXPECT_EQ(ComposeFragment(state, TagPage::Gradation),
+              "<Font Size=\"3\"><Font Color=\"000000\">あ</Font>"
+              "<Font Color=\"ff0000\">い</Font></Font>");
+}
+
+TEST(Composition, ImageTagIsTheContentOfTheLinkAndTheScrollingText) {
+    ComposerState state = WithSelected({TagPage::Image, TagPage::Hyperlink, TagPage::Marquee});
+    state.ImageSrc = "pic.gif";
+    state.LinkUrl = "a.htm";
+    EXPECT_EQ(ComposeFragment(state, TagPage::Image),
+              "<Marquee><A Href=\"a.htm\"><Img Src=\"pic.gif\"></A></Marquee>");
+}
+
+TEST(Composition, SymbolContentPassesThroughTheGradationByteForByte) {
+    const ComposerState state = WithSelected({TagPage::Symbol, TagPage::Gradation});
+    const std::string symbol = "<Font Face=\"Symbol\">\xFF</Font>";
+    const std::string fragment = ComposeFragment(state, TagPage::Symbol, symbol);
+    // Every character of the symbol, markup included, becomes a piece of its own.
+    EXPECT_EQ(fragment.size(), symbol.size() * (1 + 28));
+    EXPECT_NE(fragment.find("<Font Color=\"000000\">\xFF</Font>"), std::string::npos);
+    EXPECT_EQ(fragment.substr(0, 31), "<Font Color=\"000000\"><</Font><F");
+}
+
+TEST(Composition, EmptyTitleWithAnAddressGivesAnEmptyLink) {
+    ComposerState state = WithSelected({TagPage::Hyperlink});
+    state.LinkUrl = "a.htm";
+    EXPECT_EQ(ComposeFragment(state, TagPage::Hyperlink), "<A Href=\"a.htm\"></A>");
+}
+
+TEST(Composition, OnlyAFlagOfExactlyOneSelects) {
+    ComposerState state = WithSelected({TagPage::Font});
+    state.FontText = "<b>x&amp;</b>";
+    state.PageSelected[static_cast<std::size_t>(TagPage::Marquee)] = 2;
+    EXPECT_EQ(ComposeFragment(state, TagPage::Font), "<b>x&amp;</b>");
+}
+
+} // namespace
