@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <tuple>
 #include <utility>
 
 namespace quillet {
@@ -11,21 +12,26 @@ namespace {
 
 constexpr std::size_t npos = std::string::npos;
 
-// Trail bytes of code page 932 start at 40, so none of these can end a double-byte
+// Trail bytes of code page 932 start at 0x40, so none of these can end a double-byte
 // character and trimming byte by byte is safe.
 constexpr bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
 
-std::string_view Trim(std::string_view text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
+// The part of [begin, end) without blanks at either end.
+std::pair<std::size_t, std::size_t> TrimmedRange(std::string_view text, std::size_t begin,
+                                                 std::size_t end) {
     while (begin < end && IsBlank(text[begin])) {
         ++begin;
     }
     while (end > begin && IsBlank(text[end - 1])) {
         --end;
     }
+    return {begin, end};
+}
+
+std::string_view Trim(std::string_view text) {
+    const auto [begin, end] = TrimmedRange(text, 0, text.size());
     return text.substr(begin, end - begin);
 }
 
@@ -116,26 +122,35 @@ bool IsBlankOrComment(std::string_view text) {
 
 } // namespace
 
+std::string_view ProfileDocument::Line::Name() const {
+    return std::string_view(text).substr(nameBegin, nameEnd - nameBegin);
+}
+
+std::string_view ProfileDocument::Line::Value() const {
+    return std::string_view(text).substr(valueBegin, valueEnd - valueBegin);
+}
+
 ProfileDocument::ProfileDocument(std::string_view bytes) {
+    m_lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
     std::size_t start = 0;
     while (start < bytes.size()) {
         const std::size_t feed = bytes.find('\n', start);
         if (feed == npos) {
-            m_lines.push_back(ParseLine(std::string(bytes.substr(start)), ""));
+            m_lines.push_back(ParseLine(std::string(bytes.substr(start)), Ending::None));
             break;
         }
         const bool crlf = feed > start && bytes[feed - 1] == '\r';
         const std::size_t end = crlf ? feed - 1 : feed;
-        m_lines.push_back(
-            ParseLine(std::string(bytes.substr(start, end - start)), crlf ? "\r\n" : "\n"));
+        m_lines.push_back(ParseLine(std::string(bytes.substr(start, end - start)),
+                                    crlf ? Ending::CrLf : Ending::Lf));
         start = feed + 1;
     }
 }
 
-ProfileDocument::Line ProfileDocument::ParseLine(std::string text, std::string ending) {
+ProfileDocument::Line ProfileDocument::ParseLine(std::string text, Ending ending) {
     Line line;
     line.text = std::move(text);
-    line.ending = std::move(ending);
+    line.ending = ending;
     const std::string_view view = line.text;
     std::size_t first = 0;
     while (first < view.size() && IsBlank(view[first])) {
@@ -147,8 +162,8 @@ ProfileDocument::Line ProfileDocument::ParseLine(std::string text, std::string e
     if (view[first] == '[') {
         const std::size_t close = FindClosingBracket(view, first + 1);
         if (close != npos) {
-            line.kind = Line::Kind::Section;
-            line.name = Trim(view.substr(first + 1, close - first - 1));
+            line.kind = Kind::Section;
+            std::tie(line.nameBegin, line.nameEnd) = TrimmedRange(view, first + 1, close);
         }
         return line;
     }
@@ -156,26 +171,18 @@ ProfileDocument::Line ProfileDocument::ParseLine(std::string text, std::string e
     if (equals == npos) {
         return line;
     }
-    const std::string_view key = Trim(view.substr(first, equals - first));
-    if (key.empty()) {
+    std::tie(line.nameBegin, line.nameEnd) = TrimmedRange(view, first, equals);
+    if (line.nameBegin == line.nameEnd) {
         return line;
     }
-    line.kind = Line::Kind::Entry;
-    line.name = key;
-    line.valueBegin = equals + 1;
-    while (line.valueBegin < view.size() && IsBlank(view[line.valueBegin])) {
-        ++line.valueBegin;
-    }
-    line.valueEnd = view.size();
-    while (line.valueEnd > line.valueBegin && IsBlank(view[line.valueEnd - 1])) {
-        --line.valueEnd;
-    }
+    line.kind = Kind::Entry;
+    std::tie(line.valueBegin, line.valueEnd) = TrimmedRange(view, equals + 1, view.size());
     return line;
 }
 
 std::size_t ProfileDocument::FindSection(std::string_view section) const {
     for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        if (m_lines[i].kind == Line::Kind::Section && EqualsNoAsciiCase(m_lines[i].name, section)) {
+        if (m_lines[i].kind == Kind::Section && EqualsNoAsciiCase(m_lines[i].Name(), section)) {
             return i;
         }
     }
@@ -183,9 +190,9 @@ std::size_t ProfileDocument::FindSection(std::string_view section) const {
 }
 
 std::size_t ProfileDocument::FindEntry(std::size_t sectionLine, std::string_view key) const {
-    for (std::size_t i = sectionLine + 1;
-         i < m_lines.size() && m_lines[i].kind != Line::Kind::Section; ++i) {
-        if (m_lines[i].kind == Line::Kind::Entry && EqualsNoAsciiCase(m_lines[i].name, key)) {
+    for (std::size_t i = sectionLine + 1; i < m_lines.size() && m_lines[i].kind != Kind::Section;
+         ++i) {
+        if (m_lines[i].kind == Kind::Entry && EqualsNoAsciiCase(m_lines[i].Name(), key)) {
             return i;
         }
     }
@@ -196,8 +203,8 @@ std::size_t ProfileDocument::FindEntry(std::size_t sectionLine, std::string_view
 // leading into the next section stay with it.
 std::size_t ProfileDocument::SectionInsertPoint(std::size_t sectionLine) const {
     std::size_t last = sectionLine;
-    for (std::size_t i = sectionLine + 1;
-         i < m_lines.size() && m_lines[i].kind != Line::Kind::Section; ++i) {
+    for (std::size_t i = sectionLine + 1; i < m_lines.size() && m_lines[i].kind != Kind::Section;
+         ++i) {
         if (!IsBlankOrComment(m_lines[i].text)) {
             last = i;
         }
@@ -206,11 +213,11 @@ std::size_t ProfileDocument::SectionInsertPoint(std::size_t sectionLine) const {
 }
 
 void ProfileDocument::InsertLine(std::size_t at, std::string text) {
-    if (at > 0 && m_lines[at - 1].ending.empty()) {
-        m_lines[at - 1].ending = "\r\n";
+    if (at > 0 && m_lines[at - 1].ending == Ending::None) {
+        m_lines[at - 1].ending = Ending::CrLf;
     }
     m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(at),
-                   ParseLine(std::move(text), "\r\n"));
+                   ParseLine(std::move(text), Ending::CrLf));
 }
 
 std::string ProfileDocument::String(std::string_view section, std::string_view key,
@@ -220,9 +227,7 @@ std::string ProfileDocument::String(std::string_view section, std::string_view k
     if (entry == npos) {
         return std::string(fallback);
     }
-    const Line& line = m_lines[entry];
-    std::string_view value =
-        std::string_view(line.text).substr(line.valueBegin, line.valueEnd - line.valueBegin);
+    std::string_view value = m_lines[entry].Value();
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
         value = value.substr(1, value.size() - 2);
     }
@@ -256,7 +261,7 @@ bool ProfileDocument::SetString(std::string_view section, std::string_view key,
     }
     // The key keeps its spelling and the blanks around '='; only the value changes.
     Line& line = m_lines[entry];
-    line = ParseLine(line.text.substr(0, line.valueBegin) + encoded, std::move(line.ending));
+    line = ParseLine(line.text.substr(0, line.valueBegin) + encoded, line.ending);
     return true;
 }
 
@@ -265,15 +270,16 @@ bool ProfileDocument::SetInt(std::string_view section, std::string_view key, int
 }
 
 std::string ProfileDocument::Bytes() const {
+    constexpr std::string_view kEndings[] = {"", "\n", "\r\n"};
     std::size_t size = 0;
     for (const Line& line : m_lines) {
-        size += line.text.size() + line.ending.size();
+        size += line.text.size() + kEndings[static_cast<int>(line.ending)].size();
     }
     std::string bytes;
     bytes.reserve(size);
     for (const Line& line : m_lines) {
         bytes += line.text;
-        bytes += line.ending;
+        bytes += kEndings[static_cast<int>(line.ending)];
     }
     return bytes;
 }

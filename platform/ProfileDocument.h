@@ -42,17 +42,24 @@ public:
     std::string Bytes() const;
 
 private:
+    enum class Ending : unsigned char { None, Lf, CrLf };
+    enum class Kind : unsigned char { Other, Section, Entry };
+    // Names and values are kept as offsets into the line, so that a large file costs
+    // little more than its text.
     struct Line {
-        enum class Kind { Other, Section, Entry };
-        std::string text;   // without its line ending
-        std::string ending; // "\r\n", "\n", or empty on a last line without one
+        std::string text; // without its line ending
+        Ending ending = Ending::None;
         Kind kind = Kind::Other;
-        std::string name;           // trimmed section or key name
-        std::size_t valueBegin = 0; // entries: where the value starts in `text`
+        std::size_t nameBegin = 0; // trimmed section or key name
+        std::size_t nameEnd = 0;
+        std::size_t valueBegin = 0; // entries: the value after '=' and its blanks
         std::size_t valueEnd = 0;   // entries: where the trimmed value ends
+
+        std::string_view Name() const;
+        std::string_view Value() const;
     };
 
-    static Line ParseLine(std::string text, std::string ending);
+    static Line ParseLine(std::string text, Ending ending);
     std::size_t FindSection(std::string_view section) const;
     std::size_t FindEntry(std::size_t sectionLine, std::string_view key) const;
     std::size_t SectionInsertPoint(std::size_t sectionLine) const;

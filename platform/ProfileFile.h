@@ -13,7 +13,7 @@ namespace quillet {
 
 // Files beyond this size are not settings; only their beginning is read, and they are
 // never rewritten, so that a save cannot cut them short.
-inline constexpr std::size_t kMaxProfileBytes = 16u * 1024 * 1024;
+inline constexpr std::size_t kMaxProfileBytes = 1024 * 1024;
 
 // Whatever can be read, never an error: a missing or unreadable file gives an empty
 // document, an oversized one its first kMaxProfileBytes.
