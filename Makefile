@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 
 PACKAGES := g++ cmake make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic \
-            xvfb xauth clang-format
+            xvfb xauth clang-format python3
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps configure build run test bench format format-check art clean

@@ -51,6 +51,10 @@ public:
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override {
+        if (element == CE_MenuEmptyArea) {
+            painter->fillRect(option->rect, m_owner.Color(SystemColor::Menu));
+            return;
+        }
         if (element == CE_MenuItem) {
             const QAction* action = ActionAt(option->rect, widget);
             MenuItemState state;
@@ -66,11 +70,32 @@ public:
         QProxyStyle::drawControl(element, option, painter, widget);
     }
 
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element == PE_PanelMenu) {
+            painter->fillRect(option->rect, m_owner.Color(SystemColor::Menu));
+            return;
+        }
+        if (element == PE_FrameMenu) {
+            // A raised two-pixel edge, as the tool-bar buttons are raised.
+            const QPalette& palette = option->palette;
+            DrawEdge(*painter, option->rect, palette.color(QPalette::Button),
+                     palette.color(QPalette::Shadow));
+            DrawEdge(*painter, option->rect.adjusted(1, 1, -1, -1), palette.color(QPalette::Light),
+                     palette.color(QPalette::Dark));
+            return;
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override {
         // Entries fill the menu from edge to edge inside its frame.
         if (metric == PM_MenuHMargin || metric == PM_MenuVMargin) {
             return 0;
+        }
+        if (metric == PM_MenuPanelWidth) {
+            return kFrameWidth;
         }
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
@@ -85,6 +110,16 @@ public:
     }
 
 private:
+    static constexpr int kFrameWidth = 2;
+
+    static void DrawEdge(QPainter& painter, const QRect& r, const QColor& topLeft,
+                         const QColor& bottomRight) {
+        painter.fillRect(r.left(), r.top(), r.width() - 1, 1, topLeft);
+        painter.fillRect(r.left(), r.top(), 1, r.height() - 1, topLeft);
+        painter.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
+        painter.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
+    }
+
     // Sizes are asked for in action order, without the action; the text and kind of the
     // option identify the entry among the menu's actions well enough to measure it.
     const QAction* ActionOf(const QStyleOption* option, const QWidget* widget) const {
@@ -247,6 +282,8 @@ bool CImageMenu::DrawMenuItem(QPainter& painter, const QAction* action, const QR
         return true;
     }
 
+    // The image square keeps the menu colour when only the text part is highlighted.
+    painter.fillRect(rect, Color(SystemColor::Menu));
     painter.fillRect(ToQRect(plan.background), Color(plan.backgroundColor));
     const qreal ratio = painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1.0;
     if (plan.drawImage) {

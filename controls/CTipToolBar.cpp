@@ -142,8 +142,11 @@ int CTipToolBar::CommandAt(int index) const {
 }
 
 int CTipToolBar::IndexOfCommand(int commandId) const {
+    if (commandId == 0) {
+        return -1; // separators are not commands
+    }
     for (int i = 0; i < ButtonCount(); ++i) {
-        if (commandId != 0 && m_items[i].commandId == commandId) {
+        if (m_items[i].commandId == commandId) {
             return i;
         }
     }

@@ -140,6 +140,9 @@ TAB_PAGES = [
 GREYED = {ch: "g" for ch in "kRBGYCMbr"}
 GREYED.update({ch: "w" for ch in "wylcm"})
 
+# Pictures whose grey form is drawn rather than derived.
+GREYED_PICTURES = {"gradation": tabs.GRADATION_GREYED}
+
 SYMBOL_ICONS = [
     (141, "cards", icons.CARDS),
     (140, "computer", icons.COMPUTER),
@@ -163,8 +166,9 @@ def main():
         rows = grid(picture, 20, 20)
         write_xpm(f"tab-{normal}-{name}", rows)
         write_xpm(f"tab-{with_mark}-{name}-included", overlay(rows, included))
-        write_xpm(f"tab-{greyed}-{name}-not-combinable",
-                  overlay(recolour(rows, GREYED), excluded))
+        own = GREYED_PICTURES.get(name)
+        plain = grid(own, 20, 20) if own else recolour(rows, GREYED)
+        write_xpm(f"tab-{greyed}-{name}-not-combinable", overlay(plain, excluded))
 
     for number, name, picture in SYMBOL_ICONS:
         write_xpm(f"icon-{number}-{name}", grid(picture, 16, 16))

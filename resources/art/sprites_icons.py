@@ -184,13 +184,13 @@ def _program_small():
     c = Canvas(16, 16, " ")
     c.fill(1, 2, 11, 15, "w")
     c.frame(1, 2, 11, 15, "k")
+    for y in (4, 6, 8):
+        c.hline(3, 6, y, "g")
     c.paste("""
-__B___B_
-_B__B__B
-B___B___B
-_B_B___B
-__BB__B_
-""", 2, 6)
+_B___B_
+B_____B
+_B___B_
+""", 3, 11)
     _quill(c, (7, 11), (15, 0), 2.4)
     return _rows(c)
 

@@ -40,6 +40,17 @@ def _gradation():
     return "\n".join(c.rows())
 
 
+def _gradation_greyed():
+    """The colour steps cannot be told apart in grey; a dithered ramp shows the idea."""
+    c = Canvas(20, 20)
+    c.frame(1, 3, 18, 15, "g")
+    for i in range(16):
+        for y in range(4, 15):
+            dark = (i < 5) or (i < 11 and (i + y) % 2 == 0)
+            c.set(2 + i, y, "g" if dark else "w")
+    return "\n".join(c.rows())
+
+
 def _paragraph():
     c = Canvas(20, 20)
     c.paste("""
@@ -154,6 +165,7 @@ ____k____
 
 FONT = _font()
 GRADATION = _gradation()
+GRADATION_GREYED = _gradation_greyed()
 PARAGRAPH = _paragraph()
 HYPERLINK = _hyperlink()
 MARQUEE = _marquee()
