@@ -193,9 +193,10 @@ void CMainDialog::OnInitDialog() {
     setWindowIcon(ProgramIcon());
 
     m_symbolList->setHeaderLabels({"名前", "種類", "内容"});
-    m_symbolList->setColumnWidth(0, ColumnWidth(m_settings.ColumnName, 80));
-    m_symbolList->setColumnWidth(1, ColumnWidth(m_settings.ColumnType, 60));
-    m_symbolList->setColumnWidth(2, ColumnWidth(m_settings.ColumnContent, 200));
+    const AppSettings defaults = DefaultSettings();
+    m_symbolList->setColumnWidth(0, ColumnWidth(m_settings.ColumnName, defaults.ColumnName));
+    m_symbolList->setColumnWidth(1, ColumnWidth(m_settings.ColumnType, defaults.ColumnType));
+    m_symbolList->setColumnWidth(2, ColumnWidth(m_settings.ColumnContent, defaults.ColumnContent));
 
     const QColor highlight = palette().color(QPalette::Highlight);
     for (int image = 0; image < kTabImageCount; ++image) {

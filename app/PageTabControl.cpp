@@ -44,18 +44,13 @@ PageTabControl::PageTabControl(QWidget* parent)
     m_bar->installEventFilter(this);
     m_pageArea->installEventFilter(this);
     m_bar->raise();
-    // Only a change the user makes is a selection change; the window selects tabs itself
-    // while it shows a page.
+    // The click arrives before the bar changes tabs, so the current tab is still current.
     connect(m_bar, &QTabBar::tabBarClicked, this, [this](int index) {
         if (index >= 0 && index == m_bar->currentIndex()) {
             emit CurrentTabClicked(index);
         }
     });
-    connect(m_bar, &QTabBar::currentChanged, this, [this](int index) {
-        if (!signalsBlocked()) {
-            emit SelectionChanged(index);
-        }
-    });
+    connect(m_bar, &QTabBar::currentChanged, this, &PageTabControl::SelectionChanged);
 }
 
 int PageTabControl::CurrentIndex() const {
