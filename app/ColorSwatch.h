@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QFrame>
+
+#include <functional>
+
+namespace quillet {
+
+// A sunken area painted in one colour that reports clicks: the colour samples of the
+// font, gradation and scrolling-text pages. The colour is asked for at paint time, so the
+// sample always shows its slot's current value.
+class ColorSwatch : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit ColorSwatch(std::function<QColor()> color, QWidget* parent = nullptr);
+
+    QColor Color() const { return m_color(); }
+
+signals:
+    void Clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    std::function<QColor()> m_color;
+};
+
+// The font page's sample: a centred text in the requested font and colour on white.
+class FontSampleView : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit FontSampleView(std::function<QColor()> color, QWidget* parent = nullptr);
+
+    void SetSample(const QFont& font, const QString& text);
+    QString Text() const { return m_text; }
+    QFont SampleFont() const { return m_font; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::function<QColor()> m_color;
+    QFont m_font;
+    QString m_text;
+};
+
+} // namespace quillet

@@ -1,0 +1,67 @@
+#include "app/HelpPage.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <cerrno>
+#include <cstring>
+
+// The page is compiled into this library; a static library must name its resources once.
+static void LoadHelpResource() {
+    Q_INIT_RESOURCE(help);
+}
+
+namespace quillet {
+namespace {
+
+FileError Failed(FileError::Step step, const QString& path, int errorNumber) {
+    return FileError{step, std::filesystem::path(path.toStdString()), errorNumber};
+}
+
+} // namespace
+
+Result<QString> WriteHelpCopy() {
+    LoadHelpResource();
+    QFile shipped(QStringLiteral(":/help/index.html"));
+    if (!shipped.open(QIODevice::ReadOnly)) {
+        return Failed(FileError::Step::Open, shipped.fileName(), ENOENT);
+    }
+    const QByteArray page = shipped.readAll();
+
+    const QString folder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + "/quillet/help";
+    if (!QDir().mkpath(folder)) {
+        return Failed(FileError::Step::Create, folder, errno);
+    }
+    QSaveFile copy(folder + "/index.html");
+    if (!copy.open(QIODevice::WriteOnly) || copy.write(page) != page.size() || !copy.commit()) {
+        return Failed(FileError::Step::Write, copy.fileName(), errno);
+    }
+    return copy.fileName();
+}
+
+Status OpenHelpPage() {
+    const Result<QString> copy = WriteHelpCopy();
+    if (!copy) {
+        return copy.Failure();
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(copy.Value()))) {
+        return Failed(FileError::Step::Open, copy.Value(), 0);
+    }
+    return Success();
+}
+
+QString HelpErrorText(const FileError& error) {
+    QString text = QStringLiteral("ヘルプを開けませんでした。\n%1")
+                       .arg(QString::fromStdString(error.path.string()));
+    if (error.errorNumber != 0) {
+        text += "\n" + QString::fromLocal8Bit(std::strerror(error.errorNumber));
+    }
+    return text;
+}
+
+} // namespace quillet

@@ -1,0 +1,178 @@
+#pragma once
+
+#include "app/AppSettings.h"
+#include "app/Geometry.h"
+#include "app/TabMarks.h"
+#include "core/Composer.h"
+#include "core/ComposerView.h"
+
+#include <QDialog>
+#include <QIcon>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QSlider;
+class QToolBar;
+class QTreeWidget;
+
+namespace quillet {
+
+class CImageButton;
+class ColorSwatch;
+class FontSampleView;
+class CTipToolBar;
+class PageTabControl;
+class Prompts;
+
+// The program's one window: seven pages sharing one set of controls, three tool bars and
+// the composer. Its close box writes the settings; Escape leaves without writing them.
+class CMainDialog : public QDialog, private ComposerView {
+    Q_OBJECT
+
+public:
+    explicit CMainDialog(Prompts& prompts, QWidget* parent = nullptr);
+    ~CMainDialog() override;
+
+    // Help is the application's command; the window only passes it on.
+    void SetHelpHandler(std::function<void()> handler) { m_helpHandler = std::move(handler); }
+
+    Composer& Tags() { return *m_composer; }
+    const AppSettings& Settings() const { return m_settings; }
+    const TabMarks& Marks() const { return m_marks; }
+    int CurrentPage() const override;
+
+    // Shows, labels and fills the shared controls for the current page.
+    void ShowPage();
+    // Sizes the window for the current page and places the controls.
+    void LayoutPage();
+    // Command 106.
+    void ToggleTopmost();
+    // 0 copy, 1 drag, 2 save; any other index changes nothing.
+    void SetDefaultAction(int index);
+    // Read back from the split button, which is where the default action lives.
+    int DefaultAction() const;
+    // After a colour changed: the samples ask for their colours when they paint.
+    void RepaintSamples();
+    // The window menu of Alt+Space and a right click on the empty background.
+    QMenu* WindowMenu() const { return m_windowMenu; }
+
+signals:
+    // Enter, through the hidden default button.
+    void DefaultActionRequested(int action);
+    // A click on colour sample 1023, 1024 or 1025.
+    void ColorSampleClicked(int sampleId);
+    // A tool-bar command the window does not carry out itself.
+    void CommandRequested(int commandId);
+    // Every regeneration, for the source window. Code page 932.
+    void FragmentChanged(const std::string& fragment);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+    void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // MainDialogSetup.cpp
+    void CreateControls();
+    void CreateWindowMenu();
+    void ConnectInputs();
+    void OnInitDialog();
+    void FillFaceList();
+    void ApplyOuterWidth(int outerWidth);
+    QWidget* Control(int id) const;
+    // Names a control after its id, puts it at its template place and files it by id.
+    void PlaceControl(int id, QWidget* widget);
+    template <typename T> T* Place(int id, T* widget) {
+        PlaceControl(id, widget);
+        return widget;
+    }
+
+    // MainDialogPages.cpp
+    void OnTabSelectionChanged(int page);
+    void OnTabRightClicked(int tab);
+    void OnCurrentTabClicked(int tab);
+    void EnterMultiSelect(int current);
+    void ShowIncluded(int page);
+    void ApplyTabMarks();
+    void ApplySizeLimits(int page);
+    void PutStateIntoControls(TagPage page);
+    void SelectByPrefix(QComboBox* list, const std::vector<std::string>& entries,
+                        const std::string& text);
+    Size OuterSize() const;
+
+    // MainDialogEvents.cpp
+    void OnMainTextChanged(const QString& text);
+    void OnSecondTextChanged(const QString& text);
+    void OnFaceChosen(int index);
+    void OnChoiceChosen(int index);
+    void OnSpeedScrollEnded();
+    void OnHelp();
+    void ShowAboutBox();
+    void ShowWindowMenu(const QPoint& globalPos);
+    void WriteSettings();
+
+    // MainDialogView.cpp
+    void CreateToolBars();
+    void OnStyleCommand(int commandId);
+    void ShowStayOnTop(bool onTop);
+    bool HasControls() const override;
+    void SetSampleTip(int sampleId, const std::string& text) override;
+    void SetSpeedLabel(const std::string& text) override;
+    void ShowInSourceWindow(const std::string& fragment) override;
+    void EnableOutputButtons(bool enabled) override;
+    void CheckButton(int commandId, bool pressed) override;
+    std::string SymbolContentAt(int row) const override;
+    void SetSampleFont(const SampleFont& font) override;
+    SystemColors Colors() const override;
+    // What samples 1023 to 1025 are filled with and the sample text 1001 is drawn in.
+    QColor SampleColor(int sampleId) const;
+
+    Prompts& m_prompts;
+    AppSettings m_settings;
+    std::filesystem::path m_settingsPath;
+    std::unique_ptr<Composer> m_composer;
+    TabMarks m_marks;
+    BaseUnits m_baseUnits;
+    std::function<void()> m_helpHandler;
+    std::map<int, QWidget*> m_controls;
+    std::vector<QIcon> m_tabImages;
+
+    PageTabControl* m_tabs = nullptr;
+    QLineEdit* m_mainEdit = nullptr;
+    QLineEdit* m_secondEdit = nullptr;
+    QComboBox* m_faceList = nullptr;
+    QComboBox* m_choiceList = nullptr;
+    QSlider* m_slider = nullptr;
+    FontSampleView* m_sample = nullptr;
+    QLabel* m_speedLabel = nullptr;
+    QTreeWidget* m_symbolList = nullptr;
+    QPushButton* m_defaultButton = nullptr;
+    CImageButton* m_browseButton = nullptr;
+    ColorSwatch* m_colorSample = nullptr;
+    ColorSwatch* m_startSample = nullptr;
+    ColorSwatch* m_endSample = nullptr;
+    CTipToolBar* m_outputBar = nullptr;
+    CTipToolBar* m_windowBar = nullptr;
+    CTipToolBar* m_styleBar = nullptr;
+    QMenu* m_windowMenu = nullptr;
+    std::vector<std::string> m_choices; // entries of 1022, code page 932
+    std::vector<std::string> m_faces;   // entries of 1014, code page 932
+    bool m_controlsReady = false;
+    bool m_layingOut = false;
+};
+
+} // namespace quillet

@@ -1,0 +1,171 @@
+// What the user does to the window: typing and choosing, the tool-bar commands, the window
+// menu, and the two ways out.
+#include "app/MainDialog.h"
+
+#include "app/PageTabControl.h"
+#include "app/PageTable.h"
+#include "controls/CTipToolBar.h"
+#include "core/CommandIds.h"
+#include "platform/Prompts.h"
+#include "platform/TextCodec.h"
+#include "resources/ResourceImages.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSlider>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <cstring>
+
+namespace quillet {
+
+void CMainDialog::OnMainTextChanged(const QString& text) {
+    m_composer->SetMainText(ToCp932(text));
+}
+
+void CMainDialog::OnSecondTextChanged(const QString& text) {
+    m_composer->SetLinkUrl(ToCp932(text));
+}
+
+void CMainDialog::OnFaceChosen(int index) {
+    if (index >= 0 && index < static_cast<int>(m_faces.size())) {
+        m_composer->SetFontFace(m_faces[static_cast<std::size_t>(index)]);
+    }
+}
+
+void CMainDialog::OnChoiceChosen(int index) {
+    if (index < 0 || index >= static_cast<int>(m_choices.size())) {
+        return;
+    }
+    const bool addEnabled = m_composer->SetChoice(m_choices[static_cast<std::size_t>(index)]);
+    if (CurrentPage() == static_cast<int>(TagPage::Symbol)) {
+        m_styleBar->EnableCommand(CommandId::AddSymbol, addEnabled);
+    }
+}
+
+void CMainDialog::OnSpeedScrollEnded() {
+    if (m_slider->value() != m_composer->State().MarqueeSpeed) {
+        m_composer->SetMarqueeSpeed(m_slider->value());
+    }
+}
+
+void CMainDialog::OnHelp() {
+    if (m_helpHandler) {
+        m_helpHandler();
+    }
+}
+
+void CMainDialog::ToggleTopmost() {
+    m_settings.WindowTop = m_settings.WindowTop == 0 ? 1 : 0;
+    const bool onTop = m_settings.WindowTop == 1;
+    const bool wasVisible = isVisible();
+    const QRect frame = geometry();
+    // Changing the hint re-creates the native window; it comes back where it was.
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (wasVisible) {
+        setGeometry(frame);
+        show();
+    }
+    ShowStayOnTop(onTop);
+}
+
+void CMainDialog::ShowAboutBox() {
+    auto* box = new QDialog(this);
+    box->setObjectName("aboutBox");
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowTitle("Quillet のバージョン情報");
+    auto* icon = new QLabel(box);
+    icon->setPixmap(ProgramIcon().pixmap(32, 32));
+    auto* text =
+        new QLabel(QStringLiteral("Quillet バージョン %1\n手書きの HTML のためのタグ作成ツール")
+                       .arg(QStringLiteral(QUILLET_VERSION)),
+                   box);
+    text->setObjectName("aboutText");
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, box);
+    connect(buttons, &QDialogButtonBox::accepted, box, &QDialog::accept);
+    auto* row = new QHBoxLayout;
+    row->addWidget(icon, 0, Qt::AlignTop);
+    row->addWidget(text, 1);
+    auto* layout = new QVBoxLayout(box);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+    box->open();
+}
+
+void CMainDialog::ShowWindowMenu(const QPoint& globalPos) {
+    m_windowMenu->popup(globalPos);
+}
+
+void CMainDialog::contextMenuEvent(QContextMenuEvent* event) {
+    if (childAt(event->pos()) == nullptr) {
+        ShowWindowMenu(event->globalPos());
+        event->accept();
+        return;
+    }
+    QDialog::contextMenuEvent(event);
+}
+
+void CMainDialog::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    // The default button stays hidden, and a hidden button is never the dialog's default.
+    if (enter && modifiers == Qt::NoModifier) {
+        m_defaultButton->click();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CMainDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (!m_controlsReady || m_composer == nullptr) {
+        return;
+    }
+    if (CurrentPage() == static_cast<int>(TagPage::Symbol)) {
+        m_settings.WindowHeight = OuterSize().height;
+    }
+    LayoutPage();
+}
+
+// Escape: the program ends and nothing is written.
+void CMainDialog::reject() {
+    QDialog::reject();
+}
+
+// The close box, the window menu's close and Alt+F4 keep the settings, then close.
+void CMainDialog::closeEvent(QCloseEvent* event) {
+    WriteSettings();
+    event->accept();
+    done(QDialog::Rejected);
+}
+
+void CMainDialog::WriteSettings() {
+    m_settings.WindowWidth = OuterSize().width;
+    m_settings.TabPage = CurrentPage();
+    m_settings.ToolBarIndex = DefaultAction();
+    m_settings.TypeIndex = m_composer->State().TypeIndex;
+    m_settings.ColumnName = m_symbolList->columnWidth(0);
+    m_settings.ColumnType = m_symbolList->columnWidth(1);
+    m_settings.ColumnContent = m_symbolList->columnWidth(2);
+    if (const Status saved = SaveSettings(m_settings, m_settingsPath); !saved) {
+        const FileError& error = saved.Failure();
+        QString text = QStringLiteral("設定を保存できませんでした。\n%1")
+                           .arg(QString::fromStdString(error.path.string()));
+        if (error.errorNumber != 0) {
+            text += "\n" + QString::fromLocal8Bit(std::strerror(error.errorNumber));
+        }
+        m_prompts.ShowMessage(this, text, MessageIcon::Error);
+    }
+}
+
+} // namespace quillet

@@ -1,0 +1,278 @@
+// Building the window: the controls of the template, the tool bars, the window menu and
+// the initialisation that applies the settings.
+#include "app/MainDialog.h"
+
+#include "app/ColorSwatch.h"
+#include "app/ComposerApp.h"
+#include "app/DialogTemplate.h"
+#include "app/ListSearch.h"
+#include "app/PageTabControl.h"
+#include "app/PageTable.h"
+#include "controls/CImageButton.h"
+#include "controls/CTipToolBar.h"
+#include "core/CommandIds.h"
+#include "core/ComposerTexts.h"
+#include "core/MarqueeTag.h"
+#include "platform/Prompts.h"
+#include "platform/TextCodec.h"
+#include "resources/ResourceIds.h"
+#include "resources/ResourceImages.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTabBar>
+#include <QTreeWidget>
+
+#include <algorithm>
+
+namespace quillet {
+namespace {
+
+// Column widths travel as 16-bit values; anything a list cannot show is a damaged setting.
+int ColumnWidth(int stored, int fallback) {
+    return stored >= 0 && stored <= 0x7FFF ? stored : fallback;
+}
+
+} // namespace
+
+CMainDialog::CMainDialog(Prompts& prompts, QWidget* parent)
+    : QDialog(parent), m_prompts(prompts), m_settingsPath(SettingsFilePath()) {
+    setObjectName("102");
+    setWindowTitle("Quillet");
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowFlag(Qt::WindowMinimizeButtonHint, true);
+    setSizeGripEnabled(false);
+    CreateControls();
+    m_settings = LoadSettings(m_settingsPath);
+    ComposerState state = MakeInitialState(Colors());
+    state.TypeIndex = m_settings.TypeIndex;
+    m_composer = std::make_unique<Composer>(static_cast<ComposerView&>(*this), std::move(state));
+    OnInitDialog();
+}
+
+CMainDialog::~CMainDialog() = default;
+
+void CMainDialog::PlaceControl(int id, QWidget* widget) {
+    widget->setObjectName(QString::number(id));
+    if (const std::optional<Rect> rect = TemplateRect(id)) {
+        const Rect pixels = DialogUnitsToPixels(*rect, m_baseUnits);
+        widget->setGeometry(pixels.x, pixels.y, pixels.width, pixels.height);
+    }
+    m_controls[id] = widget;
+}
+
+QWidget* CMainDialog::Control(int id) const {
+    const auto found = m_controls.find(id);
+    return found == m_controls.end() ? nullptr : found->second;
+}
+
+void CMainDialog::CreateControls() {
+    setFont(CComposerApp::DialogFont());
+    const QFontMetrics metrics(font());
+    // IPA P Gothic reports a pixel more descent than the face it stands in for; its em
+    // height keeps the template on the pixel grid the layout tables were drawn for.
+    m_baseUnits = MeasureBaseUnits(
+        metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"),
+        QFontInfo(font()).pixelSize());
+
+    // The tab control comes first so that every page control lies above it.
+    m_tabs = Place(ControlId::TabControl, new PageTabControl(this));
+    m_tabs->Bar()->setIconSize(QSize(20, 20));
+
+    m_defaultButton = Place(ControlId::DefaultButton, new QPushButton("OK", this));
+    m_defaultButton->setDefault(true);
+    m_defaultButton->hide();
+
+    for (const auto& [id, text] : {std::pair{ControlId::Label1, "Static 1"},
+                                   {ControlId::Label2, "Static 2"},
+                                   {ControlId::Label3, "Static 3"},
+                                   {ControlId::Label4, "Static 4"},
+                                   {ControlId::Label5, "Static 5"}}) {
+        Place(id, new QLabel(text, this));
+    }
+    m_mainEdit = Place(ControlId::MainText, new QLineEdit(this));
+    m_secondEdit = Place(ControlId::LinkUrlText, new QLineEdit(this));
+    m_faceList = Place(ControlId::FaceList, new QComboBox(this));
+    m_choiceList = Place(ControlId::ChoiceList, new QComboBox(this));
+    // The template gives drop-down lists their opened height; closed they are as high as
+    // a text field.
+    for (QComboBox* list : {m_faceList, m_choiceList}) {
+        list->resize(list->width(), m_mainEdit->height());
+        list->setMaxVisibleItems(12);
+    }
+
+    const auto colorOf = [this](int id) { return [this, id] { return SampleColor(id); }; };
+    m_colorSample =
+        Place(ControlId::ColorSample, new ColorSwatch(colorOf(ControlId::ColorSample), this));
+    m_startSample = Place(ControlId::GradationStartSample,
+                          new ColorSwatch(colorOf(ControlId::GradationStartSample), this));
+    m_endSample = Place(ControlId::GradationEndSample,
+                        new ColorSwatch(colorOf(ControlId::GradationEndSample), this));
+    auto* picture = Place(ControlId::GradationIcon, new QLabel(this));
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setPixmap(LoadIcon(resource::GradationIcon).pixmap(32, 32));
+
+    m_sample =
+        Place(ControlId::FontSample, new FontSampleView(colorOf(ControlId::FontSample), this));
+
+    m_symbolList = Place(ControlId::SymbolList, new QTreeWidget(this));
+    m_symbolList->setRootIsDecorated(false);
+    m_symbolList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_symbolList->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_symbolList->setUniformRowHeights(true);
+    m_symbolList->setIconSize(QSize(16, 16));
+
+    m_browseButton = Place(ControlId::BrowseButton, new CImageButton("参照(&B)...", this));
+    m_browseButton->setAutoDefault(false);
+
+    m_slider = Place(ControlId::SpeedSlider, new QSlider(Qt::Horizontal, this));
+    m_slider->setTickPosition(QSlider::TicksBelow);
+    m_speedLabel = Place(ControlId::SpeedLabel, new QLabel("00ドット/秒", this));
+
+    const QCursor eyedropper = LoadCursor(resource::EyedropperCursor);
+    for (ColorSwatch* swatch : {m_colorSample, m_startSample, m_endSample}) {
+        swatch->setCursor(eyedropper);
+    }
+
+    CreateToolBars();
+    CreateWindowMenu();
+    ConnectInputs();
+    m_controlsReady = true;
+}
+
+void CMainDialog::CreateWindowMenu() {
+    m_windowMenu = new QMenu(this);
+    m_windowMenu->setObjectName("windowMenu");
+    QAction* close = m_windowMenu->addAction("閉じる(&C)");
+    close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    m_windowMenu->addSeparator();
+    QAction* about = m_windowMenu->addAction("バージョン情報(&A)...");
+    about->setData(CommandId::About);
+    connect(about, &QAction::triggered, this, &CMainDialog::ShowAboutBox);
+    auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+    connect(shortcut, &QShortcut::activated, this,
+            [this] { ShowWindowMenu(mapToGlobal(QPoint(0, 0))); });
+}
+
+void CMainDialog::ConnectInputs() {
+    connect(m_mainEdit, &QLineEdit::textChanged, this, &CMainDialog::OnMainTextChanged);
+    connect(m_secondEdit, &QLineEdit::textChanged, this, &CMainDialog::OnSecondTextChanged);
+    connect(m_faceList, &QComboBox::activated, this, &CMainDialog::OnFaceChosen);
+    connect(m_choiceList, &QComboBox::activated, this, &CMainDialog::OnChoiceChosen);
+    // The speed is taken when a scroll action ends, never while the thumb is dragged.
+    connect(m_slider, &QSlider::sliderReleased, this, &CMainDialog::OnSpeedScrollEnded);
+    connect(m_slider, &QSlider::valueChanged, this, [this] {
+        if (!m_slider->isSliderDown()) {
+            OnSpeedScrollEnded();
+        }
+    });
+    connect(m_tabs, &PageTabControl::SelectionChanged, this, &CMainDialog::OnTabSelectionChanged);
+    connect(m_tabs, &PageTabControl::RightClicked, this, &CMainDialog::OnTabRightClicked);
+    connect(m_tabs, &PageTabControl::CurrentTabClicked, this, &CMainDialog::OnCurrentTabClicked);
+    connect(m_defaultButton, &QPushButton::clicked, this,
+            [this] { emit DefaultActionRequested(DefaultAction()); });
+    connect(m_colorSample, &ColorSwatch::Clicked, this,
+            [this] { emit ColorSampleClicked(ControlId::ColorSample); });
+    connect(m_startSample, &ColorSwatch::Clicked, this,
+            [this] { emit ColorSampleClicked(ControlId::GradationStartSample); });
+    connect(m_endSample, &ColorSwatch::Clicked, this,
+            [this] { emit ColorSampleClicked(ControlId::GradationEndSample); });
+}
+
+void CMainDialog::OnInitDialog() {
+    setWindowIcon(ProgramIcon());
+
+    m_symbolList->setHeaderLabels({"名前", "種類", "内容"});
+    const AppSettings defaults = DefaultSettings();
+    m_symbolList->setColumnWidth(0, ColumnWidth(m_settings.ColumnName, defaults.ColumnName));
+    m_symbolList->setColumnWidth(1, ColumnWidth(m_settings.ColumnType, defaults.ColumnType));
+    m_symbolList->setColumnWidth(2, ColumnWidth(m_settings.ColumnContent, defaults.ColumnContent));
+
+    const QColor highlight = palette().color(QPalette::Highlight);
+    for (int image = 0; image < kTabImageCount; ++image) {
+        m_tabImages.push_back(QIcon(QPixmap::fromImage(
+            LoadTabImage(resource::TabBitmaps[static_cast<std::size_t>(image)], highlight))));
+    }
+    {
+        const QSignalBlocker blocker(m_tabs);
+        for (int page = 0; page < kPageCount; ++page) {
+            m_tabs->Bar()->addTab(m_tabImages[static_cast<std::size_t>(page)], QString());
+        }
+    }
+
+    ApplyOuterWidth(m_settings.WindowWidth);
+    if (m_settings.WindowTop == 1) {
+        m_settings.WindowTop = 0;
+        ToggleTopmost();
+    } else {
+        m_settings.WindowTop = 0;
+        ShowStayOnTop(false);
+    }
+    m_settings.WindowSource = m_settings.WindowSource == 1 ? 1 : 0;
+    m_windowBar->CheckCommand(CommandId::SourceWindow, m_settings.WindowSource == 1);
+
+    FillFaceList();
+
+    {
+        const QSignalBlocker blocker(m_slider);
+        m_slider->setRange(kMinMarqueeSpeed, kMaxMarqueeSpeed);
+        m_slider->setTickInterval(6);
+        m_slider->setPageStep(6);
+        m_slider->setValue(m_composer->State().MarqueeSpeed);
+    }
+
+    if (IsValidPage(m_settings.TabPage)) {
+        const QSignalBlocker blocker(m_tabs);
+        m_tabs->Bar()->setCurrentIndex(m_settings.TabPage);
+        m_composer->SelectOnly(m_settings.TabPage);
+    }
+
+    for (int command : {CommandId::AddSymbol, CommandId::DeleteSymbol, CommandId::EditSymbol}) {
+        m_styleBar->EnableCommand(command, false);
+    }
+    for (ColorSwatch* swatch : {m_colorSample, m_startSample, m_endSample}) {
+        swatch->setToolTip("標準");
+    }
+    SetDefaultAction(m_settings.ToolBarIndex);
+    ShowPage();
+    m_composer->RebuildTag();
+    LayoutPage();
+    m_browseButton->LoadButtonIcon(resource::BrowseIcon, 16, 16);
+}
+
+void CMainDialog::FillFaceList() {
+    std::vector<std::string> families;
+    for (const QString& family : QFontDatabase::families()) {
+        if (QFontDatabase::isSmoothlyScalable(family)) {
+            families.push_back(ToCp932(family));
+        }
+    }
+    m_faces = BuildFaceList(std::move(families));
+    const QSignalBlocker blocker(m_faceList);
+    m_faceList->clear();
+    for (const std::string& face : m_faces) {
+        m_faceList->addItem(FromCp932(face));
+    }
+}
+
+// A stored width below the minimum is raised by the size limits; one beyond the screen
+// would leave the window's right edge and its tool bar out of reach.
+void CMainDialog::ApplyOuterWidth(int outerWidth) {
+    int width = std::max(outerWidth, kMinWindowWidth);
+    if (const QScreen* screen = this->screen()) {
+        width = std::min(width, std::max(kMinWindowWidth, screen->availableGeometry().width()));
+    }
+    resize(ClientFromOuter({width, 0}).width, height());
+}
+
+} // namespace quillet

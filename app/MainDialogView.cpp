@@ -1,0 +1,185 @@
+// What regeneration does to the window, the tool bars' looks and the samples' colours.
+#include "app/MainDialog.h"
+
+#include "app/ColorSwatch.h"
+#include "app/DefaultActions.h"
+#include "app/PageTabControl.h"
+#include "controls/CTipToolBar.h"
+#include "core/CommandIds.h"
+#include "core/ComposerTexts.h"
+#include "platform/TextCodec.h"
+#include "resources/ResourceIds.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace quillet {
+namespace {
+
+Rgb ToRgb(const QColor& color) {
+    return MakeRgb(static_cast<unsigned>(color.red()), static_cast<unsigned>(color.green()),
+                   static_cast<unsigned>(color.blue()));
+}
+
+QColor ToQColor(Rgb rgb) {
+    return QColor(static_cast<int>(RedOf(rgb)), static_cast<int>(GreenOf(rgb)),
+                  static_cast<int>(BlueOf(rgb)));
+}
+
+} // namespace
+
+QColor CMainDialog::SampleColor(int sampleId) const {
+    if (m_composer == nullptr) {
+        return Qt::white;
+    }
+    const ComposerState& state = m_composer->State();
+    switch (sampleId) {
+    case ControlId::ColorSample:
+        // One swatch serves two pages: the font colour there, the background elsewhere.
+        return ToQColor(CurrentPage() == static_cast<int>(TagPage::Font)
+                            ? state.FontColor.Value
+                            : state.MarqueeBgColor.Value);
+    case ControlId::GradationStartSample:
+        return ToQColor(state.GradationStart.Value);
+    case ControlId::GradationEndSample:
+        return ToQColor(state.GradationEnd.Value);
+    case ControlId::FontSample:
+        return ToQColor(state.FontColor.Value);
+    default:
+        return Qt::white;
+    }
+}
+
+void CMainDialog::CreateToolBars() {
+    const auto make = [this](int id) {
+        auto* bar = Place(id, new CTipToolBar(id, this));
+        bar->LoadToolBarResource(id);
+        bar->move(4, 3);
+        bar->resize(bar->sizeHint());
+        return bar;
+    };
+    m_styleBar = make(resource::StyleToolBar);
+    m_windowBar = make(resource::WindowToolBar);
+    // The layout lists the stay-on-top button twice so that its pressed picture has a
+    // place in the strip; the second button goes, the picture stays.
+    m_windowBar->DeleteButton(1);
+    m_windowBar->resize(m_windowBar->sizeHint());
+    m_outputBar = make(resource::OutputToolBar);
+    while (m_outputBar->ButtonCount() > 1) {
+        m_outputBar->DeleteButton(m_outputBar->ButtonCount() - 1);
+    }
+    m_outputBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_outputBar->setFont(font());
+    if (QToolButton* split = m_outputBar->ButtonAt(0)) {
+        split->setPopupMode(QToolButton::MenuButtonPopup);
+    }
+
+    connect(m_styleBar, &CTipToolBar::CommandTriggered, this, &CMainDialog::OnStyleCommand);
+    connect(m_windowBar, &CTipToolBar::CommandTriggered, this, [this](int command) {
+        if (command == CommandId::StayOnTop) {
+            ToggleTopmost();
+        } else if (command == CommandId::Help) {
+            OnHelp();
+        } else {
+            // The source window's button mirrors the flag until its window takes it over.
+            m_windowBar->CheckCommand(command, m_settings.WindowSource == 1);
+            emit CommandRequested(command);
+        }
+    });
+    connect(m_outputBar, &CTipToolBar::CommandTriggered, this, &CMainDialog::CommandRequested);
+}
+
+void CMainDialog::OnStyleCommand(int commandId) {
+    if (!m_composer->PressStyleButton(commandId)) {
+        // Add, delete and edit belong to the symbol page.
+        emit CommandRequested(commandId);
+    }
+}
+
+void CMainDialog::SetDefaultAction(int index) {
+    const DefaultActionLook* look = DefaultActionLookOf(index);
+    if (look == nullptr || m_outputBar->ButtonCount() == 0) {
+        return;
+    }
+    m_outputBar->SetButtonSize(QSize(look->buttonWidth, kSplitButtonHeight));
+    m_outputBar->SetCommand(0, look->commandId);
+    m_outputBar->SetButtonImage(0, look->image);
+    m_outputBar->SetButtonText(0, FromCp932(look->text));
+    if (QToolButton* split = m_outputBar->ButtonAt(0)) {
+        // The arrow comes on top of the button's width, as split buttons draw it.
+        split->setFixedWidth(look->buttonWidth +
+                             split->style()->pixelMetric(QStyle::PM_MenuButtonIndicator));
+    }
+    m_outputBar->resize(m_outputBar->sizeHint());
+}
+
+int CMainDialog::DefaultAction() const {
+    const int image = m_outputBar->ButtonImage(0);
+    return DefaultActionLookOf(image) != nullptr ? image : 0;
+}
+
+void CMainDialog::ShowStayOnTop(bool onTop) {
+    m_windowBar->CheckCommand(CommandId::StayOnTop, onTop);
+    const int index = m_windowBar->IndexOfCommand(CommandId::StayOnTop);
+    m_windowBar->SetButtonImage(index, onTop ? 1 : 0);
+}
+
+void CMainDialog::RepaintSamples() {
+    for (QWidget* sample :
+         {static_cast<QWidget*>(m_colorSample), static_cast<QWidget*>(m_startSample),
+          static_cast<QWidget*>(m_endSample), static_cast<QWidget*>(m_sample)}) {
+        sample->update();
+    }
+}
+
+bool CMainDialog::HasControls() const {
+    return m_controlsReady;
+}
+
+void CMainDialog::SetSampleTip(int sampleId, const std::string& text) {
+    if (QWidget* sample = Control(sampleId)) {
+        sample->setToolTip(FromCp932(text));
+    }
+}
+
+void CMainDialog::SetSpeedLabel(const std::string& text) {
+    m_speedLabel->setText(FromCp932(text));
+}
+
+void CMainDialog::ShowInSourceWindow(const std::string& fragment) {
+    emit FragmentChanged(fragment);
+}
+
+void CMainDialog::EnableOutputButtons(bool enabled) {
+    for (int command : {CommandId::Copy, CommandId::Drag, CommandId::Save}) {
+        m_outputBar->EnableCommand(command, enabled);
+    }
+}
+
+void CMainDialog::CheckButton(int commandId, bool pressed) {
+    m_styleBar->CheckCommand(commandId, pressed);
+}
+
+std::string CMainDialog::SymbolContentAt(int row) const {
+    const QTreeWidgetItem* item = m_symbolList->topLevelItem(row);
+    return item != nullptr ? ToCp932(item->text(2)) : std::string();
+}
+
+void CMainDialog::SetSampleFont(const SampleFont& request) {
+    QFont font(FromCp932(request.Face));
+    font.setPixelSize(std::max(1, request.PixelHeight));
+    font.setWeight(request.Bold ? QFont::Bold : QFont::Normal);
+    font.setItalic(request.Italic);
+    font.setUnderline(request.Underline);
+    font.setStrikeOut(request.Strike);
+    m_sample->SetSample(font, FromCp932(SampleText()));
+}
+
+SystemColors CMainDialog::Colors() const {
+    const QPalette palette = QApplication::palette();
+    return {ToRgb(palette.color(QPalette::Text)), ToRgb(palette.color(QPalette::Base))};
+}
+
+} // namespace quillet

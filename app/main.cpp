@@ -1,0 +1,7 @@
+#include "app/ComposerApp.h"
+
+int main(int argc, char** argv) {
+    quillet::CComposerApp app(argc, argv);
+    app.StartUp();
+    return 0;
+}

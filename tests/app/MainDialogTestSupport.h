@@ -1,0 +1,65 @@
+#pragma once
+
+#include "app/MainDialog.h"
+#include "platform/Prompts.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace quillet::test {
+
+// Answers every question and keeps what was shown.
+class FakePrompts : public Prompts {
+public:
+    bool AskYesNo(QWidget*, const QString& text, MessageIcon) override {
+        asked.push_back(text);
+        return yes;
+    }
+    void ShowMessage(QWidget*, const QString& text, MessageIcon) override { shown.push_back(text); }
+    std::optional<QString> SaveFileName(QWidget*, const FileRequest&) override { return {}; }
+    std::optional<QString> OpenFileName(QWidget*, const FileRequest&) override { return {}; }
+    std::optional<QColor> ChooseColor(QWidget*, const QColor&) override { return {}; }
+
+    bool yes = true;
+    std::vector<QString> asked;
+    std::vector<QString> shown;
+};
+
+// A fresh window over fresh configuration and data folders for every test.
+class MainDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes a settings file before the window is opened.
+    void StoreSettings(const AppSettings& settings);
+    CMainDialog& Open();
+    CMainDialog& Dialog() { return *m_dialog; }
+    AppSettings StoredSettings() const;
+    bool SettingsFileExists() const;
+
+    template <typename T> T* Find(int id) const {
+        return m_dialog->findChild<T*>(QString::number(id));
+    }
+    void SelectTab(int page);
+    void RightClickTab(int page);
+    void ClickCurrentTab();
+    void TypeMain(const QString& text);
+    void Choose(int listId, const QString& item);
+    void Press(int commandId);
+    // The fragment as the window would hand it on, decoded.
+    QString Fragment();
+    int OuterWidth() const;
+    int OuterHeight() const;
+
+    FakePrompts m_prompts;
+    QTemporaryDir m_config;
+    QTemporaryDir m_data;
+    std::unique_ptr<CMainDialog> m_dialog;
+};
+
+} // namespace quillet::test

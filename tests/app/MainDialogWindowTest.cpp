@@ -1,0 +1,240 @@
+#include "MainDialogTestSupport.h"
+
+#include "app/ColorSwatch.h"
+#include "controls/CTipToolBar.h"
+#include "core/CommandIds.h"
+#include "platform/TextCodec.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <filesystem>
+#include <fstream>
+
+namespace quillet::test {
+namespace {
+
+TEST_F(MainDialogTest, FontPageAt400PixelsPlacesItsListsFromTheRightEdge) {
+    AppSettings settings = DefaultSettings();
+    settings.WindowWidth = 400;
+    StoreSettings(settings);
+    Open();
+    EXPECT_EQ(Find<QWidget>(1014)->width(), 171);
+    EXPECT_EQ(Find<QWidget>(1022)->geometry().topLeft(), QPoint(198, 120));
+    EXPECT_EQ(Find<QWidget>(1022)->width(), 111);
+    EXPECT_EQ(Find<QWidget>(1002)->size(), QSize(385, 132));
+    EXPECT_EQ(Find<QWidget>(1001)->width(), 385);
+    EXPECT_EQ(Find<QWidget>(140)->pos(), QPoint(312, 2));
+    SelectTab(3);
+    EXPECT_EQ(OuterHeight(), 215);
+    EXPECT_EQ(Dialog().minimumHeight(), Dialog().maximumHeight());
+}
+
+TEST_F(MainDialogTest, WideningTheWindowLaysThePageOutAgain) {
+    Open();
+    Dialog().resize(500 - 8, Dialog().height());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Find<QWidget>(1014)->width(), 271);
+    EXPECT_EQ(Find<QWidget>(140)->x(), 412);
+}
+
+TEST_F(MainDialogTest, SymbolPageHeightIsRememberedAndNeverBelow200) {
+    AppSettings settings = DefaultSettings();
+    settings.TabPage = 6;
+    settings.WindowHeight = 150;
+    StoreSettings(settings);
+    Open();
+    EXPECT_EQ(OuterHeight(), 200);
+    EXPECT_EQ(Dialog().minimumHeight() + 27, 200);
+
+    Dialog().resize(Dialog().width(), 350 - 27);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Dialog().Settings().WindowHeight, 350);
+    EXPECT_EQ(Find<QWidget>(1000)->height(), 350 - 128);
+
+    SelectTab(0);
+    EXPECT_EQ(OuterHeight(), 243);
+    SelectTab(6);
+    EXPECT_EQ(OuterHeight(), 350);
+    SelectTab(0);
+    Dialog().close();
+    EXPECT_EQ(StoredSettings().WindowHeight, 350);
+}
+
+TEST_F(MainDialogTest, FirstStartWithoutSettingsOpensTheFontPageAtTheMinimumWidth) {
+    Open();
+    EXPECT_EQ(OuterWidth(), 290);
+    EXPECT_EQ(OuterHeight(), 243);
+    EXPECT_EQ(Dialog().CurrentPage(), 0);
+    EXPECT_EQ(Dialog().DefaultAction(), 0);
+    EXPECT_FALSE(Dialog().windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(Dialog().Tags().State().PageSelected, (std::array<int, 7>{1, 0, 0, 0, 0, 0, 0}));
+    auto* list = Find<QTreeWidget>(1000);
+    EXPECT_EQ(list->columnWidth(0), 80);
+    EXPECT_EQ(list->columnWidth(1), 60);
+    EXPECT_EQ(list->columnWidth(2), 200);
+    EXPECT_FALSE(SettingsFileExists());
+
+    Dialog().close();
+    const AppSettings stored = StoredSettings();
+    EXPECT_EQ(stored.WindowWidth, 290);
+    EXPECT_EQ(stored.WindowHeight, 200);
+    EXPECT_EQ(stored.TabPage, 0);
+    EXPECT_EQ(stored.TypeIndex, ToCp932("トランプ"));
+    EXPECT_EQ(stored.ColumnContent, 200);
+}
+
+TEST_F(MainDialogTest, EscapeWritesNothingButTheCloseBoxWritesEverything) {
+    Open();
+    SelectTab(3);
+    QTest::keyClick(&Dialog(), Qt::Key_Escape);
+    EXPECT_FALSE(Dialog().isVisible());
+    EXPECT_FALSE(SettingsFileExists());
+
+    Open();
+    SelectTab(3);
+    Dialog().close();
+    EXPECT_FALSE(Dialog().isVisible());
+    EXPECT_EQ(StoredSettings().TabPage, 3);
+}
+
+TEST_F(MainDialogTest, APageOutsideTheTabsShowsTheFontPageWithNoPageSelected) {
+    AppSettings settings = DefaultSettings();
+    settings.TabPage = 9;
+    settings.ToolBarIndex = 7;
+    settings.WindowWidth = 100;
+    settings.WindowTop = 5;
+    StoreSettings(settings);
+    Open();
+    EXPECT_EQ(Dialog().CurrentPage(), 0);
+    EXPECT_EQ(Dialog().Tags().State().PageSelected, (std::array<int, 7>{}));
+    EXPECT_EQ(Dialog().DefaultAction(), 0);
+    EXPECT_EQ(OuterWidth(), 290);
+    EXPECT_FALSE(Dialog().windowFlags() & Qt::WindowStaysOnTopHint);
+    Dialog().close();
+    EXPECT_EQ(StoredSettings().TabPage, 0);
+    EXPECT_EQ(StoredSettings().WindowTop, 0);
+}
+
+TEST_F(MainDialogTest, StoredStayOnTopSourceWindowAndDefaultActionAreApplied) {
+    AppSettings settings = DefaultSettings();
+    settings.WindowTop = 1;
+    settings.WindowSource = 1;
+    settings.ToolBarIndex = 2;
+    StoreSettings(settings);
+    Open();
+    EXPECT_TRUE(Dialog().windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(Find<CTipToolBar>(140)->IsCommandChecked(CommandId::SourceWindow));
+    EXPECT_EQ(Find<CTipToolBar>(136)->CommandAt(0), CommandId::Save);
+}
+
+TEST_F(MainDialogTest, DamagedSizesAreKeptWithinWhatTheScreenAndTheListCanShow) {
+    AppSettings settings = DefaultSettings();
+    settings.WindowWidth = 1000000;
+    settings.WindowHeight = 1000000;
+    settings.TabPage = 6;
+    settings.ColumnName = -40;
+    settings.ColumnType = 70000;
+    StoreSettings(settings);
+    Open();
+    const QRect screen = Dialog().screen()->availableGeometry();
+    EXPECT_LE(OuterWidth(), std::max(290, screen.width()));
+    EXPECT_LE(OuterHeight(), std::max(200, screen.height()));
+    auto* list = Find<QTreeWidget>(1000);
+    EXPECT_EQ(list->columnWidth(0), 80);
+    EXPECT_EQ(list->columnWidth(1), 60);
+}
+
+TEST_F(MainDialogTest, AFailedSettingsWriteIsShownNotLost) {
+    // A file where the settings folder should be: the folder cannot be made.
+    std::ofstream(SettingsFilePath().parent_path()) << "in the way";
+    Open();
+    Dialog().close();
+    ASSERT_EQ(m_prompts.shown.size(), 1U);
+    EXPECT_TRUE(m_prompts.shown[0].startsWith("設定を保存できませんでした。"));
+}
+
+TEST_F(MainDialogTest, StayOnTopTwiceReturnsToNormalOrder) {
+    Open();
+    Press(CommandId::StayOnTop);
+    auto* bar = Find<CTipToolBar>(140);
+    EXPECT_TRUE(Dialog().windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(bar->IsCommandChecked(CommandId::StayOnTop));
+    EXPECT_EQ(bar->ButtonImage(bar->IndexOfCommand(CommandId::StayOnTop)), 1);
+
+    Press(CommandId::StayOnTop);
+    EXPECT_FALSE(Dialog().windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(bar->IsCommandChecked(CommandId::StayOnTop));
+    EXPECT_EQ(bar->ButtonImage(bar->IndexOfCommand(CommandId::StayOnTop)), 0);
+    Dialog().close();
+    EXPECT_EQ(StoredSettings().WindowTop, 0);
+}
+
+TEST_F(MainDialogTest, EnterRunsTheDefaultActionThroughTheHiddenButton) {
+    AppSettings settings = DefaultSettings();
+    settings.ToolBarIndex = 1;
+    StoreSettings(settings);
+    Open();
+    std::vector<int> requested;
+    QObject::connect(&Dialog(), &CMainDialog::DefaultActionRequested,
+                     [&](int action) { requested.push_back(action); });
+    QTest::keyClick(Find<QWidget>(1020), Qt::Key_Return);
+    EXPECT_EQ(requested, std::vector<int>{1});
+    EXPECT_FALSE(Find<QWidget>(1017)->isVisible());
+}
+
+TEST_F(MainDialogTest, WindowMenuHoldsCloseAndTheAboutBox) {
+    Open();
+    const QList<QAction*> items = Dialog().WindowMenu()->actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_TRUE(items[1]->isSeparator());
+    EXPECT_EQ(items[2]->text(), "バージョン情報(&A)...");
+    items[2]->trigger();
+    auto* about = Dialog().findChild<QDialog*>("aboutBox");
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    about->accept();
+
+    items[0]->trigger();
+    EXPECT_FALSE(Dialog().isVisible());
+    EXPECT_TRUE(SettingsFileExists());
+}
+
+TEST_F(MainDialogTest, AltSpaceAndARightClickOnTheBackgroundOpenTheWindowMenu) {
+    Open();
+    QTest::keyClick(Find<QWidget>(1020), Qt::Key_Space, Qt::AltModifier);
+    EXPECT_TRUE(Dialog().WindowMenu()->isVisible());
+    Dialog().WindowMenu()->hide();
+
+    const QPoint empty(Dialog().width() - 2, Dialog().height() - 2);
+    ASSERT_EQ(Dialog().childAt(empty), nullptr);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, empty, Dialog().mapToGlobal(empty));
+    QCoreApplication::sendEvent(&Dialog(), &click);
+    EXPECT_TRUE(Dialog().WindowMenu()->isVisible());
+    Dialog().WindowMenu()->hide();
+    EXPECT_EQ(Find<QLineEdit>(1020)->text(), "");
+}
+
+TEST_F(MainDialogTest, ColorSampleFollowsThePageAndShowsTheColoursName) {
+    Open();
+    ComposerState& state = Dialog().Tags().State();
+    state.FontColor = {ToCp932("赤"), MakeRgb(255, 0, 0)};
+    state.MarqueeBgColor = {ToCp932("黄色"), MakeRgb(255, 255, 0)};
+    Dialog().Tags().RebuildTag();
+    auto* sample = Find<ColorSwatch>(1023);
+    EXPECT_EQ(sample->Color(), QColor(255, 0, 0));
+    EXPECT_EQ(sample->toolTip(), "赤");
+    SelectTab(4);
+    EXPECT_EQ(sample->Color(), QColor(255, 255, 0));
+    EXPECT_EQ(sample->toolTip(), "黄色");
+    EXPECT_EQ(sample->cursor().shape(), Qt::BitmapCursor);
+}
+
+} // namespace
+} // namespace quillet::test

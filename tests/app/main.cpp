@@ -1,0 +1,12 @@
+#include "app/ComposerApp.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    quillet::CComposerApp::UseDialogFont();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
