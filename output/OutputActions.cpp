@@ -213,9 +213,8 @@ bool OutputActions::RunCommand(int commandId) {
 }
 
 bool OutputActions::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_splitButton && m_splitButton->isEnabled() &&
-        (event->type() == QEvent::MouseButtonPress ||
-         event->type() == QEvent::MouseButtonDblClick)) {
+    if (watched == m_splitButton && (event->type() == QEvent::MouseButtonPress ||
+                                     event->type() == QEvent::MouseButtonDblClick)) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton &&
             SplitArrowRect(*m_splitButton).contains(mouse->position().toPoint())) {

@@ -36,8 +36,6 @@ bool ShowDefaultAction(CTipToolBar& bar, int index) {
     bar.SetButtonSize(QSize(look->buttonWidth, kSplitButtonHeight));
     // The widths were drawn for the button alone; the arrow comes on top of them. A font
     // larger than the one they were drawn for widens the button rather than cut its text.
-    split->setMinimumWidth(0);
-    split->setMaximumWidth(QWIDGETSIZE_MAX);
     const int arrow = split->style()->pixelMetric(QStyle::PM_MenuButtonIndicator, nullptr, split);
     split->setFixedWidth(std::max(look->buttonWidth + arrow, split->sizeHint().width()));
     bar.resize(bar.sizeHint());
