@@ -49,7 +49,8 @@ std::string SaveFileContents(std::string_view fragment, const std::filesystem::p
     const bool document = dot != std::string::npos && name.compare(dot + 1, name.npos, "htm") == 0;
 
     std::string contents;
-    contents.reserve(fragment.size() + (document ? 40 : 0));
+    // Room for the wrapper and a few carriage returns; a fragment holds no line feeds.
+    contents.reserve(fragment.size() + kDocumentHead.size() + kDocumentTail.size() + 8);
     if (document) {
         AppendCrLf(kDocumentHead, contents);
     }
