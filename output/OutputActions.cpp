@@ -1,0 +1,277 @@
+#include "output/OutputActions.h"
+
+#include "controls/CImageMenu.h"
+#include "controls/CTipToolBar.h"
+#include "output/CSourceWindow.h"
+#include "output/DefaultAction.h"
+#include "output/SplitButton.h"
+#include "output/TagFile.h"
+#include "output/TextMimeData.h"
+#include "output/WaitCursor.h"
+#include "platform/Prompts.h"
+#include "platform/TextCodec.h"
+#include "resources/ResourceIds.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QToolButton>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+namespace quillet {
+namespace {
+
+QString SaveErrorText(const QString& file, const FileError& error, bool existed) {
+    QString text = QStringLiteral("「%1」を保存できませんでした。\n%2")
+                       .arg(file, FromCp932(FileErrorReason(error)));
+    if (existed) {
+        text += QStringLiteral("\n元のファイルは変更されていません。");
+    }
+    return text;
+}
+
+} // namespace
+
+OutputActions::OutputActions(QWidget& window, CTipToolBar& outputBar, CTipToolBar& windowBar,
+                             Prompts& prompts, OutputHost host)
+    : m_window(window), m_outputBar(outputBar), m_windowBar(windowBar), m_prompts(prompts),
+      m_host(std::move(host)), m_splitButton(outputBar.ButtonAt(0)) {
+    // The arrow of the split button opens the action menu; the rest of it runs the command.
+    if (m_splitButton != nullptr) {
+        m_splitButton->installEventFilter(this);
+    }
+}
+
+OutputActions::~OutputActions() = default;
+
+void OutputActions::SetDefaultAction(int index) {
+    ShowDefaultAction(m_outputBar, index);
+}
+
+int OutputActions::DefaultActionIndex() const {
+    const int shown = ShownDefaultAction(m_outputBar);
+    return shown >= 0 ? shown : static_cast<int>(DefaultAction::Copy);
+}
+
+void OutputActions::CopyTag() {
+    // Copy becomes the default even when the user declines.
+    SetDefaultAction(static_cast<int>(DefaultAction::Copy));
+    if (!m_prompts.AskYesNo(&m_window,
+                            QStringLiteral("作成したタグをクリップボードにコピーします。\n"
+                                           "クリップボードの内容は失われます。\n"
+                                           "よろしいですか。"),
+                            MessageIcon::Information)) {
+        return;
+    }
+    const WaitCursor wait;
+    const std::string fragment = RebuildTag();
+    if (fragment.empty()) {
+        return;
+    }
+    QGuiApplication::clipboard()->setMimeData(MakeTextMimeData(fragment).release());
+}
+
+void OutputActions::SaveTag() {
+    SetDefaultAction(static_cast<int>(DefaultAction::Save));
+    FileRequest request;
+    request.filters = {QStringLiteral("テキスト文書 (*.txt)"),
+                       QStringLiteral("HTMLドキュメント (*.htm)"),
+                       QStringLiteral("すべてのファイル (*.*)")};
+    request.defaultSuffix = QStringLiteral("txt");
+    request.confirmOverwrite = true;
+    const std::optional<QString> chosen = m_prompts.SaveFileName(&m_window, request);
+    if (!chosen || chosen->isEmpty()) {
+        return;
+    }
+
+    std::optional<FileError> failure;
+    bool existed = false;
+    {
+        const WaitCursor wait;
+        existed = QFileInfo::exists(*chosen);
+        const std::filesystem::path path(QFile::encodeName(*chosen).toStdString());
+        if (const Status saved = SaveTagFile(RebuildTag(), path); !saved) {
+            failure = saved.Failure();
+        }
+    }
+    if (failure) {
+        m_prompts.ShowMessage(&m_window, SaveErrorText(*chosen, *failure, existed),
+                              MessageIcon::Error);
+    }
+}
+
+void OutputActions::RunDefaultAction() {
+    switch (ShownDefaultAction(m_outputBar)) {
+    case static_cast<int>(DefaultAction::Copy):
+        CopyTag();
+        break;
+    case static_cast<int>(DefaultAction::Save):
+        SaveTag();
+        break;
+    default:
+        // Drag has no action of its own: Enter does nothing while it is the default.
+        break;
+    }
+}
+
+void OutputActions::ShowActionMenu() {
+    int chosenCommand = 0;
+    {
+        CImageMenu images(true);
+        images.LoadToolBarImages(resource::OutputToolBar);
+        const std::unique_ptr<QMenu> menu(
+            CImageMenu::LoadMenuResource(resource::ActionMenu, &m_window));
+        images.MakeOwnerDraw(menu.get());
+        images.UpdateMenuStates(menu.get(), [this](int id) { return HasHandler(id); });
+
+        const QWidget* anchor =
+            m_splitButton != nullptr ? static_cast<QWidget*>(m_splitButton) : &m_window;
+        const QPoint at = anchor->mapToGlobal(QPoint(0, anchor->height()));
+        if (const QAction* chosen = menu->exec(at)) {
+            chosenCommand = chosen->data().toInt();
+        }
+    }
+    // The chosen command runs once the menu is gone, as a command posted by it would.
+    if (chosenCommand != 0) {
+        RunCommand(chosenCommand);
+    }
+}
+
+void OutputActions::ToggleSourceWindow() {
+    if (SourceFlag() == 0) {
+        OpenSourceWindow();
+    } else {
+        CloseSourceWindow();
+    }
+}
+
+void OutputActions::RestoreSourceWindow() {
+    if (SourceFlag() == 1) {
+        OpenSourceWindow();
+    } else {
+        SetSourceFlag(0);
+        m_windowBar.CheckCommand(command::SourceWindow, false);
+    }
+}
+
+void OutputActions::ShowInSourceWindow(const std::string& fragment) {
+    if (m_sourceWindow != nullptr) {
+        m_sourceWindow->SetFragment(fragment);
+    }
+}
+
+bool OutputActions::HasHandler(int commandId) const {
+    switch (commandId) {
+    case command::Copy:
+    case command::Save:
+    case command::DefaultButton:
+    case command::SourceWindow:
+        return true;
+    case command::RegisterSymbol:
+        return static_cast<bool>(m_host.RegisterSymbol);
+    case command::ClearPages:
+        return static_cast<bool>(m_host.ClearPages);
+    default:
+        return false;
+    }
+}
+
+bool OutputActions::RunCommand(int commandId) {
+    if (!HasHandler(commandId)) {
+        return false;
+    }
+    switch (commandId) {
+    case command::Copy:
+        CopyTag();
+        break;
+    case command::Save:
+        SaveTag();
+        break;
+    case command::DefaultButton:
+        RunDefaultAction();
+        break;
+    case command::SourceWindow:
+        ToggleSourceWindow();
+        break;
+    case command::RegisterSymbol:
+        m_host.RegisterSymbol();
+        break;
+    case command::ClearPages:
+        m_host.ClearPages();
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+bool OutputActions::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_splitButton && (event->type() == QEvent::MouseButtonPress ||
+                                     event->type() == QEvent::MouseButtonDblClick)) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            SplitArrowRect(*m_splitButton).contains(mouse->position().toPoint())) {
+            ShowActionMenu();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+std::string OutputActions::RebuildTag() const {
+    return m_host.RebuildTag ? m_host.RebuildTag() : std::string();
+}
+
+int OutputActions::SourceFlag() const {
+    return m_host.SourceWindowFlag ? m_host.SourceWindowFlag() : m_ownSourceFlag;
+}
+
+void OutputActions::SetSourceFlag(int flag) {
+    if (m_host.SetSourceWindowFlag) {
+        m_host.SetSourceWindowFlag(flag);
+    } else {
+        m_ownSourceFlag = flag;
+    }
+}
+
+void OutputActions::OpenSourceWindow() {
+    const WaitCursor wait;
+    m_windowBar.CheckCommand(command::SourceWindow, true);
+    SetSourceFlag(1);
+    if (m_sourceWindow == nullptr) {
+        auto* window = new CSourceWindow(&m_window);
+        connect(window, &CSourceWindow::Closed, this, &OutputActions::OnSourceWindowClosed);
+        window->PlaceBeside(m_window);
+        m_sourceWindow = window;
+    }
+    m_sourceWindow->show();
+    // Regeneration fills the window through ShowInSourceWindow; the returned fragment is
+    // put in as well, so that the window is right however the owner routes it.
+    const std::string fragment = RebuildTag();
+    if (m_sourceWindow != nullptr) {
+        m_sourceWindow->SetFragment(fragment);
+    }
+}
+
+void OutputActions::CloseSourceWindow() {
+    if (m_sourceWindow != nullptr) {
+        m_sourceWindow->close(); // announces Closed, which clears flag and button
+    }
+    OnSourceWindowClosed();
+}
+
+void OutputActions::OnSourceWindowClosed() {
+    // The window deletes itself later; from now on it is gone for this object.
+    m_sourceWindow = nullptr;
+    SetSourceFlag(0);
+    m_windowBar.CheckCommand(command::SourceWindow, false);
+}
+
+} // namespace quillet

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <string>
+
+class QToolButton;
+class QWidget;
+
+namespace quillet {
+
+class CSourceWindow;
+class CTipToolBar;
+class Prompts;
+
+// What the output actions need from the main window. Texts are code page 932.
+struct OutputHost {
+    // Regenerates and returns the fragment; asked afresh whenever an action runs.
+    std::function<std::string()> RebuildTag;
+    // Commands 57688 and 57687 of the action menu. A command left empty has no handler, and
+    // its menu entry is disabled.
+    std::function<void()> RegisterSymbol;
+    std::function<void()> ClearPages;
+    // Where "WindowSource" lives: 1 while the source window is open. Without them the flag
+    // is kept here.
+    std::function<int()> SourceWindowFlag;
+    std::function<void(int)> SetSourceWindowFlag;
+};
+
+// Copy, save, the default action of the split button, its action menu, and the source
+// window. The main window owns one, hands it its output tool bar (136, prepared with
+// PrepareSplitButton) and its window tool bar (140), and routes the commands to it.
+class OutputActions : public QObject {
+    Q_OBJECT
+
+public:
+    OutputActions(QWidget& window, CTipToolBar& outputBar, CTipToolBar& windowBar, Prompts& prompts,
+                  OutputHost host);
+    ~OutputActions() override;
+
+    // 0 copy, 1 drag, 2 save; any other index changes nothing.
+    void SetDefaultAction(int index);
+    // The action the split button shows, for "ToolBarIndex"; copy if it shows none.
+    int DefaultActionIndex() const;
+
+    void CopyTag();            // 102
+    void SaveTag();            // 104
+    void RunDefaultAction();   // 1017, the Enter key
+    void ShowActionMenu();     // the split button's arrow
+    void ToggleSourceWindow(); // 57672
+
+    // At start, after the flag has been read: opens the source window when it was open.
+    void RestoreSourceWindow();
+    // Each regeneration's fragment; shown while the source window is open.
+    void ShowInSourceWindow(const std::string& fragment);
+
+    // True for the commands RunCommand carries out.
+    bool HasHandler(int commandId) const;
+    // Runs an output command, a command of the action menu or the source window toggle;
+    // false for a command without a handler here, which is then left alone.
+    bool RunCommand(int commandId);
+
+    CSourceWindow* SourceWindow() const { return m_sourceWindow; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::string RebuildTag() const;
+    int SourceFlag() const;
+    void SetSourceFlag(int flag);
+    void OpenSourceWindow();
+    void CloseSourceWindow();
+    void OnSourceWindowClosed();
+
+    QWidget& m_window;
+    CTipToolBar& m_outputBar;
+    CTipToolBar& m_windowBar;
+    Prompts& m_prompts;
+    OutputHost m_host;
+    int m_ownSourceFlag = 0;
+    QPointer<QToolButton> m_splitButton;
+    QPointer<CSourceWindow> m_sourceWindow;
+};
+
+} // namespace quillet

@@ -1,0 +1,287 @@
+#include "output/OutputActions.h"
+
+#include "controls/CTipToolBar.h"
+#include "output/CSourceWindow.h"
+#include "output/SplitButton.h"
+#include "output/TextMimeData.h"
+#include "platform/Prompts.h"
+#include "resources/ResourceIds.h"
+#include "tests/support/FileSizeLimit.h"
+#include "tests/support/TemporaryFolder.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QStyle>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+namespace quillet {
+namespace {
+
+using Messages = std::vector<std::pair<QString, MessageIcon>>;
+
+// Answers every question and keeps what was asked and shown.
+class FakePrompts : public Prompts {
+public:
+    bool AskYesNo(QWidget*, const QString& text, MessageIcon icon) override {
+        asked.emplace_back(text, icon);
+        return yes;
+    }
+    void ShowMessage(QWidget*, const QString& text, MessageIcon icon) override {
+        shown.emplace_back(text, icon);
+    }
+    std::optional<QString> SaveFileName(QWidget*, const FileRequest& request) override {
+        saveRequests.push_back(request);
+        return saveAnswer;
+    }
+    std::optional<QString> OpenFileName(QWidget*, const FileRequest&) override { return {}; }
+    std::optional<QColor> ChooseColor(QWidget*, const QColor&) override { return {}; }
+
+    bool yes = true;
+    std::optional<QString> saveAnswer;
+    Messages asked, shown;
+    std::vector<FileRequest> saveRequests;
+};
+
+// "<B>記号</B>" in code page 932.
+const std::string kFragment = "<B>\x8b\x4c\x8d\x86</B>";
+
+class OutputActionsTest : public testing::Test {
+protected:
+    OutputActionsTest() {
+        window.resize(320, 240);
+        outputBar = new CTipToolBar(resource::OutputToolBar, &window);
+        outputBar->LoadToolBarResource(resource::OutputToolBar);
+        PrepareSplitButton(*outputBar);
+        windowBar = new CTipToolBar(resource::WindowToolBar, &window);
+        windowBar->LoadToolBarResource(resource::WindowToolBar);
+        window.show();
+
+        OutputHost host;
+        // Regeneration as the composer does it: the source window follows while it is open.
+        host.RebuildTag = [this] {
+            ++rebuilds;
+            if (flag == 1) {
+                actions->ShowInSourceWindow(fragment);
+            }
+            return fragment;
+        };
+        host.RegisterSymbol = [] {};
+        host.ClearPages = [this] { ++cleared; };
+        host.SourceWindowFlag = [this] { return flag; };
+        host.SetSourceWindowFlag = [this](int value) { flag = value; };
+        actions = std::make_unique<OutputActions>(window, *outputBar, *windowBar, prompts, host);
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    }
+
+    QToolButton* Split() const { return outputBar->ButtonAt(0); }
+    bool SourceButtonPressed() const { return windowBar->IsCommandChecked(command::SourceWindow); }
+    QString Clipboard() const { return QGuiApplication::clipboard()->text(); }
+
+    // Clicks the split button's arrow and runs `inspect` on the menu it opens.
+    void WhileMenuIsOpen(const std::function<void(QMenu&)>& inspect) {
+        // A timer of this scope: if no menu opens, it cannot fire into a later test.
+        QTimer timer;
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, [&inspect] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            inspect(*menu);
+            menu->close();
+        });
+        timer.start(0);
+        QTest::mouseClick(Split(), Qt::LeftButton, {}, SplitArrowRect(*Split()).center());
+    }
+
+    QWidget window;
+    CTipToolBar* outputBar = nullptr;
+    CTipToolBar* windowBar = nullptr;
+    FakePrompts prompts;
+    std::unique_ptr<OutputActions> actions;
+    std::string fragment = kFragment;
+    int flag = 0;
+    int rebuilds = 0;
+    int cleared = 0;
+    test::TemporaryFolder folder;
+};
+
+struct DefaultCase {
+    int index;
+    int commandId;
+    QString text;
+    int tableWidth;
+    std::size_t copyQuestions, saveChoosers; // what Enter opens
+};
+
+class DefaultActionTest : public OutputActionsTest,
+                          public testing::WithParamInterface<DefaultCase> {};
+
+TEST_P(DefaultActionTest, SplitButtonShowsTheActionAndEnterRunsIt) {
+    const DefaultCase& row = GetParam();
+    actions->SetDefaultAction(row.index);
+    actions->SetDefaultAction(3); // ignored
+    EXPECT_EQ(Split()->objectName(), QString::number(row.commandId));
+    EXPECT_EQ(Split()->text(), row.text);
+    EXPECT_EQ(actions->DefaultActionIndex(), row.index);
+    // The arrow comes on top of the width, and the text is never cut.
+    const int arrow = Split()->style()->pixelMetric(QStyle::PM_MenuButtonIndicator);
+    EXPECT_GE(Split()->width(), std::max(row.tableWidth + arrow, Split()->sizeHint().width()));
+    EXPECT_EQ(Split()->height(), 22);
+
+    prompts.yes = false;
+    actions->RunDefaultAction();
+    EXPECT_EQ(prompts.asked.size(), row.copyQuestions);
+    EXPECT_EQ(prompts.saveRequests.size(), row.saveChoosers);
+    EXPECT_EQ(actions->DefaultActionIndex(), row.index);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Actions, DefaultActionTest,
+    testing::Values(DefaultCase{0, command::Copy, QStringLiteral("コピー"), 60, 1, 0},
+                    DefaultCase{1, command::Drag, QStringLiteral("ドラッグ"), 65, 0, 0},
+                    DefaultCase{2, command::Save, QStringLiteral("名前を付けて保存"), 120, 0, 1}));
+
+TEST_F(OutputActionsTest, DecliningTheCopyLeavesTheClipboardButMakesCopyTheDefault) {
+    actions->SetDefaultAction(2);
+    prompts.yes = false;
+    actions->CopyTag();
+    EXPECT_EQ(prompts.asked,
+              (Messages{{QStringLiteral("作成したタグをクリップボードにコピーします。\n"
+                                        "クリップボードの内容は失われます。\n"
+                                        "よろしいですか。"),
+                         MessageIcon::Information}}));
+    EXPECT_EQ(Clipboard(), QStringLiteral("before"));
+    EXPECT_EQ(Split()->text(), QStringLiteral("コピー"));
+    EXPECT_EQ(rebuilds, 0);
+}
+
+TEST_F(OutputActionsTest, CopyOffersUtf8TextAndTheExactCodePageBytesOfAFragment) {
+    fragment.clear();
+    actions->CopyTag();
+    EXPECT_EQ(Clipboard(), QStringLiteral("before"));
+
+    fragment = kFragment + "\xFF"; // not a character of the code page, kept as it is
+    actions->CopyTag();
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_EQ(data->data(kCp932TextMime), QByteArray::fromStdString(fragment));
+    EXPECT_TRUE(QString::fromUtf8(data->data(kUtf8TextMime)).startsWith(u"<B>記号</B>"));
+    EXPECT_EQ(data->text(), QString::fromUtf8(data->data(kUtf8TextMime)));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(OutputActionsTest, SaveAsksForATextOrHtmlFileAndWritesIt) {
+    actions->SaveTag(); // cancelled
+    EXPECT_EQ(rebuilds, 0);
+    EXPECT_EQ(actions->DefaultActionIndex(), 2);
+
+    prompts.saveAnswer = QString::fromStdString((folder / "page.htm").string());
+    actions->SaveTag();
+    const FileRequest& request = prompts.saveRequests.back();
+    EXPECT_EQ(request.filters, (QStringList{QStringLiteral("テキスト文書 (*.txt)"),
+                                            QStringLiteral("HTMLドキュメント (*.htm)"),
+                                            QStringLiteral("すべてのファイル (*.*)")}));
+    EXPECT_EQ(request.defaultSuffix, QStringLiteral("txt"));
+    EXPECT_TRUE(request.confirmOverwrite);
+    EXPECT_EQ(folder.Read("page.htm"),
+              "<HTML>\r\n<BODY>\r\n" + kFragment + "\r\n</BODY>\r\n</HTML>\r\n");
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(OutputActionsTest, FailedSaveKeepsTheOldFileAndSaysSo) {
+    const QString path = QString::fromStdString(folder.Write("page.txt", "old").string());
+    prompts.saveAnswer = path;
+    fragment = std::string(100, 'x');
+    {
+        const test::FileSizeLimit limit(8);
+        actions->SaveTag();
+    }
+    EXPECT_EQ(folder.Read("page.txt"), "old");
+    EXPECT_EQ(prompts.shown, (Messages{{QStringLiteral("「%1」を保存できませんでした。\n"
+                                                       "ファイルが大きすぎます。\n"
+                                                       "元のファイルは変更されていません。")
+                                            .arg(path),
+                                        MessageIcon::Error}}));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(OutputActionsTest, ArrowOpensTheMenuUnderTheButtonAndTheChosenEntryRuns) {
+    std::map<QString, bool> enabled;
+    QPoint shownAt;
+    WhileMenuIsOpen([&](QMenu& menu) {
+        for (const QAction* action : menu.actions()) {
+            if (!action->isSeparator()) {
+                enabled[action->objectName()] = action->isEnabled();
+            }
+        }
+        shownAt = menu.pos();
+        QAction* clear = menu.findChild<QAction*>(QStringLiteral("57687"));
+        QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(clear).center());
+    });
+    EXPECT_EQ(enabled,
+              (std::map<QString, bool>{
+                  {"102", true}, {"103", false}, {"104", true}, {"57688", true}, {"57687", true}}));
+    EXPECT_EQ(shownAt, Split()->mapToGlobal(QPoint(0, Split()->height())));
+    EXPECT_EQ(cleared, 1);
+}
+
+TEST_F(OutputActionsTest, SourceWindowFollowsTheToggleAndTheFragment) {
+    actions->ToggleSourceWindow();
+    QPointer<CSourceWindow> source = actions->SourceWindow();
+    ASSERT_NE(source, nullptr);
+    EXPECT_TRUE(source->isVisible());
+    EXPECT_EQ(source->windowTitle(), QStringLiteral("ソース"));
+    EXPECT_EQ(flag, 1);
+    EXPECT_TRUE(SourceButtonPressed());
+    EXPECT_EQ(source->Text(), QStringLiteral("<B>記号</B>"));
+
+    fragment = "<I>x</I>";
+    actions->CopyTag(); // any regeneration refreshes it
+    EXPECT_EQ(source->Text(), QStringLiteral("<I>x</I>"));
+    source->resize(400, 300);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(source->findChild<QPlainTextEdit*>(QStringLiteral("1004"))->geometry(),
+              source->rect());
+
+    actions->ToggleSourceWindow();
+    EXPECT_EQ(flag, 0);
+    EXPECT_FALSE(SourceButtonPressed());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(source, nullptr);
+}
+
+TEST_F(OutputActionsTest, CloseBoxAndEscapeClearTheFlagEnterDoesNot) {
+    flag = 1; // as stored at the last close
+    actions->RestoreSourceWindow();
+    ASSERT_NE(actions->SourceWindow(), nullptr);
+    EXPECT_TRUE(SourceButtonPressed());
+    QTest::keyClick(actions->SourceWindow()->findChild<QPlainTextEdit*>(), Qt::Key_Return);
+    ASSERT_NE(actions->SourceWindow(), nullptr);
+    EXPECT_TRUE(actions->SourceWindow()->isVisible());
+
+    actions->SourceWindow()->close();
+    EXPECT_EQ(flag, 0);
+    EXPECT_FALSE(SourceButtonPressed());
+    EXPECT_EQ(actions->SourceWindow(), nullptr);
+
+    // Opened again before the closed one is deleted: a fresh window comes.
+    actions->ToggleSourceWindow();
+    ASSERT_NE(actions->SourceWindow(), nullptr);
+    QTest::keyClick(actions->SourceWindow()->findChild<QPlainTextEdit*>(), Qt::Key_Escape);
+    EXPECT_EQ(flag, 0);
+    EXPECT_FALSE(SourceButtonPressed());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.findChildren<CSourceWindow*>().isEmpty());
+}
+
+} // namespace
+} // namespace quillet
