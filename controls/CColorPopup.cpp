@@ -121,8 +121,6 @@ CColorPopup::CColorPopup(QWidget* owner, QPoint clickPoint, const ColorRequest& 
     });
 }
 
-CColorPopup::~CColorPopup() = default;
-
 void CColorPopup::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Escape:

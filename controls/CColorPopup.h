@@ -8,8 +8,6 @@
 
 namespace quillet {
 
-class CClickStatic;
-class CTipToolBar;
 class Prompts;
 
 // The colour picker that opens at the pointer over a colour sample: 28 palette swatches,
@@ -27,7 +25,6 @@ public:
                              Prompts& prompts);
 
     CColorPopup(QWidget* owner, QPoint clickPoint, const ColorRequest& request, Prompts& prompts);
-    ~CColorPopup() override;
 
     const ColorRequest& Request() const { return m_request; }
     bool ChooserOpen() const { return m_chooserOpen; }
