@@ -33,6 +33,7 @@ class CImageButton;
 class ColorSwatch;
 class FontSampleView;
 class CTipToolBar;
+class OutputActions;
 class PageTabControl;
 class Prompts;
 
@@ -59,24 +60,16 @@ public:
     void LayoutPage();
     // Command 106.
     void ToggleTopmost();
-    // 0 copy, 1 drag, 2 save; any other index changes nothing.
-    void SetDefaultAction(int index);
-    // Read back from the split button, which is where the default action lives.
-    int DefaultAction() const;
     // After a colour changed: the samples ask for their colours when they paint.
     void RepaintSamples();
     // The window menu of Alt+Space and a right click on the empty background.
     QMenu* WindowMenu() const { return m_windowMenu; }
 
 signals:
-    // Enter, through the hidden default button.
-    void DefaultActionRequested(int action);
     // A click on colour sample 1023, 1024 or 1025.
     void ColorSampleClicked(int sampleId);
     // A tool-bar command the window does not carry out itself.
     void CommandRequested(int commandId);
-    // Every regeneration, for the source window. Code page 932.
-    void FragmentChanged(const std::string& fragment);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -84,6 +77,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void done(int result) override;
 
 private:
     // MainDialogSetup.cpp
@@ -125,6 +119,14 @@ private:
     void ShowWindowMenu(const QPoint& globalPos);
     void WriteSettings();
 
+    // MainDialogOutput.cpp
+    void CreateOutputActions();
+    void CloseOwnedWindows();
+
+    // MainDialogChoosers.cpp
+    void BrowseLinkTarget();
+    void OpenColorPopup(int sampleId);
+
     // MainDialogView.cpp
     void CreateToolBars();
     void OnStyleCommand(int commandId);
@@ -145,6 +147,7 @@ private:
     AppSettings m_settings;
     std::filesystem::path m_settingsPath;
     std::unique_ptr<Composer> m_composer;
+    std::unique_ptr<OutputActions> m_output;
     TabMarks m_marks;
     BaseUnits m_baseUnits;
     std::function<void()> m_helpHandler;

@@ -6,6 +6,7 @@
 #include "app/PageTable.h"
 #include "controls/CTipToolBar.h"
 #include "core/CommandIds.h"
+#include "output/OutputActions.h"
 #include "platform/Prompts.h"
 #include "platform/TextCodec.h"
 #include "resources/ResourceImages.h"
@@ -152,7 +153,7 @@ void CMainDialog::closeEvent(QCloseEvent* event) {
 void CMainDialog::WriteSettings() {
     m_settings.WindowWidth = OuterSize().width;
     m_settings.TabPage = CurrentPage();
-    m_settings.ToolBarIndex = DefaultAction();
+    m_settings.ToolBarIndex = m_output->DefaultActionIndex();
     m_settings.TypeIndex = m_composer->State().TypeIndex;
     m_settings.ColumnName = m_symbolList->columnWidth(0);
     m_settings.ColumnType = m_symbolList->columnWidth(1);

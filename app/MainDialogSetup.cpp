@@ -13,6 +13,7 @@
 #include "core/CommandIds.h"
 #include "core/ComposerTexts.h"
 #include "core/MarqueeTag.h"
+#include "output/OutputActions.h"
 #include "platform/Prompts.h"
 #include "platform/TextCodec.h"
 #include "resources/ResourceIds.h"
@@ -144,6 +145,7 @@ void CMainDialog::CreateControls() {
     }
 
     CreateToolBars();
+    CreateOutputActions();
     CreateWindowMenu();
     ConnectInputs();
     m_controlsReady = true;
@@ -179,8 +181,8 @@ void CMainDialog::ConnectInputs() {
     connect(m_tabs, &PageTabControl::SelectionChanged, this, &CMainDialog::OnTabSelectionChanged);
     connect(m_tabs, &PageTabControl::RightClicked, this, &CMainDialog::OnTabRightClicked);
     connect(m_tabs, &PageTabControl::CurrentTabClicked, this, &CMainDialog::OnCurrentTabClicked);
-    connect(m_defaultButton, &QPushButton::clicked, this,
-            [this] { emit DefaultActionRequested(DefaultAction()); });
+    connect(m_browseButton, &QPushButton::clicked, this, &CMainDialog::BrowseLinkTarget);
+    connect(this, &CMainDialog::ColorSampleClicked, this, &CMainDialog::OpenColorPopup);
     connect(m_colorSample, &ColorSwatch::Clicked, this,
             [this] { emit ColorSampleClicked(ControlId::ColorSample); });
     connect(m_startSample, &ColorSwatch::Clicked, this,
@@ -219,7 +221,7 @@ void CMainDialog::OnInitDialog() {
         ShowStayOnTop(false);
     }
     m_settings.WindowSource = m_settings.WindowSource == 1 ? 1 : 0;
-    m_windowBar->CheckCommand(CommandId::SourceWindow, m_settings.WindowSource == 1);
+    m_output->RestoreSourceWindow();
 
     FillFaceList();
 
@@ -243,7 +245,7 @@ void CMainDialog::OnInitDialog() {
     for (ColorSwatch* swatch : {m_colorSample, m_startSample, m_endSample}) {
         swatch->setToolTip("標準");
     }
-    SetDefaultAction(m_settings.ToolBarIndex);
+    m_output->SetDefaultAction(m_settings.ToolBarIndex);
     ShowPage();
     m_composer->RebuildTag();
     LayoutPage();
