@@ -1,10 +1,12 @@
 // Renders the program's own controls to PNG files, for a look at the artwork and the
 // drawing: every tool bar, the action menu with its drag entry disabled, the browse button
-// in its states and the tab images. Usage: controls_gallery OUTPUT_FOLDER
+// in its states, the tab images and the colour popup. Usage: controls_gallery OUTPUT_FOLDER
 
+#include "controls/CColorPopup.h"
 #include "controls/CImageButton.h"
 #include "controls/CImageMenu.h"
 #include "controls/CTipToolBar.h"
+#include "platform/Prompts.h"
 #include "resources/ResourceIds.h"
 #include "resources/ResourceImages.h"
 
@@ -120,6 +122,14 @@ bool Tabs(const QDir& dir) {
     return sheet.save(dir.filePath(QStringLiteral("tab-images.png")));
 }
 
+bool ColorPopup(const QDir& dir) {
+    QtPrompts prompts;
+    CColorPopup popup(nullptr, QPoint(0, 0), {}, prompts);
+    popup.setAttribute(Qt::WA_DeleteOnClose, false);
+    popup.show();
+    return Save(popup, dir, QStringLiteral("color-popup"));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -136,6 +146,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     dir.setPath(QString::fromLocal8Bit(argv[1]));
-    const bool ok = ToolBars(dir) & ActionMenu(dir) & BrowseButton(dir) & Tabs(dir);
+    const bool ok =
+        ToolBars(dir) & ActionMenu(dir) & BrowseButton(dir) & Tabs(dir) & ColorPopup(dir);
     return ok ? 0 : 1;
 }

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QLabel>
+#include <QTimer>
+
+namespace quillet {
+
+// A static control that reports clicks without taking the focus, and shows its tool tip
+// after a short rest of the pointer, also in an inactive window.
+class CClickStatic : public QLabel {
+    Q_OBJECT
+
+public:
+    static constexpr int TipDelayMs = 100;
+
+    CClickStatic(int id, QWidget* parent);
+
+    // A solid area of this colour inside the frame.
+    void SetFill(const QColor& color);
+
+signals:
+    // A left button pressed and released over the control.
+    void Clicked();
+
+protected:
+    bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    void ShowTip();
+
+    QTimer m_tipTimer;
+    bool m_pressed = false;
+};
+
+} // namespace quillet
