@@ -22,8 +22,6 @@
 namespace quillet {
 namespace {
 
-constexpr int kSymbolPage = static_cast<int>(TagPage::Symbol);
-
 int StoredWidth(int stored, int fallback) {
     return stored >= 0 && stored <= 0x7FFF ? stored : fallback;
 }
@@ -159,9 +157,11 @@ void SymbolPageView::EditSymbol() {
     const int row = m_model.Selection();
     const std::optional<SymbolRecord> answer =
         m_dialogs.Run(Window(), QStringLiteral("編集"), *selected);
-    const SymbolPageUpdate update = m_model.Edit(TypeIndex(), answer);
+    SymbolPageUpdate update = m_model.Edit(TypeIndex(), answer);
     if (answer) {
         m_table->RowChanged(row);
+        // The source window and the output buttons follow the row's new content at once.
+        update.recomputeFragment = true;
     }
     Apply(update);
 }
@@ -173,9 +173,15 @@ void SymbolPageView::RegisterSymbol() {
     if (!answer) {
         return;
     }
-    // The list is rebuilt for the User filter even while another page hides it; the filter
-    // box shows the new filter from the next showing of the page on.
-    Apply(ChangeRows([&] { return m_model.Register(answer); }, Scroll::Top));
+    // The list is rebuilt for the User filter even while another page hides it.
+    SymbolPageUpdate update = ChangeRows([&] { return m_model.Register(answer); }, Scroll::Top);
+    if (IsSymbolPageShown()) {
+        // Shown, the box and the fragment must not stay with the filter and row just left.
+        const QSignalBlocker blocker(m_filterBox);
+        m_filterBox->setCurrentIndex(FilterBoxIndex(FilterLabel(SymbolFilter::User)));
+        update.recomputeFragment = true;
+    }
+    Apply(update);
 }
 
 void SymbolPageView::ClearPages() {
@@ -226,8 +232,7 @@ void SymbolPageView::OnSelectionChanged() {
 
 void SymbolPageView::OnFilterChosen(int index) {
     // The box lists other pages' choices while they are shown.
-    if (m_composer.View().CurrentPage() != kSymbolPage || index < 0 ||
-        index >= m_filterBox->count()) {
+    if (!IsSymbolPageShown() || index < 0 || index >= m_filterBox->count()) {
         return;
     }
     std::string label = ToCp932(m_filterBox->itemText(index));
@@ -288,6 +293,10 @@ void SymbolPageView::Apply(const SymbolPageUpdate& update) {
 
 void SymbolPageView::ShowFileError(const FileError& error) {
     m_prompts.ShowMessage(Window(), FileErrorText(error), MessageIcon::Error);
+}
+
+bool SymbolPageView::IsSymbolPageShown() const {
+    return m_composer.View().CurrentPage() == static_cast<int>(TagPage::Symbol);
 }
 
 const std::string& SymbolPageView::TypeIndex() const {

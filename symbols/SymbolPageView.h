@@ -98,6 +98,7 @@ private:
     void SelectInList(int row);
     void Apply(const SymbolPageUpdate& update);
     void ShowFileError(const FileError& error);
+    bool IsSymbolPageShown() const;
     const std::string& TypeIndex() const;
     QWidget* Window() const;
 
