@@ -2,9 +2,9 @@
 
 #include "output/CDragEditDropTarget.h"
 #include "output/DragRules.h"
-#include "output/DragText.h"
 #include "output/EncodedText.h"
 #include "platform/TextCodec.h"
+#include "platform/TextMimeData.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -60,7 +60,7 @@ std::unique_ptr<QMimeData> CDragEdit::BeginDrag() {
     m_movedIntoItself = false;
     m_dragging = true;
     const EncodedText encoded = Encoded();
-    return MakeDragData(GetSelectionText(encoded.Bytes(), GetSelLineCol(encoded)));
+    return MakeTextMimeData(GetSelectionText(encoded.Bytes(), GetSelLineCol(encoded)));
 }
 
 void CDragEdit::EndDrag(Qt::DropAction action, const QPoint& pointer) {

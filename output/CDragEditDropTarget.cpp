@@ -2,7 +2,7 @@
 
 #include "output/CDragEdit.h"
 #include "output/DragRules.h"
-#include "output/DragText.h"
+#include "platform/TextMimeData.h"
 
 #include <QDebug>
 #include <QDropEvent>

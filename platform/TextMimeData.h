@@ -7,11 +7,14 @@
 #include <string>
 #include <string_view>
 
-// Plain text as it travels in a drag: as UTF-8 for every other program, and as the exact
-// code page 932 bytes for the programs that read those.
+// Plain text as it travels through the clipboard or a drag: UTF-8 for the programs of this
+// desktop, and the exact code page 932 bytes for those that ask for them.
 namespace quillet {
 
-std::unique_ptr<QMimeData> MakeDragData(std::string_view bytes);
+inline constexpr char kUtf8TextMime[] = "text/plain;charset=utf-8";
+inline constexpr char kCp932TextMime[] = "text/plain;charset=windows-31j";
+
+std::unique_ptr<QMimeData> MakeTextMimeData(std::string_view cp932);
 
 bool OffersPlainText(const QMimeData& data);
 

@@ -1,13 +1,13 @@
-#include "output/DragText.h"
+#include "platform/TextMimeData.h"
 
 #include <gtest/gtest.h>
 
 namespace quillet {
 namespace {
 
-TEST(DragText, CarriesUtf8AndTheExactCodePageBytesAndPrefersTheBytes) {
+TEST(TextMimeData, CarriesUtf8AndTheExactCodePageBytesAndPrefersTheBytes) {
     // "あ" and a byte that is no character.
-    const std::unique_ptr<QMimeData> data = MakeDragData("\x82\xa0\xff");
+    const std::unique_ptr<QMimeData> data = MakeTextMimeData("\x82\xa0\xff");
     EXPECT_EQ(QString::fromUtf8(data->data(QStringLiteral("text/plain;charset=utf-8"))),
               QStringLiteral("あ\uF7FF"));
     const QString codePage = QStringLiteral("text/plain;charset=windows-31j");

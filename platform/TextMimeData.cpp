@@ -1,14 +1,13 @@
-#include "output/DragText.h"
+#include "platform/TextMimeData.h"
 
 #include "platform/TextCodec.h"
 
+#include <QByteArray>
 #include <QStringList>
 
 namespace quillet {
 namespace {
 
-constexpr QLatin1String kCodePageText("text/plain;charset=windows-31j");
-constexpr QLatin1String kUtf8Text("text/plain;charset=utf-8");
 constexpr QLatin1String kPlainText("text/plain");
 
 // The name the data uses for `format`: senders differ in the case of the charset.
@@ -23,23 +22,23 @@ std::optional<QString> Offered(const QMimeData& data, QLatin1String format) {
 
 } // namespace
 
-std::unique_ptr<QMimeData> MakeDragData(std::string_view bytes) {
+std::unique_ptr<QMimeData> MakeTextMimeData(std::string_view cp932) {
     auto data = std::make_unique<QMimeData>();
-    const QString text = FromCp932(bytes);
-    // Plain text/plain as well: the X11 bridge offers it to older programs as UTF8_STRING.
+    const QString text = FromCp932(cp932);
+    // setText also offers the bare "text/plain" that most programs paste from.
     data->setText(text);
-    data->setData(QString(kUtf8Text), text.toUtf8());
-    data->setData(QString(kCodePageText),
-                  QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    data->setData(kUtf8TextMime, text.toUtf8());
+    data->setData(kCp932TextMime, QByteArray(cp932.data(), static_cast<qsizetype>(cp932.size())));
     return data;
 }
 
 bool OffersPlainText(const QMimeData& data) {
-    return Offered(data, kCodePageText) || Offered(data, kUtf8Text) || Offered(data, kPlainText);
+    return Offered(data, QLatin1String(kCp932TextMime)) ||
+           Offered(data, QLatin1String(kUtf8TextMime)) || Offered(data, kPlainText);
 }
 
 std::optional<std::string> DroppedText(const QMimeData& data) {
-    if (const std::optional<QString> format = Offered(data, kCodePageText)) {
+    if (const std::optional<QString> format = Offered(data, QLatin1String(kCp932TextMime))) {
         QByteArray bytes = data.data(*format);
         // Programs that copy C strings send the terminating zero along.
         while (bytes.endsWith('\0')) {
@@ -47,7 +46,7 @@ std::optional<std::string> DroppedText(const QMimeData& data) {
         }
         return bytes.toStdString();
     }
-    for (const QLatin1String candidate : {kUtf8Text, kPlainText}) {
+    for (const QLatin1String candidate : {QLatin1String(kUtf8TextMime), kPlainText}) {
         if (const std::optional<QString> format = Offered(data, candidate)) {
             return ToCp932(QString::fromUtf8(data.data(*format)));
         }
