@@ -9,11 +9,12 @@
 #include "controls/CTipToolBar.h"
 #include "core/CommandIds.h"
 #include "core/PageSelection.h"
+#include "output/CDragEdit.h"
 #include "platform/TextCodec.h"
+#include "symbols/SymbolPageView.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -63,11 +64,16 @@ void CMainDialog::ShowPage() {
         text->setText(FromCp932(label.text));
         text->show();
     }
-    for (const char* choice : spec.choices) {
-        m_choices.emplace_back(choice);
-        m_choiceList->addItem(FromCp932(choice));
+    if (page == TagPage::Symbol) {
+        // Fills the filter box and the list from TypeIndex itself.
+        m_symbolPage->ShowSymbolPage();
+    } else {
+        for (const char* choice : spec.choices) {
+            m_choices.emplace_back(choice);
+            m_choiceList->addItem(FromCp932(choice));
+        }
+        PutStateIntoControls(page);
     }
-    PutStateIntoControls(page);
 
     m_marks.ShowPage(index);
     ApplyTabMarks();
