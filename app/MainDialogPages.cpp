@@ -3,6 +3,7 @@
 #include "app/MainDialog.h"
 
 #include "app/ColorSwatch.h"
+#include "app/DialogTemplate.h"
 #include "app/ListSearch.h"
 #include "app/PageTabControl.h"
 #include "app/PageTable.h"
@@ -24,6 +25,20 @@
 #include <algorithm>
 
 namespace quillet {
+namespace {
+
+// The template's label boxes leave nothing to spare, and the dialog font's stand-in face
+// sets some texts wider: the colon of the symbol page's label would be cut off. A label
+// takes its box, or its text's width where that is more.
+void FitLabel(QLabel* label, int id, BaseUnits base) {
+    int width = label->width();
+    if (const std::optional<Rect> rect = TemplateRect(id)) {
+        width = DialogUnitsToPixels(*rect, base).width;
+    }
+    label->resize(std::max(width, label->sizeHint().width()), label->height());
+}
+
+} // namespace
 
 int CMainDialog::CurrentPage() const {
     if (m_tabs == nullptr || m_tabs->CurrentIndex() < 0) {
@@ -62,6 +77,7 @@ void CMainDialog::ShowPage() {
     for (const LabelText& label : spec.labels) {
         auto* text = static_cast<QLabel*>(Control(label.label));
         text->setText(FromCp932(label.text));
+        FitLabel(text, label.label, m_baseUnits);
         text->show();
     }
     if (page == TagPage::Symbol) {

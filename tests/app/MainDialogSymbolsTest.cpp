@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -66,6 +67,8 @@ protected:
 TEST_F(MainDialogSymbols, FirstStartListsTheCardsAndASelectedRowBecomesTheFragment) {
     OpenOnSymbolPage();
     EXPECT_EQ(Find<QComboBox>(1022)->currentText(), "トランプ");
+    const auto* label = Find<QLabel>(1008);
+    EXPECT_GE(label->width(), label->sizeHint().width()) << "the colon is cut off";
     EXPECT_EQ(Names(), (QStringList{"クローバー", "スペード", "ダイヤ", "ハート"}));
     EXPECT_EQ(Fragment(), "");
     EXPECT_FALSE(Enabled(CommandId::AddSymbol));
