@@ -5,6 +5,7 @@
 #include "app/TabMarks.h"
 #include "core/Composer.h"
 #include "core/ComposerView.h"
+#include "symbols/UserSymbolFile.h"
 
 #include <QDialog>
 #include <QIcon>
@@ -20,15 +21,15 @@
 class QAction;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QPushButton;
 class QSlider;
 class QToolBar;
-class QTreeWidget;
+class QTreeView;
 
 namespace quillet {
 
+class CDragEdit;
 class CImageButton;
 class ColorSwatch;
 class FontSampleView;
@@ -36,6 +37,18 @@ class CTipToolBar;
 class OutputActions;
 class PageTabControl;
 class Prompts;
+class QtSymbolDialogRunner;
+class SymbolDialogRunner;
+class SymbolPageView;
+
+// What the window finds outside itself besides the message boxes; tests give temporary
+// folders and a scripted symbol dialog.
+struct MainDialogPlaces {
+    // Where User.mrk lives: beside the program, or in the data home when that is read-only.
+    UserSymbolFolders symbolFolders = DefaultUserSymbolFolders();
+    // The dialog of Add, Edit and Register; null for the real one.
+    SymbolDialogRunner* symbolDialogs = nullptr;
+};
 
 // The program's one window: seven pages sharing one set of controls, three tool bars and
 // the composer. Its close box writes the settings; Escape leaves without writing them.
@@ -44,6 +57,7 @@ class CMainDialog : public QDialog, private ComposerView {
 
 public:
     explicit CMainDialog(Prompts& prompts, QWidget* parent = nullptr);
+    CMainDialog(Prompts& prompts, MainDialogPlaces places, QWidget* parent = nullptr);
     ~CMainDialog() override;
 
     // Help is the application's command; the window only passes it on.
@@ -64,12 +78,18 @@ public:
     void RepaintSamples();
     // The window menu of Alt+Space and a right click on the empty background.
     QMenu* WindowMenu() const { return m_windowMenu; }
+    // Commands 57688 and 57687 of the action menu; both work from every page.
+    void RegisterSymbol();
+    void ClearPages();
+    const std::filesystem::path& UserSymbolFile() const { return m_userSymbolFile; }
 
 signals:
     // A click on colour sample 1023, 1024 or 1025.
     void ColorSampleClicked(int sampleId);
     // A tool-bar command the window does not carry out itself.
     void CommandRequested(int commandId);
+    // Every regeneration, as the source window gets it. Code page 932.
+    void FragmentChanged(const std::string& fragment);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -127,6 +147,11 @@ private:
     void BrowseLinkTarget();
     void OpenColorPopup(int sampleId);
 
+    // MainDialogSymbols.cpp
+    void CreateSymbolPage();
+    std::string SymbolContentAt(int row) const override;
+    void EnableDragDrop();
+
     // MainDialogView.cpp
     void CreateToolBars();
     void OnStyleCommand(int commandId);
@@ -137,16 +162,20 @@ private:
     void ShowInSourceWindow(const std::string& fragment) override;
     void EnableOutputButtons(bool enabled) override;
     void CheckButton(int commandId, bool pressed) override;
-    std::string SymbolContentAt(int row) const override;
     void SetSampleFont(const SampleFont& font) override;
     SystemColors Colors() const override;
     // What samples 1023 to 1025 are filled with and the sample text 1001 is drawn in.
     QColor SampleColor(int sampleId) const;
 
     Prompts& m_prompts;
+    std::unique_ptr<QtSymbolDialogRunner> m_ownSymbolDialogs;
+    SymbolDialogRunner* m_symbolDialogs = nullptr;
+    std::filesystem::path m_userSymbolFile;
     AppSettings m_settings;
     std::filesystem::path m_settingsPath;
     std::unique_ptr<Composer> m_composer;
+    // Declared after the composer it uses, so that it goes first, while its list stands.
+    std::unique_ptr<SymbolPageView> m_symbolPage;
     std::unique_ptr<OutputActions> m_output;
     TabMarks m_marks;
     BaseUnits m_baseUnits;
@@ -155,14 +184,14 @@ private:
     std::vector<QIcon> m_tabImages;
 
     PageTabControl* m_tabs = nullptr;
-    QLineEdit* m_mainEdit = nullptr;
-    QLineEdit* m_secondEdit = nullptr;
+    CDragEdit* m_mainEdit = nullptr;
+    CDragEdit* m_secondEdit = nullptr;
     QComboBox* m_faceList = nullptr;
     QComboBox* m_choiceList = nullptr;
     QSlider* m_slider = nullptr;
     FontSampleView* m_sample = nullptr;
     QLabel* m_speedLabel = nullptr;
-    QTreeWidget* m_symbolList = nullptr;
+    QTreeView* m_symbolList = nullptr;
     QPushButton* m_defaultButton = nullptr;
     CImageButton* m_browseButton = nullptr;
     ColorSwatch* m_colorSample = nullptr;

@@ -6,6 +6,7 @@
 #include "controls/CColorPopup.h"
 #include "controls/ColorTarget.h"
 #include "core/TagPage.h"
+#include "output/CDragEdit.h"
 #include "platform/Folders.h"
 #include "platform/InternetShortcut.h"
 #include "platform/Prompts.h"
@@ -13,7 +14,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
 
 namespace quillet {
 namespace {

@@ -4,12 +4,11 @@
 
 #include "app/PageTabControl.h"
 #include "app/PageTable.h"
-#include "controls/CTipToolBar.h"
-#include "core/CommandIds.h"
 #include "output/OutputActions.h"
 #include "platform/Prompts.h"
 #include "platform/TextCodec.h"
 #include "resources/ResourceImages.h"
+#include "symbols/SymbolPageView.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,11 +17,9 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSlider>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <cstring>
@@ -43,13 +40,10 @@ void CMainDialog::OnFaceChosen(int index) {
     }
 }
 
+// The symbol page takes its filter box's choices itself and leaves `m_choices` empty.
 void CMainDialog::OnChoiceChosen(int index) {
-    if (index < 0 || index >= static_cast<int>(m_choices.size())) {
-        return;
-    }
-    const bool addEnabled = m_composer->SetChoice(m_choices[static_cast<std::size_t>(index)]);
-    if (CurrentPage() == static_cast<int>(TagPage::Symbol)) {
-        m_styleBar->EnableCommand(CommandId::AddSymbol, addEnabled);
+    if (index >= 0 && index < static_cast<int>(m_choices.size())) {
+        m_composer->SetChoice(m_choices[static_cast<std::size_t>(index)]);
     }
 }
 
@@ -155,9 +149,10 @@ void CMainDialog::WriteSettings() {
     m_settings.TabPage = CurrentPage();
     m_settings.ToolBarIndex = m_output->DefaultActionIndex();
     m_settings.TypeIndex = m_composer->State().TypeIndex;
-    m_settings.ColumnName = m_symbolList->columnWidth(0);
-    m_settings.ColumnType = m_symbolList->columnWidth(1);
-    m_settings.ColumnContent = m_symbolList->columnWidth(2);
+    const SymbolColumnWidths widths = m_symbolPage->ColumnWidths();
+    m_settings.ColumnName = widths.name;
+    m_settings.ColumnType = widths.type;
+    m_settings.ColumnContent = widths.content;
     if (const Status saved = SaveSettings(m_settings, m_settingsPath); !saved) {
         const FileError& error = saved.Failure();
         QString text = QStringLiteral("設定を保存できませんでした。\n%1")

@@ -13,8 +13,8 @@ namespace quillet {
 void CMainDialog::CreateOutputActions() {
     OutputHost host;
     host.RebuildTag = [this] { return m_composer->RebuildTag(); };
-    // Registering the fragment as a symbol and clearing the pages come with the symbol
-    // page; until then their menu entries stay disabled.
+    host.RegisterSymbol = [this] { RegisterSymbol(); };
+    host.ClearPages = [this] { ClearPages(); };
     host.SourceWindowFlag = [this] { return m_settings.WindowSource; };
     host.SetSourceWindowFlag = [this](int flag) { m_settings.WindowSource = flag; };
     m_output = std::make_unique<OutputActions>(*this, *m_outputBar, *m_windowBar, m_prompts,
@@ -28,6 +28,7 @@ void CMainDialog::ShowInSourceWindow(const std::string& fragment) {
     if (m_output != nullptr) {
         m_output->ShowInSourceWindow(fragment);
     }
+    emit FragmentChanged(fragment);
 }
 
 // The source window is a window of its own: hiding this one would leave it on the screen.

@@ -3,17 +3,19 @@
 #include "app/MainDialog.h"
 
 #include "app/ColorSwatch.h"
+#include "app/DialogTemplate.h"
 #include "app/ListSearch.h"
 #include "app/PageTabControl.h"
 #include "app/PageTable.h"
 #include "controls/CTipToolBar.h"
 #include "core/CommandIds.h"
 #include "core/PageSelection.h"
+#include "output/CDragEdit.h"
 #include "platform/TextCodec.h"
+#include "symbols/SymbolPageView.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -23,6 +25,20 @@
 #include <algorithm>
 
 namespace quillet {
+namespace {
+
+// The template's label boxes leave nothing to spare, and the dialog font's stand-in face
+// sets some texts wider: the colon of the symbol page's label would be cut off. A label
+// takes its box, or its text's width where that is more.
+void FitLabel(QLabel* label, int id, BaseUnits base) {
+    int width = label->width();
+    if (const std::optional<Rect> rect = TemplateRect(id)) {
+        width = DialogUnitsToPixels(*rect, base).width;
+    }
+    label->resize(std::max(width, label->sizeHint().width()), label->height());
+}
+
+} // namespace
 
 int CMainDialog::CurrentPage() const {
     if (m_tabs == nullptr || m_tabs->CurrentIndex() < 0) {
@@ -61,13 +77,19 @@ void CMainDialog::ShowPage() {
     for (const LabelText& label : spec.labels) {
         auto* text = static_cast<QLabel*>(Control(label.label));
         text->setText(FromCp932(label.text));
+        FitLabel(text, label.label, m_baseUnits);
         text->show();
     }
-    for (const char* choice : spec.choices) {
-        m_choices.emplace_back(choice);
-        m_choiceList->addItem(FromCp932(choice));
+    if (page == TagPage::Symbol) {
+        // Fills the filter box and the list from TypeIndex itself.
+        m_symbolPage->ShowSymbolPage();
+    } else {
+        for (const char* choice : spec.choices) {
+            m_choices.emplace_back(choice);
+            m_choiceList->addItem(FromCp932(choice));
+        }
+        PutStateIntoControls(page);
     }
-    PutStateIntoControls(page);
 
     m_marks.ShowPage(index);
     ApplyTabMarks();

@@ -13,15 +13,17 @@
 #include "core/CommandIds.h"
 #include "core/ComposerTexts.h"
 #include "core/MarqueeTag.h"
+#include "output/CDragEdit.h"
 #include "output/OutputActions.h"
 #include "platform/Prompts.h"
 #include "platform/TextCodec.h"
 #include "resources/ResourceIds.h"
 #include "resources/ResourceImages.h"
+#include "symbols/SymbolDialogRunner.h"
+#include "symbols/SymbolPageView.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -31,22 +33,22 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTabBar>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <algorithm>
 
 namespace quillet {
-namespace {
-
-// Column widths travel as 16-bit values; anything a list cannot show is a damaged setting.
-int ColumnWidth(int stored, int fallback) {
-    return stored >= 0 && stored <= 0x7FFF ? stored : fallback;
-}
-
-} // namespace
 
 CMainDialog::CMainDialog(Prompts& prompts, QWidget* parent)
-    : QDialog(parent), m_prompts(prompts), m_settingsPath(SettingsFilePath()) {
+    : CMainDialog(prompts, MainDialogPlaces{}, parent) {}
+
+CMainDialog::CMainDialog(Prompts& prompts, MainDialogPlaces places, QWidget* parent)
+    : QDialog(parent), m_prompts(prompts), m_symbolDialogs(places.symbolDialogs),
+      m_userSymbolFile(UserSymbolPath(places.symbolFolders)), m_settingsPath(SettingsFilePath()) {
+    if (m_symbolDialogs == nullptr) {
+        m_ownSymbolDialogs = std::make_unique<QtSymbolDialogRunner>();
+        m_symbolDialogs = m_ownSymbolDialogs.get();
+    }
     setObjectName("102");
     setWindowTitle("Quillet");
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -100,8 +102,8 @@ void CMainDialog::CreateControls() {
                                    {ControlId::Label5, "Static 5"}}) {
         Place(id, new QLabel(text, this));
     }
-    m_mainEdit = Place(ControlId::MainText, new QLineEdit(this));
-    m_secondEdit = Place(ControlId::LinkUrlText, new QLineEdit(this));
+    m_mainEdit = Place(ControlId::MainText, new CDragEdit(this));
+    m_secondEdit = Place(ControlId::LinkUrlText, new CDragEdit(this));
     m_faceList = Place(ControlId::FaceList, new QComboBox(this));
     m_choiceList = Place(ControlId::ChoiceList, new QComboBox(this));
     // The template gives drop-down lists their opened height; closed they are as high as
@@ -125,12 +127,8 @@ void CMainDialog::CreateControls() {
     m_sample =
         Place(ControlId::FontSample, new FontSampleView(colorOf(ControlId::FontSample), this));
 
-    m_symbolList = Place(ControlId::SymbolList, new QTreeWidget(this));
-    m_symbolList->setRootIsDecorated(false);
-    m_symbolList->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_symbolList->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_symbolList->setUniformRowHeights(true);
-    m_symbolList->setIconSize(QSize(16, 16));
+    // The symbol page gives it its rows, columns and icons when the window initialises.
+    m_symbolList = Place(ControlId::SymbolList, new QTreeView(this));
 
     m_browseButton = Place(ControlId::BrowseButton, new CImageButton("参照(&B)...", this));
     m_browseButton->setAutoDefault(false);
@@ -194,11 +192,7 @@ void CMainDialog::ConnectInputs() {
 void CMainDialog::OnInitDialog() {
     setWindowIcon(ProgramIcon());
 
-    m_symbolList->setHeaderLabels({"名前", "種類", "内容"});
-    const AppSettings defaults = DefaultSettings();
-    m_symbolList->setColumnWidth(0, ColumnWidth(m_settings.ColumnName, defaults.ColumnName));
-    m_symbolList->setColumnWidth(1, ColumnWidth(m_settings.ColumnType, defaults.ColumnType));
-    m_symbolList->setColumnWidth(2, ColumnWidth(m_settings.ColumnContent, defaults.ColumnContent));
+    CreateSymbolPage();
 
     const QColor highlight = palette().color(QPalette::Highlight);
     for (int image = 0; image < kTabImageCount; ++image) {
@@ -249,6 +243,7 @@ void CMainDialog::OnInitDialog() {
     ShowPage();
     m_composer->RebuildTag();
     LayoutPage();
+    EnableDragDrop();
     m_browseButton->LoadButtonIcon(resource::BrowseIcon, 16, 16);
 }
 

@@ -9,10 +9,10 @@
 #include "output/SplitButton.h"
 #include "platform/TextCodec.h"
 #include "resources/ResourceIds.h"
+#include "symbols/SymbolPageView.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QTreeWidget>
 
 namespace quillet {
 namespace {
@@ -84,8 +84,8 @@ void CMainDialog::CreateToolBars() {
 }
 
 void CMainDialog::OnStyleCommand(int commandId) {
-    if (!m_composer->PressStyleButton(commandId)) {
-        // Add, delete and edit belong to the symbol page.
+    // Add, delete and edit belong to the symbol page.
+    if (!m_composer->PressStyleButton(commandId) && !m_symbolPage->HandleCommand(commandId)) {
         emit CommandRequested(commandId);
     }
 }
@@ -126,11 +126,6 @@ void CMainDialog::EnableOutputButtons(bool enabled) {
 
 void CMainDialog::CheckButton(int commandId, bool pressed) {
     m_styleBar->CheckCommand(commandId, pressed);
-}
-
-std::string CMainDialog::SymbolContentAt(int row) const {
-    const QTreeWidgetItem* item = m_symbolList->topLevelItem(row);
-    return item != nullptr ? ToCp932(item->text(2)) : std::string();
 }
 
 void CMainDialog::SetSampleFont(const SampleFont& request) {

@@ -6,10 +6,10 @@
 #include "output/DefaultAction.h"
 #include "output/SplitButton.h"
 #include "output/TagFile.h"
-#include "output/TextMimeData.h"
 #include "output/WaitCursor.h"
 #include "platform/Prompts.h"
 #include "platform/TextCodec.h"
+#include "platform/TextMimeData.h"
 #include "resources/ResourceIds.h"
 
 #include <QClipboard>

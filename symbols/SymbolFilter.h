@@ -22,6 +22,11 @@ std::string FilterLabel(SymbolFilter filter);
 // The filter whose label equals `label` byte for byte; none for any other text.
 std::optional<SymbolFilter> FilterFromLabel(std::string_view label);
 
+// Position in the filter box of the first label that begins with `text`, letters compared
+// without regard to case, the way a drop-down box selects by text; -1 when none does. A text
+// that only begins a label selects that label although it names no filter.
+int FilterBoxIndex(std::string_view text);
+
 // The filter a fresh start and the page-clear command use.
 std::string DefaultFilterLabel();
 

@@ -65,6 +65,9 @@ TEST_F(MainDialogOutputTest, SaveFromTheActionMenuWritesTheChosenFileAndBecomesT
     Open();
     TypeMain("abc");
     WhileMenuIsOpen([](QMenu& menu) {
+        // The symbol page's two commands are reachable from here on every page.
+        EXPECT_TRUE(menu.findChild<QAction*>("57688")->isEnabled());
+        EXPECT_TRUE(menu.findChild<QAction*>("57687")->isEnabled());
         QAction* save = menu.findChild<QAction*>("104");
         ASSERT_NE(save, nullptr);
         QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(save).center());

@@ -16,7 +16,7 @@
 namespace quillet::test {
 
 void MainDialogTest::SetUp() {
-    ASSERT_TRUE(m_config.isValid() && m_data.isValid());
+    ASSERT_TRUE(m_config.isValid() && m_data.isValid() && m_program.isValid());
     ::setenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit().constData(), 1);
     ::setenv("XDG_DATA_HOME", m_data.path().toLocal8Bit().constData(), 1);
 }
@@ -30,7 +30,9 @@ void MainDialogTest::StoreSettings(const AppSettings& settings) {
 }
 
 CMainDialog& MainDialogTest::Open() {
-    m_dialog = std::make_unique<CMainDialog>(m_prompts);
+    const UserSymbolFolders folders{m_program.path().toStdString(), m_data.path().toStdString()};
+    m_dialog =
+        std::make_unique<CMainDialog>(m_prompts, MainDialogPlaces{folders, &m_symbolDialogs});
     m_dialog->show();
     QCoreApplication::processEvents();
     return *m_dialog;

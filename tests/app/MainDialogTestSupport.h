@@ -2,6 +2,7 @@
 
 #include "app/MainDialog.h"
 #include "platform/Prompts.h"
+#include "symbols/SymbolDialogRunner.h"
 
 #include <QTemporaryDir>
 
@@ -39,7 +40,22 @@ public:
     std::vector<FileRequest> openRequests;
 };
 
-// A fresh window over fresh configuration and data folders for every test.
+// Answers the symbol dialog and keeps what it was opened with.
+class FakeSymbolDialogs : public SymbolDialogRunner {
+public:
+    std::optional<SymbolRecord> Run(QWidget*, const QString& title,
+                                    const SymbolRecord& texts) override {
+        titles.push_back(title);
+        given = texts;
+        return answer;
+    }
+
+    std::optional<SymbolRecord> answer; // none: Cancel
+    std::vector<QString> titles;
+    SymbolRecord given;
+};
+
+// A fresh window over fresh configuration, data and program folders for every test.
 class MainDialogTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -67,8 +83,10 @@ protected:
     int OuterHeight() const;
 
     FakePrompts m_prompts;
+    FakeSymbolDialogs m_symbolDialogs;
     QTemporaryDir m_config;
     QTemporaryDir m_data;
+    QTemporaryDir m_program; // where the executable would be
     std::unique_ptr<CMainDialog> m_dialog;
 };
 

@@ -13,7 +13,7 @@
 #include <QMenu>
 #include <QScreen>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <filesystem>
 #include <fstream>
@@ -76,7 +76,7 @@ TEST_F(MainDialogTest, FirstStartWithoutSettingsOpensTheFontPageAtTheMinimumWidt
     EXPECT_EQ(ShownDefaultAction(*Find<CTipToolBar>(136)), 0);
     EXPECT_FALSE(Dialog().windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(Dialog().Tags().State().PageSelected, (std::array<int, 7>{1, 0, 0, 0, 0, 0, 0}));
-    auto* list = Find<QTreeWidget>(1000);
+    auto* list = Find<QTreeView>(1000);
     EXPECT_EQ(list->columnWidth(0), 80);
     EXPECT_EQ(list->columnWidth(1), 60);
     EXPECT_EQ(list->columnWidth(2), 200);
@@ -147,7 +147,7 @@ TEST_F(MainDialogTest, DamagedSizesAreKeptWithinWhatTheScreenAndTheListCanShow) 
     const QRect screen = Dialog().screen()->availableGeometry();
     EXPECT_LE(OuterWidth(), std::max(290, screen.width()));
     EXPECT_LE(OuterHeight(), std::max(200, screen.height()));
-    auto* list = Find<QTreeWidget>(1000);
+    auto* list = Find<QTreeView>(1000);
     EXPECT_EQ(list->columnWidth(0), 80);
     EXPECT_EQ(list->columnWidth(1), 60);
 }

@@ -7,10 +7,21 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <string_view>
 #include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
+
+namespace quillet {
+
+// Failures show the three texts' bytes rather than the record's memory.
+inline void PrintTo(const SymbolRecord& record, std::ostream* out) {
+    *out << ::testing::PrintToString(record.name) << ", " << ::testing::PrintToString(record.type)
+         << ", " << ::testing::PrintToString(record.content);
+}
+
+} // namespace quillet
 
 namespace quillet::test {
 

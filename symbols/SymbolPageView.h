@@ -1,0 +1,118 @@
+#pragma once
+
+#include "symbols/SymbolListModel.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QComboBox;
+class QTreeView;
+class QWidget;
+
+namespace quillet {
+
+class Composer;
+class Prompts;
+class SymbolDialogRunner;
+class SymbolTableModel;
+
+// Pixel widths of the symbol list's three columns, as the settings keep them.
+struct SymbolColumnWidths {
+    int name = 80;
+    int type = 60;
+    int content = 200;
+
+    bool operator==(const SymbolColumnWidths&) const = default;
+};
+
+// What the symbol page needs from the main window besides the composer.
+struct SymbolPageHooks {
+    // Enables or disables Add, Delete or Edit (57684 to 57686) on the edit tool bar.
+    std::function<void(int commandId, bool enabled)> enableCommand;
+    // Shows the current page anew from the state; on the symbol page it must end in
+    // ShowSymbolPage. Run after Clear.
+    std::function<void()> showPage;
+};
+
+struct SymbolPageSetup {
+    // Control 1000. A plain QTreeView: the page gives it its model (a QTreeWidget refuses
+    // one).
+    QTreeView* list = nullptr;
+    // Control 1022, the drop-down box the pages share.
+    QComboBox* filterBox = nullptr;
+    std::filesystem::path userSymbolFile;
+    // Widths outside 0 to 32767 fall back to the defaults.
+    SymbolColumnWidths columnWidths;
+    SymbolPageHooks hooks;
+};
+
+// The symbol page's window side: shows the symbol list and the filter box, forwards their
+// events to SymbolListModel and carries out the page's commands, keeping TypeIndex and
+// SymbolSelection of the composer's state in step. The composer, the prompts, the dialog
+// runner and both controls must outlive it.
+class SymbolPageView : public QObject {
+    Q_OBJECT
+
+public:
+    SymbolPageView(Composer& composer, Prompts& prompts, SymbolDialogRunner& dialogs,
+                   SymbolPageSetup setup, QObject* parent = nullptr);
+    ~SymbolPageView() override;
+
+    // The symbol page's part of showing it: the seven filters in the box, the one TypeIndex
+    // begins with selected, the list rebuilt with nothing selected. The caller then
+    // composes the fragment.
+    void ShowSymbolPage();
+
+    // Add, Delete, Edit, Clear and Register (57684 to 57688); false for any other command.
+    bool HandleCommand(int commandId);
+    void AddSymbol();
+    void DeleteSymbol();
+    void EditSymbol();
+    // Stores the current fragment as a user symbol; works from every page.
+    void RegisterSymbol();
+    // Resets the inputs of the selected pages after the user agreed.
+    void ClearPages();
+
+    // The content of a row in code page 932, empty for no such row: what the composer asks
+    // its view for.
+    std::string SymbolContentAt(int row) const;
+    // The columns' current widths, for the settings written at close.
+    SymbolColumnWidths ColumnWidths() const;
+    const SymbolListModel& Rows() const { return m_model; }
+
+private:
+    enum class Scroll { Top, Keep };
+
+    void OnSelectionChanged();
+    void OnFilterChosen(int index);
+    void OnHeaderClicked(int column);
+
+    void Rebuild();
+    // Runs a change that adds, removes or reorders rows, then shows the model's selection.
+    SymbolPageUpdate ChangeRows(const std::function<SymbolPageUpdate()>& change, Scroll scroll);
+    void SelectInList(int row);
+    void Apply(const SymbolPageUpdate& update);
+    void ShowFileError(const FileError& error);
+    bool IsSymbolPageShown() const;
+    const std::string& TypeIndex() const;
+    QWidget* Window() const;
+
+    Composer& m_composer;
+    Prompts& m_prompts;
+    SymbolDialogRunner& m_dialogs;
+    SymbolPageHooks m_hooks;
+    QPointer<QTreeView> m_list;
+    QPointer<QComboBox> m_filterBox;
+    SymbolListModel m_model;
+    // Declared after the rows it shows, so it goes first.
+    std::unique_ptr<SymbolTableModel> m_table;
+    // Set while the page itself changes the list's selection.
+    bool m_syncing = false;
+};
+
+} // namespace quillet
