@@ -20,6 +20,7 @@ void ColorSwatch::paintEvent(QPaintEvent* event) {
 
 void ColorSwatch::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        m_clickPoint = event->globalPosition().toPoint();
         emit Clicked();
     }
     QFrame::mouseReleaseEvent(event);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QPoint>
 
 #include <functional>
 
@@ -16,6 +17,8 @@ public:
     explicit ColorSwatch(std::function<QColor()> color, QWidget* parent = nullptr);
 
     QColor Color() const { return m_color(); }
+    // Where the pointer was, in screen coordinates, when the last click ended.
+    QPoint ClickPoint() const { return m_clickPoint; }
 
 signals:
     void Clicked();
@@ -26,6 +29,7 @@ protected:
 
 private:
     std::function<QColor()> m_color;
+    QPoint m_clickPoint;
 };
 
 // The font page's sample: a centred text in the requested font and colour on white.

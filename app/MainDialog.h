@@ -34,6 +34,7 @@ class CImageButton;
 class ColorSwatch;
 class FontSampleView;
 class CTipToolBar;
+class OutputActions;
 class PageTabControl;
 class Prompts;
 class QtSymbolDialogRunner;
@@ -73,10 +74,6 @@ public:
     void LayoutPage();
     // Command 106.
     void ToggleTopmost();
-    // 0 copy, 1 drag, 2 save; any other index changes nothing.
-    void SetDefaultAction(int index);
-    // Read back from the split button, which is where the default action lives.
-    int DefaultAction() const;
     // After a colour changed: the samples ask for their colours when they paint.
     void RepaintSamples();
     // The window menu of Alt+Space and a right click on the empty background.
@@ -87,13 +84,11 @@ public:
     const std::filesystem::path& UserSymbolFile() const { return m_userSymbolFile; }
 
 signals:
-    // Enter, through the hidden default button.
-    void DefaultActionRequested(int action);
     // A click on colour sample 1023, 1024 or 1025.
     void ColorSampleClicked(int sampleId);
     // A tool-bar command the window does not carry out itself.
     void CommandRequested(int commandId);
-    // Every regeneration, for the source window. Code page 932.
+    // Every regeneration, as the source window gets it. Code page 932.
     void FragmentChanged(const std::string& fragment);
 
 protected:
@@ -102,6 +97,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void done(int result) override;
 
 private:
     // MainDialogSetup.cpp
@@ -143,6 +139,14 @@ private:
     void ShowWindowMenu(const QPoint& globalPos);
     void WriteSettings();
 
+    // MainDialogOutput.cpp
+    void CreateOutputActions();
+    void CloseOwnedWindows();
+
+    // MainDialogChoosers.cpp
+    void BrowseLinkTarget();
+    void OpenColorPopup(int sampleId);
+
     // MainDialogSymbols.cpp
     void CreateSymbolPage();
     std::string SymbolContentAt(int row) const override;
@@ -172,6 +176,7 @@ private:
     std::unique_ptr<Composer> m_composer;
     // Declared after the composer it uses, so that it goes first, while its list stands.
     std::unique_ptr<SymbolPageView> m_symbolPage;
+    std::unique_ptr<OutputActions> m_output;
     TabMarks m_marks;
     BaseUnits m_baseUnits;
     std::function<void()> m_helpHandler;

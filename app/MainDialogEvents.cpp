@@ -4,6 +4,7 @@
 
 #include "app/PageTabControl.h"
 #include "app/PageTable.h"
+#include "output/OutputActions.h"
 #include "platform/Prompts.h"
 #include "platform/TextCodec.h"
 #include "resources/ResourceImages.h"
@@ -146,7 +147,7 @@ void CMainDialog::closeEvent(QCloseEvent* event) {
 void CMainDialog::WriteSettings() {
     m_settings.WindowWidth = OuterSize().width;
     m_settings.TabPage = CurrentPage();
-    m_settings.ToolBarIndex = DefaultAction();
+    m_settings.ToolBarIndex = m_output->DefaultActionIndex();
     m_settings.TypeIndex = m_composer->State().TypeIndex;
     const SymbolColumnWidths widths = m_symbolPage->ColumnWidths();
     m_settings.ColumnName = widths.name;

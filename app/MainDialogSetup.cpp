@@ -14,6 +14,7 @@
 #include "core/ComposerTexts.h"
 #include "core/MarqueeTag.h"
 #include "output/CDragEdit.h"
+#include "output/OutputActions.h"
 #include "platform/Prompts.h"
 #include "platform/TextCodec.h"
 #include "resources/ResourceIds.h"
@@ -142,6 +143,7 @@ void CMainDialog::CreateControls() {
     }
 
     CreateToolBars();
+    CreateOutputActions();
     CreateWindowMenu();
     ConnectInputs();
     m_controlsReady = true;
@@ -177,8 +179,8 @@ void CMainDialog::ConnectInputs() {
     connect(m_tabs, &PageTabControl::SelectionChanged, this, &CMainDialog::OnTabSelectionChanged);
     connect(m_tabs, &PageTabControl::RightClicked, this, &CMainDialog::OnTabRightClicked);
     connect(m_tabs, &PageTabControl::CurrentTabClicked, this, &CMainDialog::OnCurrentTabClicked);
-    connect(m_defaultButton, &QPushButton::clicked, this,
-            [this] { emit DefaultActionRequested(DefaultAction()); });
+    connect(m_browseButton, &QPushButton::clicked, this, &CMainDialog::BrowseLinkTarget);
+    connect(this, &CMainDialog::ColorSampleClicked, this, &CMainDialog::OpenColorPopup);
     connect(m_colorSample, &ColorSwatch::Clicked, this,
             [this] { emit ColorSampleClicked(ControlId::ColorSample); });
     connect(m_startSample, &ColorSwatch::Clicked, this,
@@ -213,7 +215,7 @@ void CMainDialog::OnInitDialog() {
         ShowStayOnTop(false);
     }
     m_settings.WindowSource = m_settings.WindowSource == 1 ? 1 : 0;
-    m_windowBar->CheckCommand(CommandId::SourceWindow, m_settings.WindowSource == 1);
+    m_output->RestoreSourceWindow();
 
     FillFaceList();
 
@@ -237,7 +239,7 @@ void CMainDialog::OnInitDialog() {
     for (ColorSwatch* swatch : {m_colorSample, m_startSample, m_endSample}) {
         swatch->setToolTip("標準");
     }
-    SetDefaultAction(m_settings.ToolBarIndex);
+    m_output->SetDefaultAction(m_settings.ToolBarIndex);
     ShowPage();
     m_composer->RebuildTag();
     LayoutPage();

@@ -2,19 +2,17 @@
 #include "app/MainDialog.h"
 
 #include "app/ColorSwatch.h"
-#include "app/DefaultActions.h"
 #include "app/PageTabControl.h"
 #include "controls/CTipToolBar.h"
 #include "core/CommandIds.h"
 #include "core/ComposerTexts.h"
+#include "output/SplitButton.h"
 #include "platform/TextCodec.h"
 #include "resources/ResourceIds.h"
 #include "symbols/SymbolPageView.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QStyle>
-#include <QToolButton>
 
 namespace quillet {
 namespace {
@@ -68,14 +66,7 @@ void CMainDialog::CreateToolBars() {
     m_windowBar->DeleteButton(1);
     m_windowBar->resize(m_windowBar->sizeHint());
     m_outputBar = make(resource::OutputToolBar);
-    while (m_outputBar->ButtonCount() > 1) {
-        m_outputBar->DeleteButton(m_outputBar->ButtonCount() - 1);
-    }
-    m_outputBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    m_outputBar->setFont(font());
-    if (QToolButton* split = m_outputBar->ButtonAt(0)) {
-        split->setPopupMode(QToolButton::MenuButtonPopup);
-    }
+    PrepareSplitButton(*m_outputBar);
 
     connect(m_styleBar, &CTipToolBar::CommandTriggered, this, &CMainDialog::OnStyleCommand);
     connect(m_windowBar, &CTipToolBar::CommandTriggered, this, [this](int command) {
@@ -97,28 +88,6 @@ void CMainDialog::OnStyleCommand(int commandId) {
     if (!m_composer->PressStyleButton(commandId) && !m_symbolPage->HandleCommand(commandId)) {
         emit CommandRequested(commandId);
     }
-}
-
-void CMainDialog::SetDefaultAction(int index) {
-    const DefaultActionLook* look = DefaultActionLookOf(index);
-    if (look == nullptr || m_outputBar->ButtonCount() == 0) {
-        return;
-    }
-    m_outputBar->SetButtonSize(QSize(look->buttonWidth, kSplitButtonHeight));
-    m_outputBar->SetCommand(0, look->commandId);
-    m_outputBar->SetButtonImage(0, look->image);
-    m_outputBar->SetButtonText(0, FromCp932(look->text));
-    if (QToolButton* split = m_outputBar->ButtonAt(0)) {
-        // The arrow comes on top of the button's width, as split buttons draw it.
-        split->setFixedWidth(look->buttonWidth +
-                             split->style()->pixelMetric(QStyle::PM_MenuButtonIndicator));
-    }
-    m_outputBar->resize(m_outputBar->sizeHint());
-}
-
-int CMainDialog::DefaultAction() const {
-    const int image = m_outputBar->ButtonImage(0);
-    return DefaultActionLookOf(image) != nullptr ? image : 0;
 }
 
 void CMainDialog::ShowStayOnTop(bool onTop) {
@@ -147,10 +116,6 @@ void CMainDialog::SetSampleTip(int sampleId, const std::string& text) {
 
 void CMainDialog::SetSpeedLabel(const std::string& text) {
     m_speedLabel->setText(FromCp932(text));
-}
-
-void CMainDialog::ShowInSourceWindow(const std::string& fragment) {
-    emit FragmentChanged(fragment);
 }
 
 void CMainDialog::EnableOutputButtons(bool enabled) {

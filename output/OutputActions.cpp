@@ -167,6 +167,10 @@ void OutputActions::ShowInSourceWindow(const std::string& fragment) {
     }
 }
 
+CSourceWindow* OutputActions::SourceWindow() const {
+    return m_sourceWindow;
+}
+
 bool OutputActions::HasHandler(int commandId) const {
     switch (commandId) {
     case command::Copy:
@@ -213,6 +217,19 @@ bool OutputActions::RunCommand(int commandId) {
 }
 
 bool OutputActions::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &m_window && event->type() == QEvent::Show) {
+        m_window.removeEventFilter(this);
+        // A dialog takes its place in its own show handling, after this filter.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_sourceWindow != nullptr) {
+                    m_sourceWindow->PlaceBeside(m_window);
+                    m_sourceWindow->show();
+                }
+            },
+            Qt::QueuedConnection);
+    }
     if (watched == m_splitButton && (event->type() == QEvent::MouseButtonPress ||
                                      event->type() == QEvent::MouseButtonDblClick)) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -251,7 +268,12 @@ void OutputActions::OpenSourceWindow() {
         window->PlaceBeside(m_window);
         m_sourceWindow = window;
     }
-    m_sourceWindow->show();
+    if (m_window.isVisible()) {
+        m_sourceWindow->show();
+    } else {
+        // Restored at start: it comes up beside the owner once the owner has its place.
+        m_window.installEventFilter(this);
+    }
     // Regeneration fills the window through ShowInSourceWindow; the returned fragment is
     // put in as well, so that the window is right however the owner routes it.
     const std::string fragment = RebuildTag();

@@ -62,7 +62,8 @@ public:
     // false for a command without a handler here, which is then left alone.
     bool RunCommand(int commandId);
 
-    CSourceWindow* SourceWindow() const { return m_sourceWindow; }
+    // Null while the source window is closed.
+    CSourceWindow* SourceWindow() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -21,13 +21,23 @@ public:
         return yes;
     }
     void ShowMessage(QWidget*, const QString& text, MessageIcon) override { shown.push_back(text); }
-    std::optional<QString> SaveFileName(QWidget*, const FileRequest&) override { return {}; }
-    std::optional<QString> OpenFileName(QWidget*, const FileRequest&) override { return {}; }
+    std::optional<QString> SaveFileName(QWidget*, const FileRequest& request) override {
+        saveRequests.push_back(request);
+        return saveAnswer;
+    }
+    std::optional<QString> OpenFileName(QWidget*, const FileRequest& request) override {
+        openRequests.push_back(request);
+        return openAnswer;
+    }
     std::optional<QColor> ChooseColor(QWidget*, const QColor&) override { return {}; }
 
     bool yes = true;
+    std::optional<QString> saveAnswer;
+    std::optional<QString> openAnswer;
     std::vector<QString> asked;
     std::vector<QString> shown;
+    std::vector<FileRequest> saveRequests;
+    std::vector<FileRequest> openRequests;
 };
 
 // Answers the symbol dialog and keeps what it was opened with.

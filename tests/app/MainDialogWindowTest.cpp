@@ -3,6 +3,7 @@
 #include "app/ColorSwatch.h"
 #include "controls/CTipToolBar.h"
 #include "core/CommandIds.h"
+#include "output/SplitButton.h"
 #include "platform/TextCodec.h"
 
 #include <QAction>
@@ -72,7 +73,7 @@ TEST_F(MainDialogTest, FirstStartWithoutSettingsOpensTheFontPageAtTheMinimumWidt
     EXPECT_EQ(OuterWidth(), 290);
     EXPECT_EQ(OuterHeight(), 243);
     EXPECT_EQ(Dialog().CurrentPage(), 0);
-    EXPECT_EQ(Dialog().DefaultAction(), 0);
+    EXPECT_EQ(ShownDefaultAction(*Find<CTipToolBar>(136)), 0);
     EXPECT_FALSE(Dialog().windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(Dialog().Tags().State().PageSelected, (std::array<int, 7>{1, 0, 0, 0, 0, 0, 0}));
     auto* list = Find<QTreeView>(1000);
@@ -114,7 +115,7 @@ TEST_F(MainDialogTest, APageOutsideTheTabsShowsTheFontPageWithNoPageSelected) {
     Open();
     EXPECT_EQ(Dialog().CurrentPage(), 0);
     EXPECT_EQ(Dialog().Tags().State().PageSelected, (std::array<int, 7>{}));
-    EXPECT_EQ(Dialog().DefaultAction(), 0);
+    EXPECT_EQ(ShownDefaultAction(*Find<CTipToolBar>(136)), 0);
     EXPECT_EQ(OuterWidth(), 290);
     EXPECT_FALSE(Dialog().windowFlags() & Qt::WindowStaysOnTopHint);
     Dialog().close();
@@ -176,17 +177,18 @@ TEST_F(MainDialogTest, StayOnTopTwiceReturnsToNormalOrder) {
     EXPECT_EQ(StoredSettings().WindowTop, 0);
 }
 
-TEST_F(MainDialogTest, EnterRunsTheDefaultActionThroughTheHiddenButton) {
+TEST_F(MainDialogTest, EnterWithDragAsTheDefaultDoesNothing) {
     AppSettings settings = DefaultSettings();
     settings.ToolBarIndex = 1;
     StoreSettings(settings);
     Open();
-    std::vector<int> requested;
-    QObject::connect(&Dialog(), &CMainDialog::DefaultActionRequested,
-                     [&](int action) { requested.push_back(action); });
+    TypeMain("abc");
     QTest::keyClick(Find<QWidget>(1020), Qt::Key_Return);
-    EXPECT_EQ(requested, std::vector<int>{1});
+    EXPECT_TRUE(m_prompts.asked.empty());
+    EXPECT_TRUE(m_prompts.saveRequests.empty());
+    EXPECT_EQ(ShownDefaultAction(*Find<CTipToolBar>(136)), 1);
     EXPECT_FALSE(Find<QWidget>(1017)->isVisible());
+    EXPECT_TRUE(Dialog().isVisible());
 }
 
 TEST_F(MainDialogTest, WindowMenuHoldsCloseAndTheAboutBox) {

@@ -1,0 +1,49 @@
+// The output actions of the split button, the Enter key and the source window, plugged
+// into the window.
+#include "app/MainDialog.h"
+
+#include "controls/CTipToolBar.h"
+#include "output/CSourceWindow.h"
+#include "output/OutputActions.h"
+
+#include <QPushButton>
+
+namespace quillet {
+
+void CMainDialog::CreateOutputActions() {
+    OutputHost host;
+    host.RebuildTag = [this] { return m_composer->RebuildTag(); };
+    host.RegisterSymbol = [this] { RegisterSymbol(); };
+    host.ClearPages = [this] { ClearPages(); };
+    host.SourceWindowFlag = [this] { return m_settings.WindowSource; };
+    host.SetSourceWindowFlag = [this](int flag) { m_settings.WindowSource = flag; };
+    m_output = std::make_unique<OutputActions>(*this, *m_outputBar, *m_windowBar, m_prompts,
+                                               std::move(host));
+    connect(this, &CMainDialog::CommandRequested, this,
+            [this](int commandId) { m_output->RunCommand(commandId); });
+    connect(m_defaultButton, &QPushButton::clicked, this, [this] { m_output->RunDefaultAction(); });
+}
+
+void CMainDialog::ShowInSourceWindow(const std::string& fragment) {
+    if (m_output != nullptr) {
+        m_output->ShowInSourceWindow(fragment);
+    }
+    emit FragmentChanged(fragment);
+}
+
+// The source window is a window of its own: hiding this one would leave it on the screen.
+// Closing it the usual way keeps flag and button in step; the settings have their value.
+void CMainDialog::CloseOwnedWindows() {
+    if (m_output != nullptr) {
+        if (CSourceWindow* source = m_output->SourceWindow()) {
+            source->close();
+        }
+    }
+}
+
+void CMainDialog::done(int result) {
+    CloseOwnedWindows();
+    QDialog::done(result);
+}
+
+} // namespace quillet

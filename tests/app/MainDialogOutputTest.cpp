@@ -1,0 +1,115 @@
+#include "MainDialogTestSupport.h"
+
+#include "controls/CTipToolBar.h"
+#include "core/CommandIds.h"
+#include "output/CSourceWindow.h"
+#include "output/SplitButton.h"
+#include "platform/TextCodec.h"
+#include "tests/support/TemporaryFolder.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+
+namespace quillet::test {
+namespace {
+
+class MainDialogOutputTest : public MainDialogTest {
+protected:
+    QToolButton* Split() const { return Find<CTipToolBar>(136)->ButtonAt(0); }
+    CSourceWindow* Source() { return Dialog().findChild<CSourceWindow*>(); }
+
+    // Clicks the split button's arrow and runs `inspect` on the menu it opens.
+    void WhileMenuIsOpen(const std::function<void(QMenu&)>& inspect) {
+        // A timer of this scope: if no menu opens, it cannot fire into a later test.
+        QTimer timer;
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, [&inspect] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            inspect(*menu);
+            menu->close();
+        });
+        timer.start(0);
+        QTest::mouseClick(Split(), Qt::LeftButton, {}, SplitArrowRect(*Split()).center());
+    }
+};
+
+TEST_F(MainDialogOutputTest, EnterWithCopyAsTheDefaultCopiesTheFragmentAfterYes) {
+    Open();
+    TypeMain("abc");
+    Press(CommandId::Bold);
+    QGuiApplication::clipboard()->setText("before");
+
+    m_prompts.yes = false;
+    QTest::keyClick(Find<QWidget>(1020), Qt::Key_Return);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
+
+    m_prompts.yes = true;
+    QTest::keyClick(Find<QWidget>(1020), Qt::Key_Return);
+    EXPECT_EQ(m_prompts.asked.size(), 2U);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "<B>abc</B>");
+    EXPECT_EQ(Find<QLineEdit>(1020)->text(), "abc");
+}
+
+TEST_F(MainDialogOutputTest, SaveFromTheActionMenuWritesTheChosenFileAndBecomesTheDefault) {
+    const TemporaryFolder folder;
+    m_prompts.saveAnswer = QString::fromStdString((folder / "page.htm").string());
+    Open();
+    TypeMain("abc");
+    WhileMenuIsOpen([](QMenu& menu) {
+        // The symbol page's two commands are reachable from here on every page.
+        EXPECT_TRUE(menu.findChild<QAction*>("57688")->isEnabled());
+        EXPECT_TRUE(menu.findChild<QAction*>("57687")->isEnabled());
+        QAction* save = menu.findChild<QAction*>("104");
+        ASSERT_NE(save, nullptr);
+        QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(save).center());
+    });
+    EXPECT_EQ(folder.Read("page.htm"), "<HTML>\r\n<BODY>\r\nabc\r\n</BODY>\r\n</HTML>\r\n");
+    EXPECT_EQ(Split()->text(), "名前を付けて保存");
+    Dialog().close();
+    EXPECT_EQ(StoredSettings().ToolBarIndex, 2);
+}
+
+TEST_F(MainDialogOutputTest, SourceWindowFollowsTypingAndItsCloseBoxIsWrittenAsClosed) {
+    Open();
+    Press(CommandId::SourceWindow);
+    QPointer<CSourceWindow> source = Source();
+    ASSERT_NE(source, nullptr);
+    EXPECT_TRUE(source->isVisible());
+    EXPECT_TRUE(Find<CTipToolBar>(140)->IsCommandChecked(CommandId::SourceWindow));
+    TypeMain("ab");
+    EXPECT_EQ(source->Text(), "ab");
+
+    source->close();
+    EXPECT_FALSE(Find<CTipToolBar>(140)->IsCommandChecked(CommandId::SourceWindow));
+    Dialog().close();
+    EXPECT_EQ(StoredSettings().WindowSource, 0);
+}
+
+TEST_F(MainDialogOutputTest, AnOpenSourceWindowIsWrittenAsOpenAndGoesWithTheMainWindow) {
+    AppSettings settings = DefaultSettings();
+    settings.WindowSource = 1;
+    StoreSettings(settings);
+    Open();
+    QPointer<CSourceWindow> source = Source();
+    ASSERT_NE(source, nullptr);
+    EXPECT_TRUE(source->isVisible());
+    // Beside the main window where it came up, not where it stood before it was shown.
+    EXPECT_EQ(source->y(), Dialog().frameGeometry().top());
+
+    Dialog().close();
+    EXPECT_EQ(StoredSettings().WindowSource, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(source.isNull());
+}
+
+} // namespace
+} // namespace quillet::test
