@@ -3,7 +3,7 @@ BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-PACKAGES := g++ cmake make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev \
+PACKAGES := g++ cmake make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic \
             xvfb xauth clang-format python3
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

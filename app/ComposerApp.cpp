@@ -5,6 +5,8 @@
 #include "platform/Prompts.h"
 
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
 
 namespace quillet {
 namespace {
@@ -13,7 +15,14 @@ const QString kDialogFace = QStringLiteral("ＭＳ Ｐゴシック");
 
 } // namespace
 
-CComposerApp::CComposerApp(int& argc, char** argv) : QApplication(argc, argv) {}
+CComposerApp::CComposerApp(int& argc, char** argv) : QApplication(argc, argv) {
+    // The toolkit's own buttons ("Yes", "Open", ...) speak the program's language too.
+    if (m_toolkitTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"),
+                            QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        installTranslator(&m_toolkitTexts);
+    }
+}
 
 QFont CComposerApp::DialogFont() {
     QFont font(kDialogFace);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QTranslator>
 
 namespace quillet {
 
@@ -19,6 +20,9 @@ public:
     static QFont DialogFont();
     // Installs the substitution and makes the dialog font the application's font.
     static void UseDialogFont();
+
+private:
+    QTranslator m_toolkitTexts;
 };
 
 } // namespace quillet

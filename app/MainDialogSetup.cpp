@@ -245,6 +245,10 @@ void CMainDialog::OnInitDialog() {
     LayoutPage();
     EnableDragDrop();
     m_browseButton->LoadButtonIcon(resource::BrowseIcon, 16, 16);
+    // Typing can start at once: the page's text field, not the tab row, takes the keys.
+    if (!m_mainEdit->isHidden()) {
+        m_mainEdit->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void CMainDialog::FillFaceList() {

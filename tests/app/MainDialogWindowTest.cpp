@@ -76,6 +76,7 @@ TEST_F(MainDialogTest, FirstStartWithoutSettingsOpensTheFontPageAtTheMinimumWidt
     EXPECT_EQ(ShownDefaultAction(*Find<CTipToolBar>(136)), 0);
     EXPECT_FALSE(Dialog().windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(Dialog().Tags().State().PageSelected, (std::array<int, 7>{1, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(Dialog().focusWidget(), Find<QLineEdit>(1020));
     auto* list = Find<QTreeView>(1000);
     EXPECT_EQ(list->columnWidth(0), 80);
     EXPECT_EQ(list->columnWidth(1), 60);
