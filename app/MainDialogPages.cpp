@@ -65,16 +65,16 @@ void CMainDialog::ShowPage() {
         return;
     }
     const TagPage page = static_cast<TagPage>(index);
-    const PageSpec& spec = SpecOf(page);
-    for (int id : spec.controls) {
+    const PageSpec& row = SpecOf(page);
+    for (int id : row.controls) {
         Control(id)->show();
     }
     for (int command : StyleToolBarButtons()) {
-        const bool shown = std::find(spec.styleButtons.begin(), spec.styleButtons.end(), command) !=
-                           spec.styleButtons.end();
+        const bool shown = std::find(row.styleButtons.begin(), row.styleButtons.end(), command) !=
+                           row.styleButtons.end();
         m_styleBar->ShowCommand(command, shown);
     }
-    for (const LabelText& label : spec.labels) {
+    for (const LabelText& label : row.labels) {
         auto* text = static_cast<QLabel*>(Control(label.label));
         text->setText(FromCp932(label.text));
         FitLabel(text, label.label, m_baseUnits);
@@ -84,7 +84,7 @@ void CMainDialog::ShowPage() {
         // Fills the filter box and the list from TypeIndex itself.
         m_symbolPage->ShowSymbolPage();
     } else {
-        for (const char* choice : spec.choices) {
+        for (const char* choice : row.choices) {
             m_choices.emplace_back(choice);
             m_choiceList->addItem(FromCp932(choice));
         }

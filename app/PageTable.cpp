@@ -187,13 +187,13 @@ std::span<const int> StyleToolBarButtons() {
 }
 
 std::vector<ResolvedPlacement> LayoutFor(TagPage page, int outerWidth, int outerHeight) {
-    const PageSpec& spec = SpecOf(page);
+    const PageSpec& row = SpecOf(page);
     std::vector<ResolvedPlacement> result;
-    result.reserve(spec.placements.size() + 2);
+    result.reserve(row.placements.size() + 2);
     result.push_back({TabControl, std::nullopt, std::nullopt,
-                      spec.tabWidth.At(outerWidth, outerHeight),
-                      spec.tabHeight.At(outerWidth, outerHeight)});
-    for (const Placement& placement : spec.placements) {
+                      row.tabWidth.At(outerWidth, outerHeight),
+                      row.tabHeight.At(outerWidth, outerHeight)});
+    for (const Placement& placement : row.placements) {
         result.push_back({placement.control, Resolve(placement.x, outerWidth, outerHeight),
                           Resolve(placement.y, outerWidth, outerHeight),
                           Resolve(placement.width, outerWidth, outerHeight),

@@ -88,14 +88,14 @@ int CTipToolBar::LoadToolBarResource(int id) {
 
 int CTipToolBar::SetButtonIds(std::span<const int> ids) {
     Clear();
-    for (const ToolButtonSpec& spec : PlanToolButtons(ids)) {
+    for (const ToolButtonSpec& planned : PlanToolButtons(ids)) {
         Item item;
-        item.commandId = spec.commandId;
-        if (spec.separator) {
-            item.action = addWidget(new SeparatorGap(spec.width, this));
+        item.commandId = planned.commandId;
+        if (planned.separator) {
+            item.action = addWidget(new SeparatorGap(planned.width, this));
         } else {
-            item.image = spec.image;
-            item.action = addAction(Image(spec.image), QString());
+            item.image = planned.image;
+            item.action = addAction(Image(planned.image), QString());
             if (auto* button = qobject_cast<QToolButton*>(widgetForAction(item.action))) {
                 if (m_buttonSize.isValid()) {
                     button->setFixedSize(m_buttonSize);

@@ -20,9 +20,9 @@ std::vector<ToolButtonSpec> PlanToolButtons(std::span<const int> ids) {
 
 std::vector<ImageMapEntry> BuildImageMap(std::span<const int> ids) {
     std::vector<ImageMapEntry> map;
-    for (const ToolButtonSpec& spec : PlanToolButtons(ids)) {
-        if (!spec.separator) {
-            map.push_back({spec.image, spec.commandId});
+    for (const ToolButtonSpec& button : PlanToolButtons(ids)) {
+        if (!button.separator) {
+            map.push_back({button.image, button.commandId});
         }
     }
     return map;

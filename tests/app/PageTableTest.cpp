@@ -71,20 +71,20 @@ TEST(PageTable, SymbolPageFollowsTheWindowHeight) {
 
 TEST(PageTable, EveryPageShowsOnlyControlsThatShowPageHidesFirst) {
     for (int page = 0; page < kPageCount; ++page) {
-        const PageSpec& spec = SpecOf(static_cast<TagPage>(page));
-        for (int control : spec.controls) {
+        const PageSpec& row = SpecOf(static_cast<TagPage>(page));
+        for (int control : row.controls) {
             EXPECT_TRUE(Contains(PageControls(), control)) << page << " " << control;
         }
-        for (const LabelText& label : spec.labels) {
+        for (const LabelText& label : row.labels) {
             EXPECT_TRUE(Contains(PageControls(), label.label)) << page;
         }
-        for (int button : spec.styleButtons) {
+        for (int button : row.styleButtons) {
             EXPECT_TRUE(Contains(StyleToolBarButtons(), button)) << page << " " << button;
         }
         // The style tool bar is shown exactly where it has buttons to show.
-        EXPECT_EQ(Contains(spec.controls, resource::StyleToolBar), !spec.styleButtons.empty());
+        EXPECT_EQ(Contains(row.controls, resource::StyleToolBar), !row.styleButtons.empty());
         // A page with choices shows the choice list.
-        EXPECT_EQ(Contains(spec.controls, ControlId::ChoiceList), !spec.choices.empty());
+        EXPECT_EQ(Contains(row.controls, ControlId::ChoiceList), !row.choices.empty());
     }
 }
 
