@@ -4,6 +4,7 @@
 #include "controls/CTipToolBar.h"
 #include "controls/ColorPopupLayout.h"
 #include "core/ColorPalette.h"
+#include "core/CommandIds.h"
 #include "platform/Prompts.h"
 #include "platform/TextCodec.h"
 #include "resources/ResourceIds.h"
@@ -106,7 +107,7 @@ CColorPopup::CColorPopup(QWidget* owner, QPoint clickPoint, const ColorRequest& 
     bar->move(layout.moreColorsPlace.left, layout.moreColorsPlace.top);
     bar->resize(bar->sizeHint());
     connect(bar, &CTipToolBar::CommandTriggered, this, [this](int commandId) {
-        if (commandId == command::MoreColors) {
+        if (commandId == CommandId::MoreColors) {
             OnMoreColors();
         }
     });

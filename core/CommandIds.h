@@ -12,6 +12,7 @@ inline constexpr int Save = 104;
 inline constexpr int StayOnTop = 106;
 inline constexpr int Browse = 1006;
 inline constexpr int RunDefaultAction = 1017;
+inline constexpr int MoreColors = 32783;
 inline constexpr int Help = 57670;
 inline constexpr int SourceWindow = 57672;
 inline constexpr int Bold = 57673;

@@ -1,5 +1,6 @@
 #include "output/DefaultAction.h"
 
+#include "core/CommandIds.h"
 #include "resources/ResourceIds.h"
 
 #include <array>
@@ -8,9 +9,9 @@ namespace quillet {
 namespace {
 
 constexpr auto kLooks = std::to_array<DefaultActionLook>({
-    {DefaultAction::Copy, command::Copy, "コピー", 60, 0},
-    {DefaultAction::Drag, command::Drag, "ドラッグ", 65, 1},
-    {DefaultAction::Save, command::Save, "名前を付けて保存", 120, 2},
+    {DefaultAction::Copy, CommandId::Copy, "コピー", 60, 0},
+    {DefaultAction::Drag, CommandId::Drag, "ドラッグ", 65, 1},
+    {DefaultAction::Save, CommandId::Save, "名前を付けて保存", 120, 2},
 });
 
 } // namespace

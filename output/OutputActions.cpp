@@ -2,6 +2,7 @@
 
 #include "controls/CImageMenu.h"
 #include "controls/CTipToolBar.h"
+#include "core/CommandIds.h"
 #include "output/CSourceWindow.h"
 #include "output/DefaultAction.h"
 #include "output/SplitButton.h"
@@ -157,7 +158,7 @@ void OutputActions::RestoreSourceWindow() {
         OpenSourceWindow();
     } else {
         SetSourceFlag(0);
-        m_windowBar.CheckCommand(command::SourceWindow, false);
+        m_windowBar.CheckCommand(CommandId::SourceWindow, false);
     }
 }
 
@@ -173,14 +174,14 @@ CSourceWindow* OutputActions::SourceWindow() const {
 
 bool OutputActions::HasHandler(int commandId) const {
     switch (commandId) {
-    case command::Copy:
-    case command::Save:
-    case command::DefaultButton:
-    case command::SourceWindow:
+    case CommandId::Copy:
+    case CommandId::Save:
+    case CommandId::RunDefaultAction:
+    case CommandId::SourceWindow:
         return true;
-    case command::RegisterSymbol:
+    case CommandId::RegisterSymbol:
         return static_cast<bool>(m_host.RegisterSymbol);
-    case command::ClearPages:
+    case CommandId::ClearPages:
         return static_cast<bool>(m_host.ClearPages);
     default:
         return false;
@@ -192,22 +193,22 @@ bool OutputActions::RunCommand(int commandId) {
         return false;
     }
     switch (commandId) {
-    case command::Copy:
+    case CommandId::Copy:
         CopyTag();
         break;
-    case command::Save:
+    case CommandId::Save:
         SaveTag();
         break;
-    case command::DefaultButton:
+    case CommandId::RunDefaultAction:
         RunDefaultAction();
         break;
-    case command::SourceWindow:
+    case CommandId::SourceWindow:
         ToggleSourceWindow();
         break;
-    case command::RegisterSymbol:
+    case CommandId::RegisterSymbol:
         m_host.RegisterSymbol();
         break;
-    case command::ClearPages:
+    case CommandId::ClearPages:
         m_host.ClearPages();
         break;
     default:
@@ -260,7 +261,7 @@ void OutputActions::SetSourceFlag(int flag) {
 
 void OutputActions::OpenSourceWindow() {
     const WaitCursor wait;
-    m_windowBar.CheckCommand(command::SourceWindow, true);
+    m_windowBar.CheckCommand(CommandId::SourceWindow, true);
     SetSourceFlag(1);
     if (m_sourceWindow == nullptr) {
         auto* window = new CSourceWindow(&m_window);
@@ -293,7 +294,7 @@ void OutputActions::OnSourceWindowClosed() {
     // The window deletes itself later; from now on it is gone for this object.
     m_sourceWindow = nullptr;
     SetSourceFlag(0);
-    m_windowBar.CheckCommand(command::SourceWindow, false);
+    m_windowBar.CheckCommand(CommandId::SourceWindow, false);
 }
 
 } // namespace quillet

@@ -1,5 +1,6 @@
 #include "resources/MenuTable.h"
 
+#include "core/CommandIds.h"
 #include "resources/ResourceIds.h"
 
 #include <array>
@@ -10,12 +11,12 @@ namespace {
 
 // The drop-down menu of the output split button.
 constexpr auto kActionMenu = std::to_array<MenuEntry>({
-    {command::Copy, "コピー(&C)"},
-    {command::Drag, "ドラッグ(&D)"},
-    {command::Save, "名前を付けて保存(&S)..."},
+    {CommandId::Copy, "コピー(&C)"},
+    {CommandId::Drag, "ドラッグ(&D)"},
+    {CommandId::Save, "名前を付けて保存(&S)..."},
     {0, ""},
-    {command::RegisterSymbol, "記号に登録(&R)..."},
-    {command::ClearPages, "クリア(&A)"},
+    {CommandId::RegisterSymbol, "記号に登録(&R)..."},
+    {CommandId::ClearPages, "クリア(&A)"},
 });
 
 } // namespace

@@ -2,37 +2,10 @@
 
 #include <array>
 
-// Command and resource numbers shared by the windows, the tool bars and the menus. They
-// are the numbers the tool-bar layouts and the string table are keyed by, so they never
-// change. No text in here: Qt code includes this header too.
+// Resource numbers shared by the windows, the tool bars and the menus; the command numbers
+// they are keyed by live in core/CommandIds.h. No text in here: Qt code includes this
+// header too.
 namespace quillet {
-
-namespace command {
-inline constexpr int About = 16;
-inline constexpr int Copy = 102;
-inline constexpr int Drag = 103;
-inline constexpr int Save = 104;
-inline constexpr int StayOnTop = 106;
-inline constexpr int Browse = 1006;
-inline constexpr int DefaultButton = 1017;
-inline constexpr int MoreColors = 32783;
-inline constexpr int Help = 57670;
-inline constexpr int SourceWindow = 57672;
-inline constexpr int Bold = 57673;
-inline constexpr int Italic = 57674;
-inline constexpr int Underline = 57675;
-inline constexpr int StrikeOut = 57676;
-inline constexpr int AlignLeft = 57677;
-inline constexpr int AlignCenter = 57678;
-inline constexpr int AlignRight = 57679;
-inline constexpr int Superscript = 57682;
-inline constexpr int Subscript = 57683;
-inline constexpr int AddSymbol = 57684;
-inline constexpr int DeleteSymbol = 57685;
-inline constexpr int EditSymbol = 57686;
-inline constexpr int ClearPages = 57687;
-inline constexpr int RegisterSymbol = 57688;
-} // namespace command
 
 namespace resource {
 // Tool-bar layouts and their image strips share the number.

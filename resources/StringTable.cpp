@@ -1,5 +1,6 @@
 #include "resources/StringTable.h"
 
+#include "core/CommandIds.h"
 #include "resources/ResourceIds.h"
 
 #include <algorithm>
@@ -16,27 +17,27 @@ struct StringEntry {
 
 // Sorted by id for the binary search below.
 constexpr auto kStrings = std::to_array<StringEntry>({
-    {command::Copy, "\n作成したタグをクリップボードにコピーします(Enter)"},
-    {command::Drag, "\n作成したタグを目的の位置にドラッグします(Enter)"},
-    {command::Save, "\n作成したタグに名前を付けて保存します(Enter)"},
-    {command::StayOnTop, "\n常に手前に表示"},
-    {command::MoreColors, "\nその他"},
-    {command::Help, "\nヘルプ"},
-    {command::SourceWindow, "\nソース表示"},
-    {command::Bold, "\n太字"},
-    {command::Italic, "\n斜体"},
-    {command::Underline, "\n下線"},
-    {command::StrikeOut, "\n取り消し線"},
-    {command::AlignLeft, "\n左揃え"},
-    {command::AlignCenter, "\n中央揃え"},
-    {command::AlignRight, "\n右揃え"},
-    {command::Superscript, "\n上付き"},
-    {command::Subscript, "\n下付き"},
-    {command::AddSymbol, "\n追加"},
-    {command::DeleteSymbol, "\n削除"},
-    {command::EditSymbol, "\n編集"},
-    {command::ClearPages, "\nクリア"},
-    {command::RegisterSymbol, "\n記号に登録"},
+    {CommandId::Copy, "\n作成したタグをクリップボードにコピーします(Enter)"},
+    {CommandId::Drag, "\n作成したタグを目的の位置にドラッグします(Enter)"},
+    {CommandId::Save, "\n作成したタグに名前を付けて保存します(Enter)"},
+    {CommandId::StayOnTop, "\n常に手前に表示"},
+    {CommandId::MoreColors, "\nその他"},
+    {CommandId::Help, "\nヘルプ"},
+    {CommandId::SourceWindow, "\nソース表示"},
+    {CommandId::Bold, "\n太字"},
+    {CommandId::Italic, "\n斜体"},
+    {CommandId::Underline, "\n下線"},
+    {CommandId::Strike, "\n取り消し線"},
+    {CommandId::AlignLeft, "\n左揃え"},
+    {CommandId::AlignCenter, "\n中央揃え"},
+    {CommandId::AlignRight, "\n右揃え"},
+    {CommandId::Superscript, "\n上付き"},
+    {CommandId::Subscript, "\n下付き"},
+    {CommandId::AddSymbol, "\n追加"},
+    {CommandId::DeleteSymbol, "\n削除"},
+    {CommandId::EditSymbol, "\n編集"},
+    {CommandId::ClearPages, "\nクリア"},
+    {CommandId::RegisterSymbol, "\n記号に登録"},
 });
 
 static_assert(std::ranges::is_sorted(kStrings, {}, &StringEntry::id));

@@ -6,6 +6,7 @@
 #include "controls/CImageButton.h"
 #include "controls/CImageMenu.h"
 #include "controls/CTipToolBar.h"
+#include "core/CommandIds.h"
 #include "platform/Prompts.h"
 #include "resources/ResourceIds.h"
 #include "resources/ResourceImages.h"
@@ -48,9 +49,9 @@ bool ToolBars(const QDir& dir) {
     CTipToolBar window(140);
     window.LoadToolBarResource(140);
     window.DeleteButton(1);
-    window.CheckCommand(command::StayOnTop, true);
+    window.CheckCommand(CommandId::StayOnTop, true);
     window.SetButtonImage(0, 1);
-    window.CheckCommand(command::SourceWindow, true);
+    window.CheckCommand(CommandId::SourceWindow, true);
     window.resize(window.sizeHint());
     window.show();
     ok = Save(window, dir, QStringLiteral("toolbar-140-pressed")) && ok;
@@ -79,7 +80,7 @@ bool ActionMenu(const QDir& dir) {
     images.LoadToolBarImages(resource::OutputToolBar);
     QMenu* menu = CImageMenu::LoadMenuResource(resource::ActionMenu);
     images.MakeOwnerDraw(menu);
-    images.UpdateMenuStates(menu, [](int id) { return id != command::Drag; });
+    images.UpdateMenuStates(menu, [](int id) { return id != CommandId::Drag; });
     menu->popup(QPoint(0, 0));
     bool ok = Save(*menu, dir, QStringLiteral("action-menu"));
     menu->setActiveAction(menu->actions().at(0));

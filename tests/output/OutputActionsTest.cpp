@@ -1,6 +1,7 @@
 #include "output/OutputActions.h"
 
 #include "controls/CTipToolBar.h"
+#include "core/CommandIds.h"
 #include "output/CSourceWindow.h"
 #include "output/SplitButton.h"
 #include "platform/Prompts.h"
@@ -84,7 +85,9 @@ protected:
     }
 
     QToolButton* Split() const { return outputBar->ButtonAt(0); }
-    bool SourceButtonPressed() const { return windowBar->IsCommandChecked(command::SourceWindow); }
+    bool SourceButtonPressed() const {
+        return windowBar->IsCommandChecked(CommandId::SourceWindow);
+    }
     QString Clipboard() const { return QGuiApplication::clipboard()->text(); }
 
     // Clicks the split button's arrow and runs `inspect` on the menu it opens.
@@ -146,9 +149,10 @@ TEST_P(DefaultActionTest, SplitButtonShowsTheActionAndEnterRunsIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Actions, DefaultActionTest,
-    testing::Values(DefaultCase{0, command::Copy, QStringLiteral("コピー"), 60, 1, 0},
-                    DefaultCase{1, command::Drag, QStringLiteral("ドラッグ"), 65, 0, 0},
-                    DefaultCase{2, command::Save, QStringLiteral("名前を付けて保存"), 120, 0, 1}));
+    testing::Values(DefaultCase{0, CommandId::Copy, QStringLiteral("コピー"), 60, 1, 0},
+                    DefaultCase{1, CommandId::Drag, QStringLiteral("ドラッグ"), 65, 0, 0},
+                    DefaultCase{2, CommandId::Save, QStringLiteral("名前を付けて保存"), 120, 0,
+                                1}));
 
 TEST_F(OutputActionsTest, DecliningTheCopyLeavesTheClipboardButMakesCopyTheDefault) {
     actions->SetDefaultAction(2);
