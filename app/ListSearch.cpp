@@ -5,22 +5,10 @@
 #include <algorithm>
 
 namespace quillet {
-namespace {
-
-bool BeginsWithNoCase(std::string_view entry, std::string_view prefix) {
-    std::size_t pos = 0;
-    while (pos < entry.size() && pos < prefix.size()) {
-        pos += cp932::CharLength(entry, pos);
-    }
-    // A prefix that ends inside a double-byte character of the entry is no prefix.
-    return pos == prefix.size() && cp932::CompareNoCase(entry.substr(0, pos), prefix) == 0;
-}
-
-} // namespace
 
 int FindFirstWithPrefix(std::span<const std::string> entries, std::string_view prefix) {
     for (std::size_t index = 0; index < entries.size(); ++index) {
-        if (BeginsWithNoCase(entries[index], prefix)) {
+        if (cp932::StartsWithNoCase(entries[index], prefix)) {
             return static_cast<int>(index);
         }
     }

@@ -52,6 +52,14 @@ int CompareNoCase(std::string_view a, std::string_view b) {
     return j < b.size() ? -1 : 0;
 }
 
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+    std::size_t end = 0;
+    while (end < text.size() && end < prefix.size()) {
+        end += CharLength(text, end);
+    }
+    return end == prefix.size() && CompareNoCase(text.substr(0, end), prefix) == 0;
+}
+
 void AppendSortKey(std::string& key, std::string_view text) {
     // Two bytes a character at most; written in place rather than appended byte by byte.
     const std::size_t start = key.size();

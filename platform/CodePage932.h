@@ -27,6 +27,10 @@ std::size_t CharCount(std::string_view text);
 // 16-bit code, so every single-byte character sorts before every double-byte one.
 int CompareNoCase(std::string_view a, std::string_view b);
 
+// Whether `text` begins with `prefix`, compared like CompareNoCase. A prefix that ends
+// inside a double-byte character of the text is no prefix.
+bool StartsWithNoCase(std::string_view text, std::string_view prefix);
+
 // Appends a key whose plain byte order is CompareNoCase's order: each character as its
 // folded code in two bytes, high byte first. Sorting many texts by their keys compares
 // bytes instead of stepping through characters again at every comparison.

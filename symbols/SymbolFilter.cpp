@@ -10,15 +10,6 @@ constexpr std::array<std::string_view, kSymbolFilters.size()> kLabels{
     "すべての種類", "トランプ", "コンピュータ", "危険物", "自然", "その他", "ユーザー設定",
 };
 
-bool BeginsWithNoCase(std::string_view label, std::string_view prefix) {
-    std::size_t end = 0;
-    while (end < label.size() && end < prefix.size()) {
-        end += cp932::CharLength(label, end);
-    }
-    // A prefix that ends inside a double-byte character of the label is no prefix.
-    return end == prefix.size() && cp932::CompareNoCase(label.substr(0, end), prefix) == 0;
-}
-
 } // namespace
 
 std::string FilterLabel(SymbolFilter filter) {
@@ -36,7 +27,7 @@ std::optional<SymbolFilter> FilterFromLabel(std::string_view label) {
 
 int FilterBoxIndex(std::string_view text) {
     for (std::size_t i = 0; i < kLabels.size(); ++i) {
-        if (BeginsWithNoCase(kLabels[i], text)) {
+        if (cp932::StartsWithNoCase(kLabels[i], text)) {
             return static_cast<int>(i);
         }
     }
