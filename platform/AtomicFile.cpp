@@ -86,25 +86,33 @@ Status WriteFileAtomically(const std::filesystem::path& path, std::string_view b
     return Success();
 }
 
+int AppendFromFd(int fd, std::string& bytes, std::size_t limit) {
+    const std::size_t start = bytes.size();
+    char buffer[65536];
+    while (bytes.size() - start <= limit) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        if (got == 0) {
+            break;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+    return 0;
+}
+
 Result<std::string> ReadWholeFile(const std::filesystem::path& path) {
     const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.Get() < 0) {
         return MakeError(FileError::Step::Open, path);
     }
     std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd.Get(), buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return MakeError(FileError::Step::Read, path);
-        }
-        if (got == 0) {
-            break;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(got));
+    if (const int error = AppendFromFd(fd.Get(), bytes, std::string().max_size()); error != 0) {
+        return FileError{FileError::Step::Read, path, error};
     }
     return bytes;
 }

@@ -43,25 +43,14 @@ ProfileBytes ReadProfileBytes(const std::filesystem::path& path) {
     }
     ProfileBytes result;
     result.state = ProfileBytes::State::Whole;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd.Get(), buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return Failed(FileError::Step::Read, errno);
-        }
-        if (got == 0) {
-            return result;
-        }
-        result.bytes.append(buffer, static_cast<std::size_t>(got));
-        if (result.bytes.size() > kMaxProfileBytes) {
-            result.bytes.resize(kMaxProfileBytes);
-            result.state = ProfileBytes::State::Cut;
-            return result;
-        }
+    if (const int error = AppendFromFd(fd.Get(), result.bytes, kMaxProfileBytes); error != 0) {
+        return Failed(FileError::Step::Read, error);
     }
+    if (result.bytes.size() > kMaxProfileBytes) {
+        result.bytes.resize(kMaxProfileBytes);
+        result.state = ProfileBytes::State::Cut;
+    }
+    return result;
 }
 
 std::filesystem::path FollowLink(const std::filesystem::path& path) {

@@ -5,6 +5,7 @@
 #include "output/CSourceWindow.h"
 #include "output/SplitButton.h"
 #include "platform/TextCodec.h"
+#include "tests/support/SplitMenuProbe.h"
 #include "tests/support/TemporaryFolder.h"
 
 #include <QApplication>
@@ -26,19 +27,8 @@ protected:
     QToolButton* Split() const { return Find<CTipToolBar>(136)->ButtonAt(0); }
     CSourceWindow* Source() { return Dialog().findChild<CSourceWindow*>(); }
 
-    // Clicks the split button's arrow and runs `inspect` on the menu it opens.
     void WhileMenuIsOpen(const std::function<void(QMenu&)>& inspect) {
-        // A timer of this scope: if no menu opens, it cannot fire into a later test.
-        QTimer timer;
-        timer.setSingleShot(true);
-        QObject::connect(&timer, &QTimer::timeout, [&inspect] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            ASSERT_NE(menu, nullptr);
-            inspect(*menu);
-            menu->close();
-        });
-        timer.start(0);
-        QTest::mouseClick(Split(), Qt::LeftButton, {}, SplitArrowRect(*Split()).center());
+        WhileSplitMenuIsOpen(*Split(), inspect);
     }
 };
 

@@ -8,6 +8,7 @@
 #include "platform/TextMimeData.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/SplitMenuProbe.h"
 #include "tests/support/TemporaryFolder.h"
 
 #include <QApplication>
@@ -90,19 +91,8 @@ protected:
     }
     QString Clipboard() const { return QGuiApplication::clipboard()->text(); }
 
-    // Clicks the split button's arrow and runs `inspect` on the menu it opens.
     void WhileMenuIsOpen(const std::function<void(QMenu&)>& inspect) {
-        // A timer of this scope: if no menu opens, it cannot fire into a later test.
-        QTimer timer;
-        timer.setSingleShot(true);
-        QObject::connect(&timer, &QTimer::timeout, [&inspect] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            ASSERT_NE(menu, nullptr);
-            inspect(*menu);
-            menu->close();
-        });
-        timer.start(0);
-        QTest::mouseClick(Split(), Qt::LeftButton, {}, SplitArrowRect(*Split()).center());
+        test::WhileSplitMenuIsOpen(*Split(), inspect);
     }
 
     QWidget window;
