@@ -21,16 +21,15 @@ constexpr std::size_t kGradationBytesPerChar = 32;
 
 } // namespace
 
-std::string WrapSelectedElements(const ComposerState& state, std::string_view content,
-                                 std::optional<SampleFont>* sample) {
+void AppendSelectedElements(std::string& out, const ComposerState& state, std::string_view content,
+                            std::optional<SampleFont>* sample) {
     const bool gradation = Selected(state, TagPage::Gradation);
     const bool font = Selected(state, TagPage::Font);
     const bool link = Selected(state, TagPage::Hyperlink);
     const bool marquee = Selected(state, TagPage::Marquee);
     const bool paragraph = Selected(state, TagPage::Paragraph);
 
-    std::string out;
-    out.reserve(kElementRoom + state.FontFace.size() + state.LinkUrl.size() +
+    out.reserve(out.size() + kElementRoom + state.FontFace.size() + state.LinkUrl.size() +
                 content.size() * (gradation ? kGradationBytesPerChar : 1));
 
     // Outermost first: paragraph, scrolling text, link, styles and font, gradation pieces.
@@ -68,22 +67,40 @@ std::string WrapSelectedElements(const ComposerState& state, std::string_view co
     if (paragraph) {
         AppendParagraphCloseTag(out, state);
     }
+}
+
+std::string WrapSelectedElements(const ComposerState& state, std::string_view content,
+                                 std::optional<SampleFont>* sample) {
+    std::string out;
+    AppendSelectedElements(out, state, content, sample);
     return out;
+}
+
+void ComposeFragmentInto(std::string& out, const ComposerState& state, TagPage page,
+                         std::string_view symbolContent, std::optional<SampleFont>* sample) {
+    out.clear();
+    switch (page) {
+    case TagPage::Image:
+        AppendSelectedElements(out, state, ImageTag(state), sample);
+        break;
+    case TagPage::Symbol:
+        AppendSelectedElements(out, state, symbolContent, sample);
+        break;
+    default:
+        if (auto field = MainTextField(page)) {
+            AppendSelectedElements(out, state, state.*field, sample);
+        } else {
+            AppendSelectedElements(out, state, {}, sample);
+        }
+        break;
+    }
 }
 
 std::string ComposeFragment(const ComposerState& state, TagPage page,
                             std::string_view symbolContent, std::optional<SampleFont>* sample) {
-    switch (page) {
-    case TagPage::Image:
-        return WrapSelectedElements(state, ImageTag(state), sample);
-    case TagPage::Symbol:
-        return WrapSelectedElements(state, symbolContent, sample);
-    default:
-        if (auto field = MainTextField(page)) {
-            return WrapSelectedElements(state, state.*field, sample);
-        }
-        return WrapSelectedElements(state, {}, sample);
-    }
+    std::string out;
+    ComposeFragmentInto(out, state, page, symbolContent, sample);
+    return out;
 }
 
 } // namespace quillet

@@ -15,11 +15,19 @@ namespace quillet {
 // `sample` is given, it receives the sample font request.
 std::string WrapSelectedElements(const ComposerState& state, std::string_view content,
                                  std::optional<SampleFont>* sample = nullptr);
+// The same, appended to `out`.
+void AppendSelectedElements(std::string& out, const ComposerState& state, std::string_view content,
+                            std::optional<SampleFont>* sample = nullptr);
 
 // The fragment with `page` current: the page's content (its text, the image tag, or
 // `symbolContent` on the symbol page) wrapped by the selected pages. Touches no window.
 std::string ComposeFragment(const ComposerState& state, TagPage page,
                             std::string_view symbolContent = {},
                             std::optional<SampleFont>* sample = nullptr);
+// The same into `out`, replacing what it held but keeping its memory, so that composing on
+// every keystroke allocates nothing once the buffer has grown.
+void ComposeFragmentInto(std::string& out, const ComposerState& state, TagPage page,
+                         std::string_view symbolContent = {},
+                         std::optional<SampleFont>* sample = nullptr);
 
 } // namespace quillet

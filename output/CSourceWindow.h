@@ -8,6 +8,8 @@ class QPlainTextEdit;
 
 namespace quillet {
 
+class FrameCoalescer;
+
 // A small modeless tool window showing the fragment as it is regenerated. Closing it (its
 // close box, Escape or the owner's toggle) always goes through close(), which announces
 // Closed and deletes the window, so that its owner's flag and button never fall out of
@@ -20,9 +22,13 @@ public:
 
     explicit CSourceWindow(QWidget* parent);
 
-    // The whole fragment, code page 932.
+    // The whole fragment, code page 932. Shown at once, or with the next frame when fragments
+    // arrive faster than frames: the last one always shows.
     void SetFragment(const std::string& fragment);
+    // The text shown once a waiting update is in.
     QString Text() const;
+    // Puts a waiting fragment in now.
+    void ShowPending();
 
     // Beside the owner's right edge when that fits on its screen, else left of it.
     void PlaceBeside(const QWidget& owner);
@@ -36,8 +42,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void ShowFragment();
+
     QPlainTextEdit* m_view = nullptr;
-    std::string m_fragment;
+    FrameCoalescer* m_frames = nullptr;
+    std::string m_fragment; // the latest, shown or waiting
+    QString m_shown;
 };
 
 } // namespace quillet

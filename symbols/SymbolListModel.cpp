@@ -63,23 +63,54 @@ int SymbolListModel::NamePosition(std::string_view name) const {
 
 int SymbolListModel::InsertSymbolRow(std::string name, std::string type, std::string content,
                                      int icon) {
+    const int position = NamePosition(name);
+    const auto at = static_cast<std::size_t>(position);
     try {
-        const int position = NamePosition(name);
         m_rows.insert(
             m_rows.begin() + position,
             SymbolRow{SymbolRecord{std::move(name), std::move(type), std::move(content)}, icon});
-        if (m_selection >= position) {
-            ++m_selection;
-        }
-        return position;
     } catch (const std::bad_alloc&) {
         return -1;
     }
+    try {
+        for (int column = 0; column < kSymbolColumnCount; ++column) {
+            m_keys[column].Insert(at, ColumnText(m_rows[at].record, column));
+        }
+    } catch (const std::bad_alloc&) {
+        // A row without its keys would sort wrongly from then on.
+        m_rows.erase(m_rows.begin() + position);
+        for (ColumnSortKeys& keys : m_keys) {
+            if (keys.Size() > m_rows.size()) {
+                keys.Erase(at);
+            }
+        }
+        return -1;
+    }
+    if (m_selection >= position) {
+        ++m_selection;
+    }
+    return position;
 }
 
-// Rows from `existing` on were just appended. They go where inserting them one by one would
-// put them, without moving the list once per row: sorted among themselves, then merged after
-// equal names already listed.
+void SymbolListModel::TruncateRows(std::size_t count) {
+    if (m_rows.size() > count) {
+        m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(count), m_rows.end());
+    }
+    for (ColumnSortKeys& keys : m_keys) {
+        keys.Truncate(count);
+    }
+}
+
+void SymbolListModel::ApplyRowOrder(const std::vector<std::uint32_t>& order) {
+    m_selection = ApplyOrder(m_rows, order, m_selection);
+    for (ColumnSortKeys& keys : m_keys) {
+        keys.Permute(order);
+    }
+}
+
+// Rows from `existing` on were just appended, with their keys. They go where inserting them
+// one by one would put them, without moving the list once per row: sorted among themselves,
+// then merged after equal names already listed.
 void SymbolListModel::MergeAppendedRows(std::size_t existing) {
     const auto first = m_rows.begin() + static_cast<std::ptrdiff_t>(existing);
     const bool inNameOrder =
@@ -89,46 +120,77 @@ void SymbolListModel::MergeAppendedRows(std::size_t existing) {
     if (!inNameOrder) {
         std::vector<SymbolRow> added(std::make_move_iterator(first),
                                      std::make_move_iterator(m_rows.end()));
-        m_rows.erase(first, m_rows.end());
+        TruncateRows(existing);
         for (SymbolRow& row : added) {
             InsertSymbolRow(std::move(row.record.name), std::move(row.record.type),
                             std::move(row.record.content), row.icon);
         }
         return;
     }
-    m_selection = ApplyOrder(m_rows, MergedNameOrder(m_rows, existing), m_selection);
+    ApplyRowOrder(m_keys[NameColumn].MergedOrder(existing));
 }
 
 void SymbolListModel::InsertRows(std::vector<SymbolRow> rows) {
     const std::size_t existing = m_rows.size();
     m_rows.reserve(existing + rows.size());
     std::move(rows.begin(), rows.end(), std::back_inserter(m_rows));
+    for (int column = 0; column < kSymbolColumnCount; ++column) {
+        for (std::size_t row = existing; row < m_rows.size(); ++row) {
+            m_keys[column].Append(ColumnText(m_rows[row].record, column));
+        }
+    }
     MergeAppendedRows(existing);
 }
 
-Status SymbolListModel::LoadUserSymbols() {
+LoadedUserRows ReadUserRows(const std::filesystem::path& userSymbolFile) {
+    LoadedUserRows loaded;
+    try {
+        loaded.rows = ReadUserSymbolFile(userSymbolFile);
+        if (loaded.rows) {
+            for (int column = 0; column < kSymbolColumnCount; ++column) {
+                loaded.keys[column] = ColumnSortKeys(loaded.rows.Value(), column);
+            }
+        }
+    } catch (const std::bad_alloc&) {
+        loaded = LoadedUserRows{};
+        loaded.rows = FileError{FileError::Step::Read, userSymbolFile, ENOMEM};
+    }
+    return loaded;
+}
+
+Status SymbolListModel::AppendUserRows(LoadedUserRows loaded) {
+    if (!loaded.rows) {
+        return loaded.rows.Failure();
+    }
     const std::size_t existing = m_rows.size();
     try {
-        Result<std::vector<SymbolRow>> read = ReadUserSymbolFile(m_file);
-        if (!read) {
-            return read.Failure();
-        }
-        if (m_rows.empty()) {
-            m_rows = std::move(read).Value();
-        } else {
-            m_rows.reserve(existing + read.Value().size());
-            std::move(read.Value().begin(), read.Value().end(), std::back_inserter(m_rows));
+        std::vector<SymbolRow>& read = loaded.rows.Value();
+        m_rows.reserve(existing + read.size());
+        std::move(read.begin(), read.end(), std::back_inserter(m_rows));
+        for (int column = 0; column < kSymbolColumnCount; ++column) {
+            if (existing == 0) {
+                m_keys[column] = std::move(loaded.keys[column]);
+            } else {
+                for (std::size_t row = existing; row < m_rows.size(); ++row) {
+                    m_keys[column].Append(ColumnText(m_rows[row].record, column));
+                }
+            }
         }
         MergeAppendedRows(existing);
         return Success();
     } catch (const std::bad_alloc&) {
-        m_rows.resize(std::min(m_rows.size(), existing));
+        TruncateRows(existing);
         return FileError{FileError::Step::Read, m_file, ENOMEM};
     }
 }
 
+Status SymbolListModel::LoadUserSymbols() {
+    return AppendUserRows(ReadUserRows(m_file));
+}
+
 Result<SaveOutcome> SymbolListModel::SaveUserSymbols(std::string_view typeIndex) const {
-    if (!IsUserFilter(typeIndex)) {
+    // Until the file's rows are in, saving would replace it with the part already listed.
+    if (!IsUserFilter(typeIndex) || m_awaitingUserRows) {
         return SaveOutcome::Skipped;
     }
     try {
@@ -159,27 +221,43 @@ void SymbolListModel::Save(std::string_view typeIndex, SymbolPageUpdate& update)
 }
 
 SymbolPageUpdate SymbolListModel::RebuildSymbolList(std::string_view typeIndex) {
-    m_rows.clear();
+    SymbolPageUpdate update = BeginRebuild(typeIndex);
+    return m_awaitingUserRows ? FinishRebuild(ReadUserRows(m_file)) : update;
+}
+
+SymbolPageUpdate SymbolListModel::BeginRebuild(std::string_view typeIndex) {
+    TruncateRows(0);
     m_selection = -1;
     m_commands = EditCommands{};
+    m_awaitingUserRows = false;
     const std::optional<SymbolFilter> filter = FilterFromLabel(typeIndex);
     if (!filter) {
         return Update();
     }
     InsertRows(SymbolsForFilter(*filter));
-    if (ListsUserSymbols(*filter)) {
-        if (Status loaded = LoadUserSymbols(); !loaded) {
-            SymbolPageUpdate update = Update();
-            update.fileError = loaded.Failure();
-            return update;
-        }
-    }
+    m_awaitingUserRows = ListsUserSymbols(*filter);
     m_commands.add = *filter == SymbolFilter::User;
     return Update();
 }
 
-SymbolPageUpdate SymbolListModel::ChangeFilter(std::string label) {
-    SymbolPageUpdate update = RebuildSymbolList(label);
+SymbolPageUpdate SymbolListModel::FinishRebuild(LoadedUserRows loaded) {
+    if (!m_awaitingUserRows) {
+        return Update();
+    }
+    m_awaitingUserRows = false;
+    if (Status appended = AppendUserRows(std::move(loaded)); !appended) {
+        // The built-in rows stay; without the file's rows, nothing may be added to it.
+        m_commands.add = false;
+        SymbolPageUpdate update = Update();
+        update.fileError = appended.Failure();
+        return update;
+    }
+    return Update();
+}
+
+SymbolPageUpdate SymbolListModel::ChangeFilter(std::string label, UserRows userRows) {
+    SymbolPageUpdate update =
+        userRows == UserRows::Now ? RebuildSymbolList(label) : BeginRebuild(label);
     update.recomputeFragment = true;
     update.typeIndex = std::move(label);
     return update;
@@ -202,7 +280,7 @@ SymbolPageUpdate SymbolListModel::SortByColumn(int column) {
     if (column < NameColumn || column > ContentColumn) {
         return Update();
     }
-    m_selection = ApplyOrder(m_rows, SortedOrder(m_rows, column), m_selection);
+    ApplyRowOrder(m_keys[column].SortedOrder());
     return Update();
 }
 
@@ -223,6 +301,9 @@ SymbolPageUpdate SymbolListModel::Delete(std::string_view typeIndex) {
         return Update();
     }
     m_rows.erase(m_rows.begin() + m_selection);
+    for (ColumnSortKeys& keys : m_keys) {
+        keys.Erase(static_cast<std::size_t>(m_selection));
+    }
     SymbolPageUpdate update = SelectRow(-1, typeIndex);
     Save(typeIndex, update);
     return update;
@@ -236,6 +317,10 @@ SymbolPageUpdate SymbolListModel::Edit(std::string_view typeIndex,
     // The row stays where it is until the next sort; a cancelled edit still rewrites the file.
     if (answer) {
         m_rows[m_selection].record = *answer;
+        for (int column = 0; column < kSymbolColumnCount; ++column) {
+            m_keys[column].Replace(static_cast<std::size_t>(m_selection),
+                                   ColumnText(*answer, column));
+        }
     }
     SymbolPageUpdate update = Update();
     Save(typeIndex, update);

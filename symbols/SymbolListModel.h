@@ -4,6 +4,7 @@
 #include "symbols/SymbolOrder.h"
 #include "symbols/SymbolRecord.h"
 
+#include <array>
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -38,6 +39,16 @@ struct SymbolPageUpdate {
 };
 
 enum class SaveOutcome { Skipped, Saved };
+
+// The user symbol file read off the window's thread, with the sort keys of its rows made
+// there too while the rows' texts still sit in file order in memory.
+struct LoadedUserRows {
+    Result<std::vector<SymbolRow>> rows = std::vector<SymbolRow>();
+    std::array<ColumnSortKeys, kSymbolColumnCount> keys;
+};
+
+// Reads the file and makes the keys; touches nothing else, so any thread may run it.
+LoadedUserRows ReadUserRows(const std::filesystem::path& userSymbolFile);
 
 // The rows of the symbol list with their selection and the commands that act on them. The
 // window shows these rows and forwards its events here; nothing in it needs a window.
@@ -76,8 +87,17 @@ public:
     // Empties the list and fills it for the filter. The fragment is the caller's business.
     SymbolPageUpdate RebuildSymbolList(std::string_view typeIndex);
 
-    // The user chose another filter in the filter box.
-    SymbolPageUpdate ChangeFilter(std::string label);
+    // RebuildSymbolList in two halves, so that a long user file can be read elsewhere: the
+    // first lists the built-in rows, and while AwaitsUserRows the list is incomplete and is
+    // never saved; the second merges the rows read (ReadUserRows) as a load would.
+    SymbolPageUpdate BeginRebuild(std::string_view typeIndex);
+    bool AwaitsUserRows() const { return m_awaitingUserRows; }
+    SymbolPageUpdate FinishRebuild(LoadedUserRows loaded);
+
+    // The user chose another filter in the filter box. Later leaves the user rows to
+    // FinishRebuild.
+    enum class UserRows { Now, Later };
+    SymbolPageUpdate ChangeFilter(std::string label, UserRows userRows = UserRows::Now);
 
     // The list's selection changed; `row` is its first selected row or -1.
     SymbolPageUpdate SelectRow(int row, std::string_view typeIndex);
@@ -99,9 +119,15 @@ private:
     int NamePosition(std::string_view name) const;
     void InsertRows(std::vector<SymbolRow> rows);
     void MergeAppendedRows(std::size_t existing);
+    void TruncateRows(std::size_t count);
+    void ApplyRowOrder(const std::vector<std::uint32_t>& order);
+    Status AppendUserRows(LoadedUserRows loaded);
 
     std::filesystem::path m_file;
     std::vector<SymbolRow> m_rows;
+    // One per column, always in step with m_rows.
+    std::array<ColumnSortKeys, kSymbolColumnCount> m_keys;
+    bool m_awaitingUserRows = false;
     int m_selection = -1;
     EditCommands m_commands;
 };
