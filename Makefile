@@ -37,6 +37,7 @@ test: build
 
 bench: build
 	$(BUILD)/bench/quillet_bench
+	$(BUILD)/bench/quillet_window_bench
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -1,14 +1,12 @@
 #include "output/CSourceWindow.h"
 
 #include "output/FrameCoalescer.h"
+#include "output/SourceTextView.h"
 #include "platform/TextCodec.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
-#include <QPlainTextEdit>
 #include <QScreen>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -36,15 +34,11 @@ CSourceWindow::CSourceWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     setWindowTitle(QStringLiteral("ソース"));
     setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
 
-    m_view = new QPlainTextEdit(this);
+    // The fragment has few spaces; long runs break anywhere rather than run off the edge.
+    m_view = new SourceTextView(this);
     m_view->setObjectName(QString::number(kTextViewId));
-    m_view->setReadOnly(true);
     m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The fragment has few spaces; long runs break anywhere rather than run off the edge.
-    m_view->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    // Nobody can undo in a read-only view; the history would only hold every old fragment.
-    m_view->setUndoRedoEnabled(false);
     m_frames = new FrameCoalescer([this] { ShowFragment(); }, this);
     m_frames->SetFrameMilliseconds(FrameCoalescer::FrameMilliseconds(parent));
 
@@ -67,30 +61,13 @@ void CSourceWindow::ShowPending() {
     m_frames->Flush();
 }
 
-// Only the part between what the old and new texts share at both ends is replaced, so the
-// view keeps its place and most keystrokes touch a few characters of the document.
 void CSourceWindow::ShowFragment() {
-    const QString text = FromCp932(m_fragment);
-    const qsizetype most = std::min(text.size(), m_shown.size());
-    qsizetype head = 0;
-    while (head < most && text[head] == m_shown[head]) {
-        ++head;
-    }
-    qsizetype tail = 0;
-    while (tail < most - head &&
-           text[text.size() - 1 - tail] == m_shown[m_shown.size() - 1 - tail]) {
-        ++tail;
-    }
-    QTextCursor cursor(m_view->document());
-    cursor.setPosition(static_cast<int>(head));
-    cursor.setPosition(static_cast<int>(m_shown.size() - tail), QTextCursor::KeepAnchor);
-    cursor.insertText(text.mid(head, text.size() - head - tail));
-    m_shown = text;
+    m_view->SetText(FromCp932(m_fragment));
 }
 
 QString CSourceWindow::Text() const {
     m_frames->Flush();
-    return m_view->toPlainText();
+    return m_view->Text();
 }
 
 void CSourceWindow::PlaceBeside(const QWidget& owner) {

@@ -4,11 +4,10 @@
 
 #include <string>
 
-class QPlainTextEdit;
-
 namespace quillet {
 
 class FrameCoalescer;
+class SourceTextView;
 
 // A small modeless tool window showing the fragment as it is regenerated. Closing it (its
 // close box, Escape or the owner's toggle) always goes through close(), which announces
@@ -44,10 +43,9 @@ protected:
 private:
     void ShowFragment();
 
-    QPlainTextEdit* m_view = nullptr;
+    SourceTextView* m_view = nullptr;
     FrameCoalescer* m_frames = nullptr;
     std::string m_fragment; // the latest, shown or waiting
-    QString m_shown;
 };
 
 } // namespace quillet
