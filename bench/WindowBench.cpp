@@ -86,8 +86,8 @@ public:
     int ListRows() const { return Find<QTreeView>(1000)->model()->rowCount(); }
     // Lets the event loop run until the list holds at least `rows` rows.
     void WaitForRows(int rows) {
-        while (ListRows() < rows) {
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+        if (!QTest::qWaitFor([&] { return ListRows() >= rows; }, 60'000)) {
+            std::abort(); // the list never filled: no figure would mean anything
         }
     }
     void ChooseFilter(SymbolFilter filter) {

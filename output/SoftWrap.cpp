@@ -13,6 +13,10 @@ bool IsSpace(char16_t unit) {
     return unit == u' ' || unit == u'\t' || unit == u'\u3000';
 }
 
+bool IsHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
 bool IsLowSurrogate(char16_t unit) {
     return unit >= 0xDC00 && unit <= 0xDFFF;
 }
@@ -33,9 +37,12 @@ std::vector<std::size_t> SoftLineStarts(std::u16string_view text, std::span<cons
             x = xAfterSpace = 0;
             continue;
         }
-        const float advance = advances[i];
+        // A surrogate pair goes to one line whole.
+        const bool pair =
+            IsHighSurrogate(unit) && i + 1 < text.size() && IsLowSurrogate(text[i + 1]);
+        const float advance = pair ? advances[i] + advances[i + 1] : advances[i];
         // A run after the last space that is itself too long breaks once more, anywhere.
-        while (x + advance > width && i > lineStart && !IsLowSurrogate(unit)) {
+        while (x + advance > width && i > lineStart) {
             if (afterSpace > lineStart) {
                 lineStart = afterSpace;
                 x -= xAfterSpace;
@@ -48,7 +55,9 @@ std::vector<std::size_t> SoftLineStarts(std::u16string_view text, std::span<cons
             xAfterSpace = 0;
         }
         x += advance;
-        if (IsSpace(unit)) {
+        if (pair) {
+            ++i;
+        } else if (IsSpace(unit)) {
             afterSpace = i + 1;
             xAfterSpace = x;
         }

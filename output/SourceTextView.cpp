@@ -43,10 +43,10 @@ float SourceTextView::Advance(char16_t unit) {
     float& advance = m_advances[unit];
     if (advance < 0) {
         const QFontMetricsF metrics(font());
-        // A surrogate alone has no width; the pair is measured on its first half.
-        advance = QChar::isLowSurrogate(unit) ? 0.0f
-                  : QChar::isHighSurrogate(unit)
-                      ? static_cast<float>(metrics.averageCharWidth() * 2)
+        // Characters beyond the first plane are rare here: a pair is taken as two average
+        // characters wide.
+        advance = QChar::isSurrogate(unit)
+                      ? static_cast<float>(metrics.averageCharWidth())
                       : static_cast<float>(metrics.horizontalAdvance(QChar(unit)));
     }
     return advance;
