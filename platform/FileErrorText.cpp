@@ -20,7 +20,7 @@ constexpr auto kReasons = std::to_array<Reason>({
     {ENOSPC, "ディスクの空き領域が足りません。"},
     {EDQUOT, "ディスクの割り当てを超えました。"},
     {EFBIG, "ファイルが大きすぎます。"},
-    {ENOENT, "フォルダーが見つかりません。"},
+    {ENOENT, "ファイルまたはフォルダーが見つかりません。"},
     {ENOTDIR, "パスの途中にフォルダーではないものがあります。"},
     {EISDIR, "同じ名前のフォルダーがあります。"},
     {ENAMETOOLONG, "ファイル名が長すぎます。"},

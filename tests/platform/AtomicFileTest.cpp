@@ -5,6 +5,8 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -91,6 +93,19 @@ TEST_F(AtomicFile, KeepsThePermissionsOfTheReplacedFile) {
     ASSERT_TRUE(WriteFileAtomically(m_folder / "f", "new"));
     EXPECT_EQ(fs::status(m_folder / "f").permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+// Only leftovers go: a temporary file that another writer still holds is left to it.
+TEST_F(AtomicFile, LeavesTheTemporaryFileOfAWriteInProgress) {
+    const fs::path busy = m_folder / ".f.quillet-Busy01";
+    std::ofstream(busy) << "half";
+    const int fd = ::open(busy.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    ASSERT_TRUE(WriteFileAtomically(m_folder / "f", "new"));
+    EXPECT_TRUE(fs::exists(busy));
+    ::close(fd);
+    ASSERT_TRUE(WriteFileAtomically(m_folder / "f", "newer"));
+    EXPECT_FALSE(fs::exists(busy));
 }
 
 } // namespace

@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                     QString(),
                     {FileError::Step::Create, "/p/ページ.txt", ENOENT},
                     QStringLiteral("「/p/ページ.txt」を作成できませんでした。\n"
-                                   "フォルダーが見つかりません。")},
+                                   "ファイルまたはフォルダーが見つかりません。")},
         MessageCase{"no reason known",
                     QStringLiteral("ヘルプ"),
                     {FileError::Step::Open, "/h/index.html", 0},
