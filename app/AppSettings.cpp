@@ -3,7 +3,6 @@
 #include "platform/Folders.h"
 #include "platform/ProfileFile.h"
 
-
 namespace quillet {
 namespace {
 

@@ -27,9 +27,6 @@
 #include <optional>
 
 namespace quillet {
-namespace {
-
-} // namespace
 
 OutputActions::OutputActions(QWidget& window, CTipToolBar& outputBar, CTipToolBar& windowBar,
                              Prompts& prompts, OutputHost host)

@@ -75,7 +75,6 @@ bool HasLineBreakOrNul(std::string_view text) {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != npos;
 }
 
-
 // Quotes keep blanks at either end, and a value that is itself quoted keeps its quotes:
 // reading strips exactly one matching pair.
 std::string EncodeValue(std::string_view value) {

@@ -4,8 +4,8 @@
 #include "platform/UniqueFd.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>

@@ -34,12 +34,13 @@ INSTANTIATE_TEST_SUITE_P(
                     {FileError::Step::Read, "/p/User.mrk", kNotRegularFile},
                     QStringLiteral("ユーザー記号ファイル「/p/User.mrk」を読み込めませんでした。\n"
                                    "通常のファイルではありません (デバイスやパイプなど)。")},
-        MessageCase{"refused replacement",
-                    QStringLiteral("ユーザー記号ファイル"),
-                    {FileError::Step::Replace, "/p/User.mrk", EACCES, true},
-                    QStringLiteral("ユーザー記号ファイル「/p/User.mrk」を置き換えられませんでした。\n"
-                                   "アクセスが拒否されました。\n"
-                                   "元のファイルは変更されていません。")},
+        MessageCase{
+            "refused replacement",
+            QStringLiteral("ユーザー記号ファイル"),
+            {FileError::Step::Replace, "/p/User.mrk", EACCES, true},
+            QStringLiteral("ユーザー記号ファイル「/p/User.mrk」を置き換えられませんでした。\n"
+                           "アクセスが拒否されました。\n"
+                           "元のファイルは変更されていません。")},
         MessageCase{"new file",
                     QString(),
                     {FileError::Step::Create, "/p/ページ.txt", ENOENT},

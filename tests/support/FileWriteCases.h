@@ -47,8 +47,7 @@ struct FileWriteCase {
     // Lays out the folder and gives the path handed to the writer.
     std::function<std::filesystem::path(const TemporaryFolder&)> prepare;
     // What the write must leave; `status` is its outcome.
-    std::function<void(const TemporaryFolder&, const std::filesystem::path&, const Status&)>
-        check;
+    std::function<void(const TemporaryFolder&, const std::filesystem::path&, const Status&)> check;
     bool unprivileged = false;
     mode_t umask = 022;
     rlim_t sizeLimit = 0; // 0: no limit
@@ -140,9 +139,8 @@ inline const auto kFileWriteCases = ::testing::Values(
                   [](const TemporaryFolder& f) {
                       const auto path = f.Write("f.txt", "old");
                       const uid_t owner = ::geteuid() == 0 ? kNobody : ::geteuid();
-                      static_cast<void>(::chown(path.c_str(), owner, owner == kNobody
-                                                                         ? kNobody
-                                                                         : ::getegid()));
+                      static_cast<void>(
+                          ::chown(path.c_str(), owner, owner == kNobody ? kNobody : ::getegid()));
                       ::chmod(path.c_str(), 0604);
                       return path;
                   },

@@ -53,8 +53,8 @@ TEST(CSymbolDialog, FieldsHoldOneLineAndKeepEveryOtherByte) {
     // A raw FF glyph and a fragment longer than a line edit's usual limit.
     const std::string content =
         "<Font Face=\"Wingdings\">\xFF</Font>" + std::string(40000, 'x') + "\x83n\x81[\x83g";
-    dialog.SetTexts({"a\r\nb", "c\rd\ne\x1A" "f", content});
-    EXPECT_EQ(dialog.Texts(), (SymbolRecord{"a b", "c d e f", content}));
+    dialog.SetTexts({"a\r\nb", "c\rd\ne\x1A!", content});
+    EXPECT_EQ(dialog.Texts(), (SymbolRecord{"a b", "c d e !", content}));
 
     QLineEdit* name = Field(dialog, "1005");
     name->clear();

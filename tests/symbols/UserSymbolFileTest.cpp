@@ -114,19 +114,19 @@ TEST_P(RefusedUserSymbolFile, GivesItsReasonAndStaysAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(
     UserSymbolFile, RefusedUserSymbolFile,
-    ::testing::Values(
-        RefusedFileCase{"fifo", [](const fs::path& p) { ::mkfifo(p.c_str(), 0600); },
-                        kNotRegularFile},
-        RefusedFileCase{"link to a device",
-                        [](const fs::path& p) { fs::create_symlink("/dev/zero", p); },
-                        kNotRegularFile},
-        RefusedFileCase{"folder", [](const fs::path& p) { fs::create_directory(p); }, EISDIR},
-        RefusedFileCase{"beyond the size bound",
-                        [](const fs::path& p) {
-                            WriteBytes(p, "A\nB\nC\n");
-                            fs::resize_file(p, kMaxUserSymbolBytes + 1);
-                        },
-                        EFBIG}));
+    ::testing::Values(RefusedFileCase{"fifo", [](const fs::path& p) { ::mkfifo(p.c_str(), 0600); },
+                                      kNotRegularFile},
+                      RefusedFileCase{"link to a device",
+                                      [](const fs::path& p) { fs::create_symlink("/dev/zero", p); },
+                                      kNotRegularFile},
+                      RefusedFileCase{"folder", [](const fs::path& p) { fs::create_directory(p); },
+                                      EISDIR},
+                      RefusedFileCase{"beyond the size bound",
+                                      [](const fs::path& p) {
+                                          WriteBytes(p, "A\nB\nC\n");
+                                          fs::resize_file(p, kMaxUserSymbolBytes + 1);
+                                      },
+                                      EFBIG}));
 
 } // namespace
 
