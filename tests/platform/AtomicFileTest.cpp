@@ -1,5 +1,7 @@
 #include "platform/AtomicFile.h"
 
+#include "tests/support/AsUnprivilegedUser.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -48,15 +50,18 @@ TEST_F(AtomicFile, ReplacesALongerFileWholeAndLeavesNoTemporaryBehind) {
 }
 
 TEST_F(AtomicFile, FailureInAReadOnlyFolderKeepsTheOldFile) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "root writes into read-only folders";
-    }
     ASSERT_TRUE(WriteFileAtomically(m_folder / "f", "old"));
-    fs::permissions(m_folder, fs::perms::owner_read | fs::perms::owner_exec);
-    const Status status = WriteFileAtomically(m_folder / "f", "new");
+    // Anyone may write the file, but no one may add to the folder.
+    ::chmod((m_folder / "f").c_str(), 0666);
+    ::chmod(m_folder.c_str(), 0555);
+    Status status = Success();
+    {
+        const test::AsUnprivilegedUser user;
+        status = WriteFileAtomically(m_folder / "f", "new");
+    }
     ASSERT_FALSE(status);
     EXPECT_EQ(status.Failure().path, m_folder / "f");
-    EXPECT_NE(status.Failure().errorNumber, 0);
+    EXPECT_EQ(status.Failure().errorNumber, EACCES);
     EXPECT_EQ(ReadWholeFile(m_folder / "f").Value(), "old");
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Result.h"
+#include "tests/support/AsUnprivilegedUser.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/TemporaryFolder.h"
 
@@ -22,26 +23,6 @@ namespace quillet::test {
 Status WriteUnderTest(const std::filesystem::path& path, std::string_view bytes);
 
 inline constexpr std::string_view kNewBytes = "new contents";
-inline constexpr uid_t kNobody = 65534;
-
-// Root may write any file, so root runs the write as nobody where permissions matter.
-class AsUnprivilegedUser {
-public:
-    AsUnprivilegedUser() {
-        m_switched = ::geteuid() == 0 && ::setegid(kNobody) == 0 && ::seteuid(kNobody) == 0;
-    }
-    ~AsUnprivilegedUser() {
-        if (m_switched && ::seteuid(0) == 0) {
-            static_cast<void>(::setegid(0));
-        }
-    }
-    AsUnprivilegedUser(const AsUnprivilegedUser&) = delete;
-    AsUnprivilegedUser& operator=(const AsUnprivilegedUser&) = delete;
-
-private:
-    bool m_switched = false;
-};
-
 struct FileWriteCase {
     const char* behaviour;
     // Lays out the folder and gives the path handed to the writer.
