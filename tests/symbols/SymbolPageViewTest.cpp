@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 namespace quillet {
@@ -90,7 +91,13 @@ protected:
         };
         m_page = std::make_unique<SymbolPageView>(
             m_composer, m_prompts, m_dialogs,
-            SymbolPageSetup{m_list, m_box, m_folder / "User.mrk", {100, -5, 300}, hooks});
+            // Files of any length are read at once unless a test asks otherwise.
+            SymbolPageSetup{m_list,
+                            m_box,
+                            m_folder / "User.mrk",
+                            {100, -5, 300},
+                            hooks,
+                            std::numeric_limits<std::uintmax_t>::max()});
         m_view.symbols = m_page.get();
         m_window.resize(480, 320);
         m_list->setGeometry(0, 40, 480, 280);
