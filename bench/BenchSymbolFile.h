@@ -59,7 +59,6 @@ public:
     BenchSymbolFile(const BenchSymbolFile&) = delete;
     BenchSymbolFile& operator=(const BenchSymbolFile&) = delete;
 
-    const std::filesystem::path& Folder() const { return m_folder; }
     std::filesystem::path Path() const { return m_folder / "User.mrk"; }
 
 private:

@@ -50,22 +50,29 @@ public:
     }
 };
 
-// Fresh settings and data folders; the window's program folder holds `symbols` when given.
+// Fresh settings, data and program folders; the program folder gets a copy of `userSymbols`
+// when one is given.
 class BenchWindow {
 public:
-    BenchWindow(const AppSettings& settings, const std::filesystem::path& programFolder = {}) {
+    explicit BenchWindow(const AppSettings& settings,
+                         const std::filesystem::path& userSymbols = {}) {
         ::setenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit().constData(), 1);
         ::setenv("XDG_DATA_HOME", m_data.path().toLocal8Bit().constData(), 1);
         (void)SaveSettings(settings, SettingsFilePath());
-        const std::filesystem::path program =
-            programFolder.empty() ? std::filesystem::path(m_data.path().toStdString())
-                                  : programFolder;
+        const std::filesystem::path program = m_program.path().toStdString();
+        if (!userSymbols.empty()) {
+            std::filesystem::copy_file(userSymbols, program / "User.mrk");
+        }
         m_places = MainDialogPlaces{{program, m_data.path().toStdString()}, &m_dialogs};
     }
 
-    CMainDialog& Open() {
+    // Built, not yet shown.
+    CMainDialog& Create() {
         m_dialog = std::make_unique<CMainDialog>(m_prompts, m_places);
-        m_dialog->show();
+        return *m_dialog;
+    }
+    CMainDialog& Open() {
+        Create().show();
         QCoreApplication::processEvents();
         return *m_dialog;
     }
@@ -100,6 +107,7 @@ public:
 private:
     QTemporaryDir m_config;
     QTemporaryDir m_data;
+    QTemporaryDir m_program;
     SilentPrompts m_prompts;
     AnsweringDialogs m_dialogs;
     MainDialogPlaces m_places;
@@ -169,7 +177,7 @@ AppSettings SymbolPageSettings() {
 // changed away and back, one symbol added. Each sort starts from another column's order.
 void BM_SortInWindow(benchmark::State& state) {
     const int column = static_cast<int>(state.range(0));
-    BenchWindow window(SymbolPageSettings(), LargeFile().Folder());
+    BenchWindow window(SymbolPageSettings(), LargeFile().Path());
     window.Open();
     window.WaitForRows(kBenchRecords);
     window.ChooseFilter(SymbolFilter::All);
@@ -220,17 +228,18 @@ private:
 // late by that much).
 void BM_StartUpWithLargeUserFile(benchmark::State& state) {
     const AppSettings settings = SymbolPageSettings();
-    const std::filesystem::path folder = LargeFile().Folder();
+    const std::filesystem::path file = LargeFile().Path();
     double painted = 0;
     double complete = 0;
     double stall = 0;
     for (auto _ : state) {
-        BenchWindow window(settings, folder);
+        BenchWindow window(settings, file);
         QElapsedTimer clock;
         PaintWatch watch(clock);
         clock.start();
-        CMainDialog& dialog = window.Open();
+        CMainDialog& dialog = window.Create();
         dialog.installEventFilter(&watch);
+        dialog.show();
         QEventLoop loop;
         QTimer tick;
         tick.setTimerType(Qt::PreciseTimer);

@@ -127,7 +127,7 @@ void SymbolListModel::MergeAppendedRows(std::size_t existing) {
         }
         return;
     }
-    ApplyRowOrder(m_keys[NameColumn].MergedOrder(existing));
+    ApplyRowOrder(m_keys[NameColumn].SortedOrder());
 }
 
 void SymbolListModel::InsertRows(std::vector<SymbolRow> rows) {
@@ -147,8 +147,15 @@ LoadedUserRows ReadUserRows(const std::filesystem::path& userSymbolFile) {
     try {
         loaded.rows = ReadUserSymbolFile(userSymbolFile);
         if (loaded.rows) {
+            std::vector<SymbolRow>& rows = loaded.rows.Value();
             for (int column = 0; column < kSymbolColumnCount; ++column) {
-                loaded.keys[column] = ColumnSortKeys(loaded.rows.Value(), column);
+                loaded.keys[column] = ColumnSortKeys(rows, column);
+            }
+            // In name order here too, so that the window's thread only merges them.
+            const std::vector<std::uint32_t> order = loaded.keys[NameColumn].SortedOrder();
+            ApplyOrder(rows, order, -1);
+            for (ColumnSortKeys& keys : loaded.keys) {
+                keys.Permute(order);
             }
         }
     } catch (const std::bad_alloc&) {

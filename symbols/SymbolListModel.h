@@ -40,8 +40,8 @@ struct SymbolPageUpdate {
 
 enum class SaveOutcome { Skipped, Saved };
 
-// The user symbol file read off the window's thread, with the sort keys of its rows made
-// there too while the rows' texts still sit in file order in memory.
+// The user symbol file read off the window's thread, its rows in name order, with their sort
+// keys made there too while the rows' texts still sit in file order in memory.
 struct LoadedUserRows {
     Result<std::vector<SymbolRow>> rows = std::vector<SymbolRow>();
     std::array<ColumnSortKeys, kSymbolColumnCount> keys;

@@ -146,61 +146,84 @@ std::size_t ColumnSortKeys::CommonPrefix() const {
     return *m_common;
 }
 
-std::vector<ColumnSortKeys::Entry> ColumnSortKeys::Entries() const {
+void ColumnSortKeys::Fill(Entry& entry, std::size_t from) const {
+    const std::string_view key = WholeKey(m_spans[entry.index]).substr(from);
+    entry.head[0] = HeadPart(key, 0);
+    entry.head[1] = HeadPart(key, 8);
+    // Only whether a key goes on past its head matters, so a clamp keeps the order.
+    entry.length = static_cast<std::uint32_t>(std::min<std::size_t>(key.size(), kHeadBytes + 1));
+}
+
+// Sorted by their heads first; keys that tie there and go on are sorted again among
+// themselves by their next bytes, and so on. Every comparison then reads only the entries
+// themselves, however many keys share how long a beginning.
+std::vector<std::uint32_t> ColumnSortKeys::SortedOrder() const {
     const std::size_t common = CommonPrefix();
     std::vector<Entry> entries(m_spans.size());
     for (std::uint32_t i = 0; i < entries.size(); ++i) {
-        const std::string_view key = WholeKey(m_spans[i]).substr(common);
-        // Only whether a key is longer than its head matters, so a clamp keeps the order.
-        const auto length = static_cast<std::uint32_t>(
-            std::min<std::size_t>(key.size(), std::numeric_limits<std::uint32_t>::max()));
-        entries[i] = Entry{{HeadPart(key, 0), HeadPart(key, 8)}, i, length};
+        entries[i].index = i;
+        Fill(entries[i], common);
     }
-    return entries;
-}
-
-bool ColumnSortKeys::Less(const Entry& a, const Entry& b, std::size_t common) const {
-    if (a.head[0] != b.head[0]) {
-        return a.head[0] < b.head[0];
-    }
-    if (a.head[1] != b.head[1]) {
-        return a.head[1] < b.head[1];
-    }
-    // Equal heads: the shorter key is a prefix of the longer one, or both go on.
-    if (a.length <= kHeadBytes || b.length <= kHeadBytes) {
+    const auto sameHead = [](const Entry& a, const Entry& b) {
+        return a.head[0] == b.head[0] && a.head[1] == b.head[1];
+    };
+    // Equal heads: a key that ends within them is a prefix of any longer one.
+    const auto less = [](const Entry& a, const Entry& b) {
+        if (a.head[0] != b.head[0]) {
+            return a.head[0] < b.head[0];
+        }
+        if (a.head[1] != b.head[1]) {
+            return a.head[1] < b.head[1];
+        }
         return a.length < b.length;
+    };
+
+    struct Range {
+        std::size_t first;
+        std::size_t last;
+        std::size_t depth;
+    };
+    std::vector<Range> work{{0, entries.size(), 0}};
+    while (!work.empty()) {
+        Range range = work.back();
+        work.pop_back();
+        const auto first = entries.begin() + static_cast<std::ptrdiff_t>(range.first);
+        const auto last = entries.begin() + static_cast<std::ptrdiff_t>(range.last);
+        if (range.depth > 0) {
+            // What the whole range shares decides nothing: the heads start after it.
+            const std::string_view lead =
+                WholeKey(m_spans[first->index]).substr(common + range.depth);
+            std::size_t shared = lead.size();
+            for (auto entry = first + 1; entry != last && shared > 0; ++entry) {
+                shared = std::min(
+                    shared,
+                    SharedLength(lead.substr(0, shared),
+                                 WholeKey(m_spans[entry->index]).substr(common + range.depth)));
+            }
+            std::for_each(first, last,
+                          [&](Entry& entry) { Fill(entry, common + range.depth + shared); });
+            range.depth += shared;
+        }
+        std::stable_sort(first, last, less);
+        for (std::size_t i = range.first; i < range.last;) {
+            std::size_t j = i + 1;
+            if (entries[i].length > kHeadBytes) {
+                while (j < range.last && entries[j].length > kHeadBytes &&
+                       sameHead(entries[i], entries[j])) {
+                    ++j;
+                }
+            }
+            if (j - i > 1) {
+                work.push_back({i, j, range.depth + kHeadBytes});
+            }
+            i = j;
+        }
     }
-    const std::size_t skip = common + kHeadBytes;
-    return WholeKey(m_spans[a.index]).substr(skip) < WholeKey(m_spans[b.index]).substr(skip);
-}
 
-namespace {
-
-template <typename Entries> std::vector<std::uint32_t> IndexesOf(const Entries& entries) {
     std::vector<std::uint32_t> order(entries.size());
     std::transform(entries.begin(), entries.end(), order.begin(),
-                   [](const auto& entry) { return entry.index; });
+                   [](const Entry& entry) { return entry.index; });
     return order;
-}
-
-} // namespace
-
-std::vector<std::uint32_t> ColumnSortKeys::SortedOrder() const {
-    const std::size_t common = CommonPrefix();
-    std::vector<Entry> entries = Entries();
-    std::stable_sort(entries.begin(), entries.end(),
-                     [&](const Entry& a, const Entry& b) { return Less(a, b, common); });
-    return IndexesOf(entries);
-}
-
-std::vector<std::uint32_t> ColumnSortKeys::MergedOrder(std::size_t sortedCount) const {
-    const std::size_t common = CommonPrefix();
-    std::vector<Entry> entries = Entries();
-    const auto less = [&](const Entry& a, const Entry& b) { return Less(a, b, common); };
-    const auto middle = entries.begin() + static_cast<std::ptrdiff_t>(sortedCount);
-    std::stable_sort(middle, entries.end(), less);
-    std::inplace_merge(entries.begin(), middle, entries.end(), less);
-    return IndexesOf(entries);
 }
 
 std::vector<std::uint32_t> SortedOrder(const std::vector<SymbolRow>& rows, int column) {

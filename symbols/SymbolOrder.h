@@ -39,11 +39,9 @@ public:
     void Permute(const std::vector<std::uint32_t>& order);
 
     // Ascending under cp932::CompareNoCase and stable: order[i] is the position of the key
-    // that belongs at position i.
+    // that belongs at position i. When the first keys are in order already, each later key
+    // goes after the equal keys among them, as inserting it would put it.
     std::vector<std::uint32_t> SortedOrder() const;
-    // Keys before `sortedCount` are in order; the order that inserting each later key after
-    // the equal keys already there would give.
-    std::vector<std::uint32_t> MergedOrder(std::size_t sortedCount) const;
 
 private:
     struct Span {
@@ -54,8 +52,8 @@ private:
 
     std::string_view WholeKey(const Span& span) const;
     std::size_t CommonPrefix() const;
-    std::vector<Entry> Entries() const;
-    bool Less(const Entry& a, const Entry& b, std::size_t common) const;
+    // The entry's head and length from byte `from` of its key on.
+    void Fill(Entry& entry, std::size_t from) const;
     Span Store(std::string_view text);
     void Forget(const Span& span);
 
