@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <new>
+#include <numeric>
 
 namespace quillet {
 namespace {
@@ -23,26 +24,35 @@ SymbolListModel::SymbolListModel(std::filesystem::path userSymbolFile)
     : m_file(std::move(userSymbolFile)) {}
 
 std::string_view SymbolListModel::Name(int row) const {
-    return row >= 0 && row < RowCount() ? m_rows[row].record.name : std::string_view();
+    return row >= 0 && row < RowCount() ? RowAt(row).record.name : std::string_view();
 }
 
 std::string_view SymbolListModel::Type(int row) const {
-    return row >= 0 && row < RowCount() ? m_rows[row].record.type : std::string_view();
+    return row >= 0 && row < RowCount() ? RowAt(row).record.type : std::string_view();
 }
 
 std::string_view SymbolListModel::Content(int row) const {
-    return row >= 0 && row < RowCount() ? m_rows[row].record.content : std::string_view();
+    return row >= 0 && row < RowCount() ? RowAt(row).record.content : std::string_view();
 }
 
 int SymbolListModel::Icon(int row) const {
-    return row >= 0 && row < RowCount() ? m_rows[row].icon : -1;
+    return row >= 0 && row < RowCount() ? RowAt(row).icon : -1;
+}
+
+std::vector<SymbolRow> SymbolListModel::Rows() const {
+    std::vector<SymbolRow> rows;
+    rows.reserve(m_order.size());
+    for (const std::uint32_t kept : m_order) {
+        rows.push_back(m_rows[kept]);
+    }
+    return rows;
 }
 
 std::optional<SymbolRecord> SymbolListModel::SelectedRecord() const {
     if (m_selection < 0 || m_selection >= RowCount()) {
         return std::nullopt;
     }
-    return m_rows[m_selection].record;
+    return RowAt(m_selection).record;
 }
 
 // The first position whose name sorts after `name`, so equal names keep insertion order.
@@ -52,7 +62,7 @@ int SymbolListModel::NamePosition(std::string_view name) const {
     int high = RowCount();
     while (low < high) {
         const int middle = low + (high - low) / 2;
-        if (cp932::CompareNoCase(name, m_rows[middle].record.name) < 0) {
+        if (cp932::CompareNoCase(name, RowAt(middle).record.name) < 0) {
             high = middle;
         } else {
             low = middle + 1;
@@ -64,26 +74,17 @@ int SymbolListModel::NamePosition(std::string_view name) const {
 int SymbolListModel::InsertSymbolRow(std::string name, std::string type, std::string content,
                                      int icon) {
     const int position = NamePosition(name);
-    const auto at = static_cast<std::size_t>(position);
+    const std::size_t kept = m_rows.size();
     try {
-        m_rows.insert(
-            m_rows.begin() + position,
+        m_rows.push_back(
             SymbolRow{SymbolRecord{std::move(name), std::move(type), std::move(content)}, icon});
-    } catch (const std::bad_alloc&) {
-        return -1;
-    }
-    try {
         for (int column = 0; column < kSymbolColumnCount; ++column) {
-            m_keys[column].Insert(at, ColumnText(m_rows[at].record, column));
+            m_keys[column].Append(ColumnText(m_rows[kept].record, column));
         }
+        m_order.insert(m_order.begin() + position, static_cast<std::uint32_t>(kept));
     } catch (const std::bad_alloc&) {
-        // A row without its keys would sort wrongly from then on.
-        m_rows.erase(m_rows.begin() + position);
-        for (ColumnSortKeys& keys : m_keys) {
-            if (keys.Size() > m_rows.size()) {
-                keys.Erase(at);
-            }
-        }
+        // A row without its keys or its place would sort wrongly from then on.
+        TruncateRows(kept);
         return -1;
     }
     if (m_selection >= position) {
@@ -99,27 +100,32 @@ void SymbolListModel::TruncateRows(std::size_t count) {
     for (ColumnSortKeys& keys : m_keys) {
         keys.Truncate(count);
     }
+    std::erase_if(m_order, [count](std::uint32_t kept) { return kept >= count; });
 }
 
-void SymbolListModel::ApplyRowOrder(const std::vector<std::uint32_t>& order) {
-    m_selection = ApplyOrder(m_rows, order, m_selection);
-    for (ColumnSortKeys& keys : m_keys) {
-        keys.Permute(order);
+void SymbolListModel::ApplyRowOrder(std::vector<std::uint32_t> order) {
+    const std::uint32_t selected =
+        m_selection >= 0 ? m_order[static_cast<std::size_t>(m_selection)] : 0;
+    if (m_selection >= 0) {
+        m_selection =
+            static_cast<int>(std::find(order.begin(), order.end(), selected) - order.begin());
     }
+    m_order = std::move(order);
 }
 
-// Rows from `existing` on were just appended, with their keys. They go where inserting them
-// one by one would put them, without moving the list once per row: sorted among themselves,
-// then merged after equal names already listed.
+// Rows kept from `existing` on were just appended, with their keys, and shown last. They go
+// where inserting them one by one would put them, without moving the list once per row.
 void SymbolListModel::MergeAppendedRows(std::size_t existing) {
-    const auto first = m_rows.begin() + static_cast<std::ptrdiff_t>(existing);
+    const auto appended = static_cast<std::ptrdiff_t>(m_rows.size() - existing);
+    const auto shown = m_order.end() - appended;
     const bool inNameOrder =
-        std::is_sorted(m_rows.begin(), first, [](const auto& a, const auto& b) {
-            return cp932::CompareNoCase(a.record.name, b.record.name) < 0;
+        std::is_sorted(m_order.begin(), shown, [this](std::uint32_t a, std::uint32_t b) {
+            return cp932::CompareNoCase(m_rows[a].record.name, m_rows[b].record.name) < 0;
         });
     if (!inNameOrder) {
-        std::vector<SymbolRow> added(std::make_move_iterator(first),
-                                     std::make_move_iterator(m_rows.end()));
+        std::vector<SymbolRow> added(
+            std::make_move_iterator(m_rows.begin() + static_cast<std::ptrdiff_t>(existing)),
+            std::make_move_iterator(m_rows.end()));
         TruncateRows(existing);
         for (SymbolRow& row : added) {
             InsertSymbolRow(std::move(row.record.name), std::move(row.record.type),
@@ -127,10 +133,11 @@ void SymbolListModel::MergeAppendedRows(std::size_t existing) {
         }
         return;
     }
-    ApplyRowOrder(m_keys[NameColumn].SortedOrder());
+    // A stable sort keeps equal names in the order shown, the appended ones last.
+    ApplyRowOrder(m_keys[NameColumn].SortedOrder(m_order));
 }
 
-void SymbolListModel::InsertRows(std::vector<SymbolRow> rows) {
+void SymbolListModel::AppendRows(std::vector<SymbolRow>& rows) {
     const std::size_t existing = m_rows.size();
     m_rows.reserve(existing + rows.size());
     std::move(rows.begin(), rows.end(), std::back_inserter(m_rows));
@@ -139,6 +146,14 @@ void SymbolListModel::InsertRows(std::vector<SymbolRow> rows) {
             m_keys[column].Append(ColumnText(m_rows[row].record, column));
         }
     }
+    for (std::size_t row = existing; row < m_rows.size(); ++row) {
+        m_order.push_back(static_cast<std::uint32_t>(row));
+    }
+}
+
+void SymbolListModel::InsertRows(std::vector<SymbolRow> rows) {
+    const std::size_t existing = m_rows.size();
+    AppendRows(rows);
     MergeAppendedRows(existing);
 }
 
@@ -172,17 +187,15 @@ Status SymbolListModel::AppendUserRows(LoadedUserRows loaded) {
     const std::size_t existing = m_rows.size();
     try {
         std::vector<SymbolRow>& read = loaded.rows.Value();
-        m_rows.reserve(existing + read.size());
-        std::move(read.begin(), read.end(), std::back_inserter(m_rows));
-        for (int column = 0; column < kSymbolColumnCount; ++column) {
-            if (existing == 0) {
-                m_keys[column] = std::move(loaded.keys[column]);
-            } else {
-                for (std::size_t row = existing; row < m_rows.size(); ++row) {
-                    m_keys[column].Append(ColumnText(m_rows[row].record, column));
-                }
-            }
+        if (existing == 0) {
+            // Read in name order with their keys: taken over as they are.
+            m_rows = std::move(read);
+            m_keys = std::move(loaded.keys);
+            m_order.resize(m_rows.size());
+            std::iota(m_order.begin(), m_order.end(), 0U);
+            return Success();
         }
+        AppendRows(read);
         MergeAppendedRows(existing);
         return Success();
     } catch (const std::bad_alloc&) {
@@ -201,7 +214,7 @@ Result<SaveOutcome> SymbolListModel::SaveUserSymbols(std::string_view typeIndex)
         return SaveOutcome::Skipped;
     }
     try {
-        const Status written = WriteUserSymbolFile(m_file, FormatUserSymbols(m_rows));
+        const Status written = WriteUserSymbolFile(m_file, FormatUserSymbols(Rows()));
         if (!written) {
             return written.Failure();
         }
@@ -287,7 +300,7 @@ SymbolPageUpdate SymbolListModel::SortByColumn(int column) {
     if (column < NameColumn || column > ContentColumn) {
         return Update();
     }
-    ApplyRowOrder(m_keys[column].SortedOrder());
+    ApplyRowOrder(m_keys[column].SortedOrder(m_order));
     return Update();
 }
 
@@ -307,9 +320,14 @@ SymbolPageUpdate SymbolListModel::Delete(std::string_view typeIndex) {
     if (!m_commands.remove || m_selection < 0 || m_selection >= RowCount()) {
         return Update();
     }
-    m_rows.erase(m_rows.begin() + m_selection);
+    const std::uint32_t kept = m_order[static_cast<std::size_t>(m_selection)];
+    m_rows.erase(m_rows.begin() + kept);
     for (ColumnSortKeys& keys : m_keys) {
-        keys.Erase(static_cast<std::size_t>(m_selection));
+        keys.Erase(kept);
+    }
+    m_order.erase(m_order.begin() + m_selection);
+    for (std::uint32_t& shown : m_order) {
+        shown -= shown > kept ? 1 : 0;
     }
     SymbolPageUpdate update = SelectRow(-1, typeIndex);
     Save(typeIndex, update);
@@ -323,10 +341,10 @@ SymbolPageUpdate SymbolListModel::Edit(std::string_view typeIndex,
     }
     // The row stays where it is until the next sort; a cancelled edit still rewrites the file.
     if (answer) {
-        m_rows[m_selection].record = *answer;
+        const std::uint32_t kept = m_order[static_cast<std::size_t>(m_selection)];
+        m_rows[kept].record = *answer;
         for (int column = 0; column < kSymbolColumnCount; ++column) {
-            m_keys[column].Replace(static_cast<std::size_t>(m_selection),
-                                   ColumnText(*answer, column));
+            m_keys[column].Replace(kept, ColumnText(*answer, column));
         }
     }
     SymbolPageUpdate update = Update();

@@ -59,13 +59,14 @@ public:
 
     const std::filesystem::path& UserSymbolFile() const { return m_file; }
 
-    int RowCount() const { return static_cast<int>(m_rows.size()); }
+    int RowCount() const { return static_cast<int>(m_order.size()); }
     // Empty texts and icon -1 for a row that does not exist.
     std::string_view Name(int row) const;
     std::string_view Type(int row) const;
     std::string_view Content(int row) const;
     int Icon(int row) const;
-    const std::vector<SymbolRow>& Rows() const { return m_rows; }
+    // A copy of the rows in the order shown.
+    std::vector<SymbolRow> Rows() const;
 
     int Selection() const { return m_selection; }
     std::optional<SymbolRecord> SelectedRecord() const;
@@ -117,16 +118,22 @@ private:
     SymbolPageUpdate Update() const;
     void Save(std::string_view typeIndex, SymbolPageUpdate& update) const;
     int NamePosition(std::string_view name) const;
+    const SymbolRow& RowAt(int row) const { return m_rows[m_order[static_cast<std::size_t>(row)]]; }
+    void AppendRows(std::vector<SymbolRow>& rows);
     void InsertRows(std::vector<SymbolRow> rows);
     void MergeAppendedRows(std::size_t existing);
+    // Keeps the first `count` rows kept, wherever they are shown.
     void TruncateRows(std::size_t count);
-    void ApplyRowOrder(const std::vector<std::uint32_t>& order);
+    void ApplyRowOrder(std::vector<std::uint32_t> order);
     Status AppendUserRows(LoadedUserRows loaded);
 
     std::filesystem::path m_file;
+    // The rows where they are kept: new ones at the end, never moved by a sort.
     std::vector<SymbolRow> m_rows;
-    // One per column, always in step with m_rows.
+    // One key per kept row and column, always in step with m_rows.
     std::array<ColumnSortKeys, kSymbolColumnCount> m_keys;
+    // The order shown: m_order[i] is the kept row shown at row i. Sorts rearrange this only.
+    std::vector<std::uint32_t> m_order;
     bool m_awaitingUserRows = false;
     int m_selection = -1;
     EditCommands m_commands;

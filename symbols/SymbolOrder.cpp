@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <numeric>
 
 namespace quillet {
 namespace {
@@ -46,6 +47,7 @@ struct ColumnSortKeys::Entry {
     std::uint64_t head[2];
     std::uint32_t index;
     std::uint32_t length;
+    std::uint32_t position;
 };
 
 ColumnSortKeys::ColumnSortKeys(const std::vector<SymbolRow>& rows, int column) {
@@ -91,11 +93,6 @@ void ColumnSortKeys::Forget(const Span& span) {
 
 void ColumnSortKeys::Append(std::string_view text) {
     m_spans.push_back(Store(text));
-}
-
-void ColumnSortKeys::Insert(std::size_t position, std::string_view text) {
-    const Span span = Store(text);
-    m_spans.insert(m_spans.begin() + static_cast<std::ptrdiff_t>(position), span);
 }
 
 void ColumnSortKeys::Replace(std::size_t position, std::string_view text) {
@@ -154,15 +151,35 @@ void ColumnSortKeys::Fill(Entry& entry, std::size_t from) const {
     entry.length = static_cast<std::uint32_t>(std::min<std::size_t>(key.size(), kHeadBytes + 1));
 }
 
+std::vector<std::uint32_t> ColumnSortKeys::SortedOrder() const {
+    std::vector<std::uint32_t> shown(m_spans.size());
+    std::iota(shown.begin(), shown.end(), 0U);
+    return SortedOrder(shown);
+}
+
 // Sorted by their heads first; keys that tie there and go on are sorted again among
 // themselves by their next bytes, and so on. Every comparison then reads only the entries
-// themselves, however many keys share how long a beginning.
-std::vector<std::uint32_t> ColumnSortKeys::SortedOrder() const {
+// themselves, however many keys share how long a beginning, and ties fall back on the
+// shown position, so that the sort is stable.
+std::vector<std::uint32_t>
+ColumnSortKeys::SortedOrder(const std::vector<std::uint32_t>& shown) const {
     const std::size_t common = CommonPrefix();
-    std::vector<Entry> entries(m_spans.size());
-    for (std::uint32_t i = 0; i < entries.size(); ++i) {
-        entries[i].index = i;
-        Fill(entries[i], common);
+    // Made in the order the keys are kept, so that their bytes are read front to back.
+    constexpr auto kNotShown = std::numeric_limits<std::uint32_t>::max();
+    std::vector<std::uint32_t> positions(m_spans.size(), kNotShown);
+    for (std::uint32_t i = 0; i < shown.size(); ++i) {
+        positions[shown[i]] = i;
+    }
+    std::vector<Entry> entries;
+    entries.reserve(shown.size());
+    for (std::uint32_t key = 0; key < positions.size(); ++key) {
+        if (positions[key] != kNotShown) {
+            Entry entry{};
+            entry.index = key;
+            entry.position = positions[key];
+            Fill(entry, common);
+            entries.push_back(entry);
+        }
     }
     const auto sameHead = [](const Entry& a, const Entry& b) {
         return a.head[0] == b.head[0] && a.head[1] == b.head[1];
@@ -175,7 +192,10 @@ std::vector<std::uint32_t> ColumnSortKeys::SortedOrder() const {
         if (a.head[1] != b.head[1]) {
             return a.head[1] < b.head[1];
         }
-        return a.length < b.length;
+        if (a.length != b.length) {
+            return a.length < b.length;
+        }
+        return a.position < b.position;
     };
 
     struct Range {
@@ -204,10 +224,11 @@ std::vector<std::uint32_t> ColumnSortKeys::SortedOrder() const {
                           [&](Entry& entry) { Fill(entry, common + range.depth + shared); });
             range.depth += shared;
         }
-        std::stable_sort(first, last, less);
+        std::sort(first, last, less);
         for (std::size_t i = range.first; i < range.last;) {
             std::size_t j = i + 1;
             if (entries[i].length > kHeadBytes) {
+                // Tied so far; ordered among themselves by position until sorted again.
                 while (j < range.last && entries[j].length > kHeadBytes &&
                        sameHead(entries[i], entries[j])) {
                     ++j;

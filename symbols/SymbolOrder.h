@@ -21,7 +21,8 @@ const std::string& ColumnText(const SymbolRecord& record, int column);
 
 // The sort keys of one column, one per row in the rows' order, kept beside the rows so that a
 // sort compares bytes that sit together in one buffer instead of walking the rows' strings,
-// wherever earlier sorts and edits have left them. The owner keeps it in step with its rows.
+// wherever earlier sorts and edits have left them. The owner keeps it in step with its rows:
+// a key per row where the row is kept, however the rows are shown.
 class ColumnSortKeys {
 public:
     ColumnSortKeys() = default;
@@ -30,7 +31,6 @@ public:
     std::size_t Size() const { return m_spans.size(); }
 
     void Append(std::string_view text);
-    void Insert(std::size_t position, std::string_view text);
     void Replace(std::size_t position, std::string_view text);
     void Erase(std::size_t position);
     // Keeps the first `count` keys.
@@ -42,6 +42,9 @@ public:
     // that belongs at position i. When the first keys are in order already, each later key
     // goes after the equal keys among them, as inserting it would put it.
     std::vector<std::uint32_t> SortedOrder() const;
+    // The same for the keys at `shown` (positions of keys, each once), taken in that order:
+    // the positions of those keys in sorted order.
+    std::vector<std::uint32_t> SortedOrder(const std::vector<std::uint32_t>& shown) const;
 
 private:
     struct Span {
