@@ -1,6 +1,7 @@
 // The program's own window code under load, offscreen: a keystroke with the source window
 // open or closed, sorting the loaded symbol list after the user has changed filters and added
 // a symbol, and start-up with a long user symbol file.
+#include "BenchStatistics.h"
 #include "BenchSymbolFile.h"
 #include "app/AppSettings.h"
 #include "app/ComposerApp.h"
@@ -113,10 +114,6 @@ private:
     MainDialogPlaces m_places;
     std::unique_ptr<CMainDialog> m_dialog;
 };
-
-double Min(const std::vector<double>& values) {
-    return *std::min_element(values.begin(), values.end());
-}
 
 // Half the characters double-byte, as the gradation page gets them.
 QString MixedText(std::int64_t characters) {
