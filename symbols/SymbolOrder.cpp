@@ -50,6 +50,13 @@ struct ColumnSortKeys::Entry {
     std::uint32_t position;
 };
 
+// Buffers that the refills of one sort share.
+struct ColumnSortKeys::RefillScratch {
+    std::vector<char> inRange;
+    std::vector<std::uint32_t> members;
+    std::vector<Entry> heads;
+};
+
 ColumnSortKeys::ColumnSortKeys(const std::vector<SymbolRow>& rows, int column) {
     std::size_t bytes = 0;
     for (const SymbolRow& row : rows) {
@@ -151,6 +158,58 @@ void ColumnSortKeys::Fill(Entry& entry, std::size_t from) const {
     entry.length = static_cast<std::uint32_t>(std::min<std::size_t>(key.size(), kHeadBytes + 1));
 }
 
+// Refills the heads of a range of tied entries from byte `from` of their keys on, past
+// what all of them share there, and returns how much that was. A long range is read in the
+// order the keys are kept, front to back through their buffer, rather than in its own order,
+// which would jump all over it.
+std::size_t ColumnSortKeys::Refill(std::vector<Entry>::iterator first,
+                                   std::vector<Entry>::iterator last, std::size_t from,
+                                   RefillScratch& scratch) const {
+    constexpr std::ptrdiff_t kLongRange = 1024;
+    const bool inKeptOrder = last - first >= kLongRange;
+    std::vector<std::uint32_t>& members = scratch.members;
+    members.clear();
+    if (inKeptOrder) {
+        scratch.inRange.assign(m_spans.size(), 0);
+        for (auto entry = first; entry != last; ++entry) {
+            scratch.inRange[entry->index] = 1;
+        }
+        for (std::uint32_t key = 0; key < m_spans.size(); ++key) {
+            if (scratch.inRange[key] != 0) {
+                members.push_back(key);
+            }
+        }
+    } else {
+        for (auto entry = first; entry != last; ++entry) {
+            members.push_back(entry->index);
+        }
+    }
+
+    const std::string_view lead = WholeKey(m_spans[members.front()]).substr(from);
+    std::size_t shared = lead.size();
+    for (std::size_t i = 1; i < members.size() && shared > 0; ++i) {
+        shared = std::min(shared, SharedLength(lead.substr(0, shared),
+                                               WholeKey(m_spans[members[i]]).substr(from)));
+    }
+    if (!inKeptOrder) {
+        std::for_each(first, last, [&](Entry& entry) { Fill(entry, from + shared); });
+        return shared;
+    }
+    scratch.heads.resize(m_spans.size());
+    for (const std::uint32_t key : members) {
+        Entry& head = scratch.heads[key];
+        head.index = key;
+        Fill(head, from + shared);
+    }
+    std::for_each(first, last, [&](Entry& entry) {
+        const Entry& head = scratch.heads[entry.index];
+        entry.head[0] = head.head[0];
+        entry.head[1] = head.head[1];
+        entry.length = head.length;
+    });
+    return shared;
+}
+
 std::vector<std::uint32_t> ColumnSortKeys::SortedOrder() const {
     std::vector<std::uint32_t> shown(m_spans.size());
     std::iota(shown.begin(), shown.end(), 0U);
@@ -203,6 +262,7 @@ ColumnSortKeys::SortedOrder(const std::vector<std::uint32_t>& shown) const {
         std::size_t last;
         std::size_t depth;
     };
+    RefillScratch scratch;
     std::vector<Range> work{{0, entries.size(), 0}};
     while (!work.empty()) {
         Range range = work.back();
@@ -210,19 +270,7 @@ ColumnSortKeys::SortedOrder(const std::vector<std::uint32_t>& shown) const {
         const auto first = entries.begin() + static_cast<std::ptrdiff_t>(range.first);
         const auto last = entries.begin() + static_cast<std::ptrdiff_t>(range.last);
         if (range.depth > 0) {
-            // What the whole range shares decides nothing: the heads start after it.
-            const std::string_view lead =
-                WholeKey(m_spans[first->index]).substr(common + range.depth);
-            std::size_t shared = lead.size();
-            for (auto entry = first + 1; entry != last && shared > 0; ++entry) {
-                shared = std::min(
-                    shared,
-                    SharedLength(lead.substr(0, shared),
-                                 WholeKey(m_spans[entry->index]).substr(common + range.depth)));
-            }
-            std::for_each(first, last,
-                          [&](Entry& entry) { Fill(entry, common + range.depth + shared); });
-            range.depth += shared;
+            range.depth += Refill(first, last, common + range.depth, scratch);
         }
         std::stable_sort(first, last, less);
         for (std::size_t i = range.first; i < range.last;) {

@@ -55,8 +55,11 @@ private:
 
     std::string_view WholeKey(const Span& span) const;
     std::size_t CommonPrefix() const;
+    struct RefillScratch;
     // The entry's head and length from byte `from` of its key on.
     void Fill(Entry& entry, std::size_t from) const;
+    std::size_t Refill(std::vector<Entry>::iterator first, std::vector<Entry>::iterator last,
+                       std::size_t from, RefillScratch& scratch) const;
     Span Store(std::string_view text);
     void Forget(const Span& span);
 
