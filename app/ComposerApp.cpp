@@ -32,6 +32,25 @@ QStringList TranslationFolders() {
     return folders;
 }
 
+// Ends open menus and dialogs as Esc would (a question answered "no", a chooser
+// cancelled), so that their loops return and the main window can close.
+void CloseNestedWindows(const QDialog& main) {
+    while (QWidget* popup = QApplication::activePopupWidget()) {
+        if (!popup->close()) {
+            break;
+        }
+    }
+    while (auto* nested = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        if (nested == &main) {
+            break;
+        }
+        nested->reject();
+        if (QApplication::activeModalWidget() == nested) {
+            break;
+        }
+    }
+}
+
 } // namespace
 
 CComposerApp::CComposerApp(int& argc, char** argv) : QApplication(argc, argv) {
@@ -68,7 +87,10 @@ bool CComposerApp::StartUp() {
     });
     // Ending the session or `kill` closes the window like its close box, keeping the settings.
     TerminationSignal termination;
-    QObject::connect(&termination, &TerminationSignal::Received, &dialog, &QWidget::close);
+    QObject::connect(&termination, &TerminationSignal::Received, &dialog, [&dialog] {
+        CloseNestedWindows(dialog);
+        dialog.close();
+    });
     QTimer::singleShot(0, &dialog, [&dialog] {
         qCInfo(startupLog).noquote()
             << "help page:" << InstalledHelpPage().value_or(QStringLiteral("built in"));

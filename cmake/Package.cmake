@@ -3,10 +3,10 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quillet)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "compose HTML fragments for hand-written web pages")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Quillet is a small desktop tool for people who write HTML pages by hand: a form on one \
-of seven pages regenerates one HTML fragment at every change, which is copied, saved or \
-watched live in a source window. The interface is Japanese.")
+set(CPACK_PACKAGE_DESCRIPTION "\
+Quillet is a small desktop tool for people who write HTML pages by hand: a form
+on one of seven pages regenerates one HTML fragment at every change, which is
+copied, saved or watched live in a source window. The interface is Japanese.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
