@@ -174,13 +174,14 @@ QCursor LoadCursor(int id, qreal devicePixelRatio) {
     if (art.IsNull()) {
         return QCursor(Qt::ArrowCursor);
     }
-    // The hot spot is in the picture's own pixels, whatever the density.
     const QPixmap pixmap = CrispPixmap(art, devicePixelRatio);
     const auto* hot = std::ranges::find(kHotSpots, id, &HotSpot::cursor);
     if (hot == std::end(kHotSpots)) {
         return QCursor(pixmap);
     }
-    return QCursor(pixmap, hot->x, hot->y);
+    // The X11 platform takes the hot spot in the pixmap's pixels, unscaled.
+    const int factor = static_cast<int>(pixmap.devicePixelRatio());
+    return QCursor(pixmap, hot->x * factor, hot->y * factor);
 }
 
 QPixmap CrispPixmap(const QImage& image, qreal devicePixelRatio) {

@@ -118,9 +118,9 @@ TEST(ResourceImages, EyedropperCursorPointsWithItsLowerLeftTip) {
     EXPECT_EQ(cursor.hotSpot(), QPoint(9, 22));
     EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32));
     EXPECT_NE(cursor.pixmap().toImage().pixel(9, 22), kTransparent);
-    // On a dense screen the drawn double, pointing at the same place.
+    // On a dense screen the drawn double, pointing at the same place of the picture.
     const QCursor dense = LoadCursor(resource::EyedropperCursor, 2.0);
-    EXPECT_EQ(dense.hotSpot(), QPoint(9, 22));
+    EXPECT_EQ(dense.hotSpot(), QPoint(18, 44));
     EXPECT_EQ(dense.pixmap().size(), QSize(64, 64));
     EXPECT_EQ(dense.pixmap().devicePixelRatio(), 2.0);
 }
