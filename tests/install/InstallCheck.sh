@@ -50,7 +50,7 @@ log=$stage/log
     exec $exec_line
 ) 2>"$log" &
 program=$!
-for _ in $(seq 200); do
+for _ in $(seq 300); do
     grep -q 'window shown: true' "$log" && break
     kill -0 "$program" 2>/dev/null || break
     sleep 0.1
