@@ -162,22 +162,6 @@ TEST_F(MainDialogTest, AFailedSettingsWriteIsShownNotLost) {
     EXPECT_TRUE(m_prompts.shown[0].startsWith("設定を保存できませんでした。"));
 }
 
-TEST_F(MainDialogTest, StayOnTopTwiceReturnsToNormalOrder) {
-    Open();
-    Press(CommandId::StayOnTop);
-    auto* bar = Find<CTipToolBar>(140);
-    EXPECT_TRUE(Dialog().windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_TRUE(bar->IsCommandChecked(CommandId::StayOnTop));
-    EXPECT_EQ(bar->ButtonImage(bar->IndexOfCommand(CommandId::StayOnTop)), 1);
-
-    Press(CommandId::StayOnTop);
-    EXPECT_FALSE(Dialog().windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_FALSE(bar->IsCommandChecked(CommandId::StayOnTop));
-    EXPECT_EQ(bar->ButtonImage(bar->IndexOfCommand(CommandId::StayOnTop)), 0);
-    Dialog().close();
-    EXPECT_EQ(StoredSettings().WindowTop, 0);
-}
-
 TEST_F(MainDialogTest, EnterWithDragAsTheDefaultDoesNothing) {
     AppSettings settings = DefaultSettings();
     settings.ToolBarIndex = 1;
