@@ -94,14 +94,18 @@ TEST_F(MainDialogTest, FirstStartWithoutSettingsOpensTheFontPageAtTheMinimumWidt
 
 TEST_F(MainDialogTest, EscapeWritesNothingButTheCloseBoxWritesEverything) {
     Open();
-    SelectTab(3);
-    QTest::keyClick(&Dialog(), Qt::Key_Escape);
+    EXPECT_FALSE(StillRunsAfter([this] {
+        SelectTab(3);
+        QTest::keyClick(&Dialog(), Qt::Key_Escape);
+    }));
     EXPECT_FALSE(Dialog().isVisible());
     EXPECT_FALSE(SettingsFileExists());
 
     Open();
-    SelectTab(3);
-    Dialog().close();
+    EXPECT_FALSE(StillRunsAfter([this] {
+        SelectTab(3);
+        Dialog().close();
+    }));
     EXPECT_FALSE(Dialog().isVisible());
     EXPECT_EQ(StoredSettings().TabPage, 3);
 }
