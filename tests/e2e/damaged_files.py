@@ -17,5 +17,7 @@ with Run("damaged-files") as run:
     run.check_equal(run.read(run.user_symbols_path), DAMAGED_SYMBOLS, "User.mrk")
     run.check_equal(run.setting("TabPage"), b"6", "TabPage")
     run.start("Quillet - 記号")
-    run.close_box()
+    run.tab(0)
+    run.close_from_window_menu()
     run.wait_exit()
+    run.check_equal(run.setting("TabPage"), b"0", "TabPage")

@@ -12,15 +12,17 @@ A scenario is a short script:
 
     with Run("my-scenario") as run:
         run.start()
-        run.type_text("abc")
-        run.copy_fragment()
-        run.check_equal(run.clipboard(), b"abc")
+        run.type_text("日本")
+        run.copy_fragment("日本")      # Enter, Yes, then both clipboard forms checked
         run.close_box()
+        run.wait_exit()
+        run.check_equal(run.setting("TabPage"), b"0", "TabPage")
 
 `Run` keeps everything under the build folder's e2e/<name>/; when a check fails or the
 script raises, it leaves screenshot.png and quillet.log there and the script exits 1.
 Waits poll with a timeout; nothing sleeps for long. Points given to click() are in the
-client coordinates of the main window (the layout tables' pixels).
+client coordinates of the main window (the layout tables' pixels). Every non-ASCII
+character the script contains gets a key of its own before the program starts.
 """
 
 import os
@@ -142,7 +144,8 @@ class Run:
             raise RuntimeError("Xvfb did not start")
         self.env = dict(os.environ, DISPLAY=":" + number.decode().strip(),
                         HOME=self.home, XDG_CONFIG_HOME=self.config, XDG_DATA_HOME=self.data,
-                        XDG_RUNTIME_DIR=self._make("runtime"), QT_QPA_PLATFORM="xcb", LANG="C.UTF-8")
+                        XDG_RUNTIME_DIR=self._make("runtime"), QT_QPA_PLATFORM="xcb",
+                        LANG="C.UTF-8")
         self.env.pop("QT_QPA_PLATFORMTHEME", None)
         rc = os.path.join(self.folder, "openbox-rc.xml")
         with open(rc, "w") as out:
@@ -206,16 +209,22 @@ class Run:
 
     def wait_exit(self):
         """Waits for the program to end; its exit code."""
-        self.wait_for(lambda: not self.running(), "the program to end")
+        self.wait_for(lambda: not self.running(), "the program to end", while_running=False)
         self.log.close()
         self.window = None
         return self.program.returncode
 
+    def windows(self, name=""):
+        """The ids of the program's visible windows whose titles match `name`."""
+        return self.x(["xdotool", "search", "--all", "--onlyvisible", "--pid",
+                       str(self.program.pid), "--name", name], check=False).split()
+
     def find_window(self, name):
-        """The id of a visible window of the program whose title matches `name`."""
-        found = self.x(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.program.pid),
-                        "--name", name], check=False).split()
+        found = self.windows(name)
         return found[0] if found else None
+
+    def active_window(self):
+        return self.x(["xdotool", "getactivewindow"], check=False).strip()
 
     def title(self, window=None):
         return self.x(["xdotool", "getwindowname", window or self.window]).rstrip("\n")
@@ -230,6 +239,13 @@ class Run:
     def close_box(self, window=None):
         """Closes a window the way its close box does: through the window manager."""
         self.x(["wmctrl", "-i", "-c", window or self.window])
+
+    def close_from_window_menu(self):
+        """Close from the window menu, opened by a right click on the empty background."""
+        before = set(self.windows())
+        self.click(self.size()[0] - 2, self.size()[1] - 2, button=3)
+        self.wait_for(lambda: set(self.windows()) - before, "the window menu")
+        self.key("c")
 
     def size(self, window=None):
         """The client size of a window."""
@@ -259,10 +275,8 @@ class Run:
         """Waits for a window of the program other than the main one to take the keyboard,
         such as a chooser or a dialog; its id."""
         def other():
-            active = self.x(["xdotool", "getactivewindow"], check=False).strip()
-            return active if active and active != self.window and active in self.x(
-                ["xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.program.pid),
-                 "--name", ""], check=False).split() else None
+            active = self.active_window()
+            return active if active != self.window and active in self.windows() else None
         return self.wait_for(other, "another window of the program")
 
     def wait_file(self, path, expected):
@@ -296,32 +310,25 @@ class Run:
         self.fail(f"could not type {text!r}")
 
     def field_holds(self, text):
-        """Whether the focused text field holds `text`, read through the clipboard."""
+        """Whether the focused text field or view holds `text`, read through the clipboard."""
         self.key("ctrl+a", "ctrl+c", "End")
-        try:
-            self.wait_for(lambda: self.clipboard(UTF8_STRING, quiet=True) == text.encode(),
-                          "the field's text", timeout=2)
-            return True
-        except CheckFailed:
-            self.failures.pop()
-            return False
+        return self.poll(lambda: self.clipboard(UTF8_STRING) == text.encode(), timeout=2)
 
     # --- what the user can see -----------------------------------------------------------
 
-    def clipboard(self, target="text/plain;charset=windows-31j", quiet=False):
-        """The clipboard's bytes in one form: by default the program's code page 932."""
+    def clipboard(self, target="text/plain;charset=windows-31j"):
+        """The clipboard's bytes in one form, by default the program's code page 932; None
+        when the clipboard does not offer that form."""
         result = subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", target],
                                 env=self.env, capture_output=True, timeout=TIMEOUT)
-        if result.returncode != 0 and not quiet:
-            return None
-        return result.stdout if result.returncode == 0 else b""
+        return result.stdout if result.returncode == 0 else None
 
     def wait_clipboard(self, expected):
         """Waits until the clipboard holds `expected` (text) in both forms. Only the
         program's copy offers the code page form, so a text field's copy never passes."""
-        self.wait_for(lambda: self.clipboard(quiet=True) == cp932(expected),
+        self.wait_for(lambda: self.clipboard() == cp932(expected),
                       f"the clipboard to hold {expected!r}",
-                      lambda: f"it holds {self.clipboard(quiet=True)!r}")
+                      lambda: f"it holds {self.clipboard()!r}")
         self.check_equal(self.clipboard(UTF8), expected.encode(), "UTF-8 clipboard")
 
     def copy_fragment(self, expected):
@@ -337,13 +344,10 @@ class Run:
 
     def wait_dialog(self, name):
         """Waits for a window of the program titled `name` to be the active one."""
-        return self.wait_for(lambda: self.active_window_named(name), f"the window {name!r}")
-
-    def active_window_named(self, name):
-        active = self.x(["xdotool", "getactivewindow"], check=False).strip()
-        return active if active and active in self.x(
-            ["xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.program.pid),
-             "--name", name], check=False).split() else None
+        def named():
+            active = self.active_window()
+            return active if active in self.windows(name) else None
+        return self.wait_for(named, f"the window {name!r}")
 
     @staticmethod
     def read(path):
@@ -361,7 +365,8 @@ class Run:
                 current = line[1:-1].strip().lower()
                 continue
             name, _, value = line.partition(b"=")
-            if current == section.lower().encode() and name.strip().lower() == key.lower().encode():
+            if current == section.lower().encode() and \
+                    name.strip().lower() == key.lower().encode():
                 return value.strip()
         return None
 
@@ -387,20 +392,27 @@ class Run:
     def check_running(self, what):
         self.check(self.running(), f"the program ended after {what}")
 
-    def wait_for(self, probe, what, explain=None, timeout=TIMEOUT):
-        """Polls `probe` until it gives something true, which it returns."""
+    def wait_for(self, probe, what, explain=None, timeout=TIMEOUT, while_running=True):
+        """Polls `probe` until it gives something true, which it returns. Fails on the
+        timeout, and at once when the program ends unless that is what is awaited."""
+        ended = (lambda: not self.running()) if while_running and self.program else None
+        value = self.poll(probe, timeout, ended)
+        if value:
+            return value
+        if ended and ended():
+            self.fail(f"the program ended while waiting for {what}")
+        self.fail(f"timed out waiting for {what}" + (f"; {explain()}" if explain else ""))
+
+    @staticmethod
+    def poll(probe, timeout=TIMEOUT, give_up=None):
+        """What `probe` gives once it is true, or None after the timeout or once
+        `give_up` is true."""
         deadline = time.monotonic() + timeout
         delay = 0.02
         while True:
             value = probe()
-            if value:
+            if value or time.monotonic() > deadline or (give_up and give_up()):
                 return value
-            if self.program is not None and self.program.poll() is not None and \
-                    what != "the program to end":
-                self.fail(f"the program ended while waiting for {what}")
-            if time.monotonic() > deadline:
-                self.fail(f"timed out waiting for {what}" +
-                          (f"; {explain()}" if explain else ""))
             time.sleep(delay)
             delay = min(delay * 2, 0.2)
 

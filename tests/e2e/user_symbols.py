@@ -31,7 +31,7 @@ with Run("user-symbols") as run:
     run.click(*EDIT)
     fill_dialog(run, [None, None, "<i>☆</i>"])
     run.wait_file(run.user_symbols_path, record("星", "飾り", "<i>☆</i>"))
-    run.close_box()
+    run.key("alt+F4")
     run.wait_exit()
 
     run.start("Quillet - 記号")
