@@ -101,6 +101,10 @@ class Run:
     def __exit__(self, kind, value, trace):
         if value is not None and not isinstance(value, CheckFailed):
             self.failures.append("".join(traceback.format_exception(kind, value, trace)))
+            if self.program is not None and not self.running():
+                # The likely cause of a failed X request: the window is gone with it.
+                self.failures.append(f"{self.name}: the program had ended, exit code "
+                                     f"{self.program.returncode}")
         if self.failures:
             self._leave_evidence()
         self._stop_all()
