@@ -9,6 +9,8 @@
 #include "output/CDragEdit.h"
 #include "output/CSourceWindow.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QMenu>
 #include <QPointer>
 #include <QTabBar>
@@ -51,7 +53,7 @@ TEST_F(MainDialogTest, StayOnTopIsWrittenAsItStandsAtClose) {
     EXPECT_EQ(StoredSettings().WindowTop, 1);
 }
 
-TEST_F(MainDialogTest, OwnedWindowsComeAndGoWithoutEndingTheProgram) {
+TEST_F(MainDialogTest, ItsWindowsPopupsAndMenusComeAndGoWithoutEndingIt) {
     Open();
     const auto openAndClose = [this] {
         Press(CommandId::SourceWindow);
@@ -66,6 +68,13 @@ TEST_F(MainDialogTest, OwnedWindowsComeAndGoWithoutEndingTheProgram) {
         ASSERT_NE(popup, nullptr);
         QTest::keyClick(popup, Qt::Key_Escape);
         popup->close();
+
+        // Escape in a drop-down list or a menu closes only that.
+        auto* faces = Find<QComboBox>(1014);
+        faces->showPopup();
+        QTest::keyClick(faces->view(), Qt::Key_Escape);
+        Dialog().WindowMenu()->popup(Dialog().mapToGlobal(QPoint(5, 5)));
+        QTest::keyClick(Dialog().WindowMenu(), Qt::Key_Escape);
 
         Dialog().WindowMenu()->actions().at(2)->trigger();
         auto* about = Dialog().findChild<QDialog*>("aboutBox");
