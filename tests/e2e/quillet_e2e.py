@@ -266,14 +266,15 @@ class Run:
         self.x(["xdotool", "key", *keys])
 
     def click(self, x, y, button=1, window=None):
-        self.at(x, y, "click", str(button), window=window)
+        self.at(x, y, "click", str(button), "sleep", "0.1", window=window)
 
     def at(self, x, y, *commands, window=None):
         """Moves the pointer to a point of a window, then runs more xdotool commands in
-        the same chain ("mousedown", "1", "key", "Escape", ...)."""
-        # The toolkit takes a press as where the pointer was before the move had arrived.
-        self.x(["xdotool", "mousemove", "--window", window or self.window, str(x), str(y),
-                "sleep", "0.1", *commands])
+        the same chain ("mousedown", "1", "sleep", "0.1", "key", "Escape", ...). Pointer
+        and keyboard events sent back to back can reach the program out of order: put a
+        short sleep between a pointer step and a key step that must follow it."""
+        self.x(["xdotool", "sleep", "0.1", "mousemove", "--window", window or self.window,
+                str(x), str(y), "sleep", "0.1", *commands])
 
     def wait_other_window(self):
         """Waits for a window of the program other than the main one to take the keyboard,
