@@ -150,7 +150,10 @@ void CDragEdit::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CDragEdit::keyPressEvent(QKeyEvent* event) {
-    if (!m_pressPending) {
+    // An Escape held down after it cancelled the wait repeats; the repeats are the same key.
+    const bool repeatedEscape =
+        m_pressAbandoned && event->key() == Qt::Key_Escape && event->isAutoRepeat();
+    if (!m_pressPending && !repeatedEscape) {
         QLineEdit::keyPressEvent(event);
         return;
     }
