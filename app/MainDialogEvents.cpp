@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace quillet {
 
@@ -61,13 +62,14 @@ void CMainDialog::OnHelp() {
 void CMainDialog::ToggleTopmost() {
     m_settings.WindowTop = m_settings.WindowTop == 0 ? 1 : 0;
     const bool onTop = m_settings.WindowTop == 1;
-    const bool wasVisible = isVisible();
-    const QRect frame = geometry();
-    // Changing the hint re-creates the native window; it comes back where it was.
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (wasVisible) {
-        setGeometry(frame);
-        show();
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+    // setWindowFlags would re-create a shown window, hiding it on the way, and a hidden
+    // dialog ends its modal run: the program would end. The native window takes the hint
+    // in place instead, neither moving nor resizing.
+    overrideWindowFlags(flags);
+    if (QWindow* native = windowHandle()) {
+        native->setFlags(flags);
     }
     ShowStayOnTop(onTop);
 }
@@ -78,7 +80,7 @@ void CMainDialog::ShowAboutBox() {
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowTitle("Quillet のバージョン情報");
     auto* icon = new QLabel(box);
-    icon->setPixmap(ProgramIcon().pixmap(32, 32));
+    icon->setPixmap(ProgramIcon().pixmap(QSize(32, 32), icon->devicePixelRatioF()));
     auto* text =
         new QLabel(QStringLiteral("Quillet バージョン %1\n手書きの HTML のためのタグ作成ツール")
                        .arg(QStringLiteral(QUILLET_VERSION)),
