@@ -143,6 +143,7 @@ void CMainDialog::CreateControls() {
     }
 
     CreateToolBars();
+    CreatePreviewAction();
     CreateOutputActions();
     CreateWindowMenu();
     ConnectInputs();
@@ -156,6 +157,7 @@ void CMainDialog::CreateWindowMenu() {
     close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     connect(close, &QAction::triggered, this, &QWidget::close);
     m_windowMenu->addSeparator();
+    m_windowMenu->addAction(m_previewAction);
     QAction* about = m_windowMenu->addAction("バージョン情報(&A)...");
     about->setData(CommandId::About);
     connect(about, &QAction::triggered, this, &CMainDialog::ShowAboutBox);
@@ -216,6 +218,7 @@ void CMainDialog::OnInitDialog() {
     }
     m_settings.WindowSource = m_settings.WindowSource == 1 ? 1 : 0;
     m_output->RestoreSourceWindow();
+    RestorePreview();
 
     FillFaceList();
 

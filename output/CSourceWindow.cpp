@@ -1,14 +1,13 @@
 #include "output/CSourceWindow.h"
 
+#include "output/ToolWindowPlace.h"
 #include "platform/TextCodec.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QMenu>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace quillet {
 namespace {
@@ -41,6 +40,13 @@ CSourceWindow::CSourceWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     // The fragment has few spaces; long runs break anywhere rather than run off the edge.
     m_view->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu* menu = MakeContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(m_view->viewport()->mapToGlobal(at));
+    });
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
@@ -60,15 +66,17 @@ QString CSourceWindow::Text() const {
     return m_view->toPlainText();
 }
 
-void CSourceWindow::PlaceBeside(const QWidget& owner) {
-    const QRect frame = owner.frameGeometry();
-    const QScreen* screen = owner.screen();
-    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
-    QPoint at(frame.right() + 1, frame.top());
-    if (available.isValid() && at.x() + width() > available.right()) {
-        at.setX(std::max(available.left(), frame.left() - width()));
+QMenu* CSourceWindow::MakeContextMenu() {
+    QMenu* menu = m_view->createStandardContextMenu();
+    if (!m_menuActions.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(m_menuActions);
     }
-    move(at);
+    return menu;
+}
+
+void CSourceWindow::PlaceBeside(const QWidget& owner) {
+    PlaceBesideOwner(*this, owner);
 }
 
 void CSourceWindow::done(int) {

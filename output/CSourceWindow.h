@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
 
 #include <string>
 
+class QAction;
+class QMenu;
 class QPlainTextEdit;
 
 namespace quillet {
@@ -24,6 +27,11 @@ public:
     void SetFragment(const std::string& fragment);
     QString Text() const;
 
+    // Commands of the owner that the text view's context menu offers after its own.
+    void SetMenuActions(QList<QAction*> actions) { m_menuActions = std::move(actions); }
+    // The text view's context menu, built afresh for each opening.
+    QMenu* MakeContextMenu();
+
     // Beside the owner's right edge when that fits on its screen, else left of it.
     void PlaceBeside(const QWidget& owner);
 
@@ -38,6 +46,7 @@ protected:
 private:
     QPlainTextEdit* m_view = nullptr;
     std::string m_fragment;
+    QList<QAction*> m_menuActions;
 };
 
 } // namespace quillet
