@@ -138,6 +138,8 @@ struct OpenElement {
     std::string open;  // what reopens it in a new block
     std::string close; // what ends it in Qt's HTML
     SymbolFace glyphs = SymbolFace::None;
+    // An installed symbol face takes byte values as its glyph codes.
+    bool glyphCodes = false;
 };
 
 class Translator {
@@ -175,6 +177,7 @@ private:
 
     void AppendText(std::string_view text) {
         const SymbolFace glyphs = m_stack.empty() ? SymbolFace::None : m_stack.back().glyphs;
+        const bool glyphCodes = !m_stack.empty() && m_stack.back().glyphCodes;
         for (std::size_t pos = 0; pos < text.size(); ++pos) {
             const char c = text[pos];
             if (c == '&') {
@@ -188,6 +191,8 @@ private:
                 m_block.Html += "&lt;";
             } else if (c == '>') {
                 m_block.Html += "&gt;";
+            } else if (glyphCodes) {
+                AppendCharacterReference(m_block.Html, static_cast<unsigned char>(c));
             } else if (glyphs != SymbolFace::None) {
                 // Every byte of a symbol face is one glyph.
                 const auto code = static_cast<unsigned char>(c);
@@ -255,6 +260,7 @@ private:
     void OpenFont(const MarkupToken& tag) {
         std::string style;
         SymbolFace glyphs = m_stack.empty() ? SymbolFace::None : m_stack.back().glyphs;
+        bool glyphCodes = !m_stack.empty() && m_stack.back().glyphCodes;
         if (tag.HasAttribute("face")) {
             const std::string face = Trimmed(tag.Attribute("face"));
             const bool installed = !face.empty() && m_installed && m_installed(face);
@@ -267,6 +273,7 @@ private:
             const SymbolFace symbol = SymbolFaceNamed(face);
             if (!face.empty()) {
                 glyphs = installed ? SymbolFace::None : symbol;
+                glyphCodes = installed && symbol != SymbolFace::None;
             }
         }
         if (const int size = FontSizeFrom(tag.Attribute("size"))) {
@@ -276,7 +283,7 @@ private:
             style += "color:" + color + ";";
         }
         const std::string open = style.empty() ? "<span>" : "<span style=\"" + style + "\">";
-        Push({"font", open, "</span>", glyphs});
+        Push({"font", open, "</span>", glyphs, glyphCodes});
     }
 
     void OpenImage(const MarkupToken& tag) {
@@ -312,6 +319,11 @@ private:
     }
 
     void Push(OpenElement element) {
+        // Only a font element changes the face; the others keep the one around them.
+        if (element.name != "font" && !m_stack.empty()) {
+            element.glyphs = m_stack.back().glyphs;
+            element.glyphCodes = m_stack.back().glyphCodes;
+        }
         m_block.Html += element.open;
         m_stack.push_back(std::move(element));
     }
