@@ -192,13 +192,14 @@ TEST_F(MainDialogTest, EnterWithDragAsTheDefaultDoesNothing) {
     EXPECT_TRUE(Dialog().isVisible());
 }
 
-TEST_F(MainDialogTest, WindowMenuHoldsCloseAndTheAboutBox) {
+TEST_F(MainDialogTest, WindowMenuHoldsCloseThePreviewAndTheAboutBox) {
     Open();
     const QList<QAction*> items = Dialog().WindowMenu()->actions();
-    ASSERT_EQ(items.size(), 3);
+    ASSERT_EQ(items.size(), 4);
     EXPECT_TRUE(items[1]->isSeparator());
-    EXPECT_EQ(items[2]->text(), "バージョン情報(&A)...");
-    items[2]->trigger();
+    EXPECT_EQ(items[2], Dialog().PreviewAction());
+    EXPECT_EQ(items[3]->text(), "バージョン情報(&A)...");
+    items[3]->trigger();
     auto* about = Dialog().findChild<QDialog*>("aboutBox");
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());
