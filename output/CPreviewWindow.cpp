@@ -1,10 +1,8 @@
 #include "output/CPreviewWindow.h"
 
 #include "output/CMarqueeView.h"
-#include "output/ToolWindowPlace.h"
 #include "platform/TextCodec.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -91,8 +89,7 @@ QImage MissingImagePicture(const QString& address, const QFont& font) {
     return picture;
 }
 
-CPreviewWindow::CPreviewWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
-    setAttribute(Qt::WA_DeleteOnClose);
+CPreviewWindow::CPreviewWindow(QWidget* parent) : CToolWindow(parent) {
     setWindowTitle(QStringLiteral("プレビュー"));
     setObjectName(QStringLiteral("preview"));
 
@@ -215,20 +212,6 @@ void CPreviewWindow::AddImages(QTextDocument& document, const std::vector<Previe
         document.addResource(QTextDocument::ImageResource,
                              QUrl(QString::fromStdString(PreviewImageName(index))), picture);
     }
-}
-
-void CPreviewWindow::PlaceBeside(const QWidget& owner, const QWidget* above) {
-    PlaceBesideOwner(*this, owner, above);
-}
-
-void CPreviewWindow::done(int) {
-    // Escape and any accept end up here; the window closes for good, as by its close box.
-    close();
-}
-
-void CPreviewWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
-    emit Closed();
 }
 
 } // namespace quillet

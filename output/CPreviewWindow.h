@@ -1,9 +1,9 @@
 #pragma once
 
+#include "output/CToolWindow.h"
 #include "output/PreviewDocument.h"
 
 #include <QDateTime>
-#include <QDialog>
 #include <QImage>
 #include <QMap>
 
@@ -16,12 +16,11 @@ class QVBoxLayout;
 
 namespace quillet {
 
-// A modeless tool window showing the fragment as a browser would draw it: rich text for
-// most of it, a strip of its own for each scrolling text. Links show but do not lead
-// anywhere; images come from a local path, or from a relative one in the image folder (the
-// folder the fragment was last saved to). Closing always goes through close(), which
-// announces Closed and deletes the window.
-class CPreviewWindow : public QDialog {
+// The tool window showing the fragment as a browser would draw it: rich text for most of
+// it, a strip of its own for each scrolling text. Links show but do not lead anywhere;
+// images come from a local path, or from a relative one in the image folder (the folder
+// the fragment was last saved to).
+class CPreviewWindow : public CToolWindow {
     Q_OBJECT
 
 public:
@@ -34,17 +33,6 @@ public:
 
     // One widget per block, top to bottom: a QTextBrowser or a CMarqueeView.
     QList<QWidget*> Blocks() const { return m_blocks; }
-
-    // Beside the owner, below `above` when that window is showing.
-    void PlaceBeside(const QWidget& owner, const QWidget* above);
-
-    void done(int result) override;
-
-signals:
-    void Closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Render();

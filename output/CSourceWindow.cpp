@@ -1,9 +1,7 @@
 #include "output/CSourceWindow.h"
 
-#include "output/ToolWindowPlace.h"
 #include "platform/TextCodec.h"
 
-#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -27,8 +25,7 @@ QSize DialogUnitsToPixels(int width, int height, const QFont& font) {
 
 } // namespace
 
-CSourceWindow::CSourceWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
-    setAttribute(Qt::WA_DeleteOnClose);
+CSourceWindow::CSourceWindow(QWidget* parent) : CToolWindow(parent) {
     setWindowTitle(QStringLiteral("ソース"));
     setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
 
@@ -73,21 +70,6 @@ QMenu* CSourceWindow::MakeContextMenu() {
         menu->addActions(m_menuActions);
     }
     return menu;
-}
-
-void CSourceWindow::PlaceBeside(const QWidget& owner) {
-    PlaceBesideOwner(*this, owner);
-}
-
-void CSourceWindow::done(int) {
-    // Escape and any accept end up here; the window closes for good, as by its close box.
-    close();
-}
-
-void CSourceWindow::closeEvent(QCloseEvent* event) {
-    // Not the dialog's own handling, which would only hide the window.
-    event->accept();
-    emit Closed();
 }
 
 } // namespace quillet

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "output/CToolWindow.h"
+
 #include <QList>
 
 #include <string>
@@ -11,11 +12,8 @@ class QPlainTextEdit;
 
 namespace quillet {
 
-// A small modeless tool window showing the fragment as it is regenerated. Closing it (its
-// close box, Escape or the owner's toggle) always goes through close(), which announces
-// Closed and deletes the window, so that its owner's flag and button never fall out of
-// step with it. Enter does nothing.
-class CSourceWindow : public QDialog {
+// The tool window showing the fragment as it is regenerated.
+class CSourceWindow : public CToolWindow {
     Q_OBJECT
 
 public:
@@ -31,17 +29,6 @@ public:
     void SetMenuActions(QList<QAction*> actions) { m_menuActions = std::move(actions); }
     // The text view's context menu, built afresh for each opening.
     QMenu* MakeContextMenu();
-
-    // Beside the owner's right edge when that fits on its screen, else left of it.
-    void PlaceBeside(const QWidget& owner);
-
-    void done(int result) override;
-
-signals:
-    void Closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     QPlainTextEdit* m_view = nullptr;

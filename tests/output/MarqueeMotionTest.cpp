@@ -36,8 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
         MotionCase{Scroll, 6, 100, 200, 50, 200, false},
         MotionCase{Scroll, 10, 100, 200, 1000, 200 - 10000 % 300, false},
         // Slide: in from the right, then at rest against the left edge.
-        MotionCase{Slide, 6, 100, 200, 20, 80, false},
-        MotionCase{Slide, 6, 100, 200, 34, 0, true},
+        MotionCase{Slide, 6, 100, 200, 20, 80, false}, MotionCase{Slide, 6, 100, 200, 34, 0, true},
         MotionCase{Slide, 6, 100, 200, 1000, 0, true},
         // Alternate: from the right edge to the left and back, between 100 and 0.
         MotionCase{Alternate, 10, 100, 200, 0, 100, false},

@@ -81,7 +81,9 @@ protected:
         host.ClearPages = [this] { ++cleared; };
         host.SourceWindowFlag = [this] { return flag; };
         host.SetSourceWindowFlag = [this](int value) { flag = value; };
-        host.StartDrag = [this](std::unique_ptr<QMimeData> data) { dragged.push_back(std::move(data)); };
+        host.StartDrag = [this](std::unique_ptr<QMimeData> data) {
+            dragged.push_back(std::move(data));
+        };
         actions = std::make_unique<OutputActions>(window, *outputBar, *windowBar, prompts, host);
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     }

@@ -14,7 +14,8 @@ bool NothingInstalled(std::string_view) {
     return false;
 }
 
-PreviewDocument Preview(std::string_view fragment, const FaceInstalled& installed = NothingInstalled) {
+PreviewDocument Preview(std::string_view fragment,
+                        const FaceInstalled& installed = NothingInstalled) {
     return MakePreviewDocument(fragment, installed);
 }
 
@@ -37,8 +38,9 @@ TEST(PreviewDocument, FontLinkAndParagraphNestAsWritten) {
               "<p align=\"center\"><a href=\"http://example.com/\"><b><u>"
               "<span style=\"font-size:24px;color:red;\">リンク</span></u></b></a></p>");
     const auto installed = [](std::string_view face) { return face == "Mine"; };
-    EXPECT_EQ(OnlyHtml("<Font Face=\"Mine\" Size=\"+9\">x</Font><Sub>1</Sub><Sup>2</Sup>", installed),
-              "<span style=\"font-family:'Mine';font-size:48px;\">x</span><sub>1</sub><sup>2</sup>");
+    EXPECT_EQ(
+        OnlyHtml("<Font Face=\"Mine\" Size=\"+9\">x</Font><Sub>1</Sub><Sup>2</Sup>", installed),
+        "<span style=\"font-family:'Mine';font-size:48px;\">x</span><sub>1</sub><sup>2</sup>");
 }
 
 TEST(PreviewDocument, ReadsMarkupAsABrowserDoes) {
@@ -57,8 +59,7 @@ TEST(PreviewDocument, MissingSymbolFacesShowTheCharactersTheirGlyphsDepict) {
     EXPECT_EQ(OnlyHtml("<Font Face=\"Wingdings\">N<B>\xFF</B></Font>"),
               "<span>&#x2620;<b>&#x229E;</b></span>");
     // Installed, the face draws its own glyphs from the byte values.
-    EXPECT_EQ(OnlyHtml("<Font Face=\"Symbol\">\xA9</Font>",
-                       [](std::string_view) { return true; }),
+    EXPECT_EQ(OnlyHtml("<Font Face=\"Symbol\">\xA9</Font>", [](std::string_view) { return true; }),
               "<span style=\"font-family:'Symbol';\">&#xA9;</span>");
 }
 
@@ -76,19 +77,19 @@ TEST(PreviewDocument, EveryBuiltInSymbolGlyphHasItsCharacter) {
 }
 
 TEST(PreviewDocument, ImagesAreNamedByIndexAndTheirAddressesClassified) {
-    const PreviewDocument document =
-        Preview("<Img Src=\"pic.gif\"><Img Src=\"/home/u/a.png\"><Img Src=\"FILE:///tmp/b%20c.png\">"
-                "<Img Src=\"http://example.com/d.png\">");
+    const PreviewDocument document = Preview(
+        "<Img Src=\"pic.gif\"><Img Src=\"/home/u/a.png\"><Img Src=\"FILE:///tmp/b%20c.png\">"
+        "<Img Src=\"http://example.com/d.png\">");
     ASSERT_EQ(document.Blocks.size(), 1u);
     EXPECT_EQ(document.Blocks[0].Html,
               "<img src=\"preview-image:0\" /><img src=\"preview-image:1\" />"
               "<img src=\"preview-image:2\" /><img src=\"preview-image:3\" />");
     using Where = PreviewImage::Where;
-    EXPECT_EQ(document.Images,
-              (std::vector<PreviewImage>{{"pic.gif", Where::Relative, "pic.gif"},
-                                         {"/home/u/a.png", Where::Absolute, "/home/u/a.png"},
-                                         {"FILE:///tmp/b%20c.png", Where::Absolute, "/tmp/b%20c.png"},
-                                         {"http://example.com/d.png", Where::Remote, ""}}));
+    EXPECT_EQ(document.Images, (std::vector<PreviewImage>{
+                                   {"pic.gif", Where::Relative, "pic.gif"},
+                                   {"/home/u/a.png", Where::Absolute, "/home/u/a.png"},
+                                   {"FILE:///tmp/b%20c.png", Where::Absolute, "/tmp/b%20c.png"},
+                                   {"http://example.com/d.png", Where::Remote, ""}}));
 }
 
 TEST(PreviewDocument, ScrollingTextIsABlockOfItsOwnInsideItsParagraph) {

@@ -62,10 +62,10 @@ TEST(PreviewWindow, ImagesComeFromTheSaveFolderOrShowTheirAddress) {
     const QImage placeholder = MissingImagePicture(QStringLiteral("pic.png"), preview.font());
     EXPECT_EQ(Resource(preview.Blocks()[0], 0), placeholder);
     EXPECT_EQ(Resource(preview.Blocks()[0], 1).size(), QSize(7, 5));
-    EXPECT_EQ(Resource(preview.Blocks()[0], 2).size(),
-              MissingImagePicture(QString::fromStdString((folder / "none.png").string()),
-                                  preview.font())
-                  .size());
+    EXPECT_EQ(
+        Resource(preview.Blocks()[0], 2).size(),
+        MissingImagePicture(QString::fromStdString((folder / "none.png").string()), preview.font())
+            .size());
 
     preview.SetImageFolder(QString::fromStdString(folder.Path().string()));
     EXPECT_EQ(Resource(preview.Blocks()[0], 0).size(), QSize(7, 5));
