@@ -61,13 +61,17 @@ void CMarqueeView::paintEvent(QPaintEvent*) {
     m_content.drawContents(&painter);
 }
 
+// A minimised window sends its widgets hide events while they stay visible to Qt, so the
+// events, not isVisible(), say whether anyone can see the motion.
 void CMarqueeView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    m_shown = true;
     UpdateTimer();
 }
 
 void CMarqueeView::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
+    m_shown = false;
     UpdateTimer();
 }
 
@@ -87,7 +91,7 @@ void CMarqueeView::timerEvent(QTimerEvent* event) {
 }
 
 void CMarqueeView::UpdateTimer() {
-    const bool moving = isVisible() && !MarqueeAtRest(Track(), m_steps);
+    const bool moving = m_shown && !MarqueeAtRest(Track(), m_steps);
     if (moving && !m_timer.isActive()) {
         m_timer.start(kMarqueeStepMilliseconds, Qt::PreciseTimer, this);
     } else if (!moving && m_timer.isActive()) {

@@ -50,6 +50,7 @@ private:
     MarqueeBehavior m_behavior = MarqueeBehavior::Scroll;
     int m_amount = kDefaultScrollAmount;
     long long m_steps = 0;
+    bool m_shown = false;
     QBasicTimer m_timer;
 };
 
