@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -69,6 +70,21 @@ TEST(PreviewWindow, ImagesComeFromTheSaveFolderOrShowTheirAddress) {
 
     preview.SetImageFolder(QString::fromStdString(folder.Path().string()));
     EXPECT_EQ(Resource(preview.Blocks()[0], 0).size(), QSize(7, 5));
+}
+
+TEST(PreviewWindow, ALinkShowsButAClickLeadsNowhere) {
+    QWidget owner;
+    CPreviewWindow preview(&owner);
+    preview.SetFragment("<A Href=\"http://example.com/\">link</A>");
+    preview.show();
+    auto* text = qobject_cast<QTextBrowser*>(preview.Blocks().value(0));
+    ASSERT_NE(text, nullptr);
+    const QString shown = text->toHtml();
+    EXPECT_TRUE(shown.contains("href=\"http://example.com/\""));
+    QTest::mouseClick(text->viewport(), Qt::LeftButton, {}, QPoint(8, 8));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(text->toHtml(), shown);
+    EXPECT_TRUE(text->source().isEmpty());
 }
 
 } // namespace
