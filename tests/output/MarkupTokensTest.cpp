@@ -24,7 +24,7 @@ TEST(MarkupTokens, AttributesInEveryQuotingAndCase) {
 }
 
 TEST(MarkupTokens, DoubleByteTextKeepsItsBytes) {
-    // "ソ" and "表" end in 0x5C and 0x5C 0x7C-range bytes; "<" and ">" never do.
+    // "ソ", "表" and "能" end in the byte of "\\"; "<" and ">" are never a second byte.
     const std::vector<MarkupToken> tokens = TokenizeMarkup("ソ表<B>能</B>");
     ASSERT_EQ(tokens.size(), 4u);
     EXPECT_EQ(tokens[0].Name, "ソ表");
