@@ -24,7 +24,7 @@ TEST(MarkupTokens, AttributesInEveryQuotingAndCase) {
 }
 
 TEST(MarkupTokens, DoubleByteTextKeepsItsBytes) {
-    // "ソ", "表" and "能" end in the byte of "\\"; "<" and ">" are never a second byte.
+    // "ソ", "表" and "能" end in byte 5C; "<" and ">" are never a second byte.
     const std::vector<MarkupToken> tokens = TokenizeMarkup("ソ表<B>能</B>");
     ASSERT_EQ(tokens.size(), 4u);
     EXPECT_EQ(tokens[0].Name, "ソ表");
