@@ -5,6 +5,7 @@
 #include "app/PageTabControl.h"
 #include "app/PageTable.h"
 #include "output/OutputActions.h"
+#include "platform/FileErrorText.h"
 #include "platform/Prompts.h"
 #include "platform/TextCodec.h"
 #include "resources/ResourceImages.h"
@@ -21,8 +22,6 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
-
-#include <cstring>
 
 namespace quillet {
 
@@ -154,13 +153,8 @@ void CMainDialog::WriteSettings() {
     m_settings.ColumnType = widths.type;
     m_settings.ColumnContent = widths.content;
     if (const Status saved = SaveSettings(m_settings, m_settingsPath); !saved) {
-        const FileError& error = saved.Failure();
-        QString text = QStringLiteral("設定を保存できませんでした。\n%1")
-                           .arg(QString::fromStdString(error.path.string()));
-        if (error.errorNumber != 0) {
-            text += "\n" + QString::fromLocal8Bit(std::strerror(error.errorNumber));
-        }
-        m_prompts.ShowMessage(this, text, MessageIcon::Error);
+        m_prompts.ShowMessage(this, FileErrorText(QStringLiteral("設定ファイル"), saved.Failure()),
+                              MessageIcon::Error);
     }
 }
 

@@ -159,7 +159,8 @@ TEST_F(MainDialogTest, AFailedSettingsWriteIsShownNotLost) {
     Open();
     Dialog().close();
     ASSERT_EQ(m_prompts.shown.size(), 1U);
-    EXPECT_TRUE(m_prompts.shown[0].startsWith("設定を保存できませんでした。"));
+    EXPECT_TRUE(m_prompts.shown[0].startsWith("設定ファイル「"));
+    EXPECT_TRUE(m_prompts.shown[0].contains("を作成できませんでした。\n"));
 }
 
 TEST_F(MainDialogTest, StayOnTopTwiceReturnsToNormalOrder) {
