@@ -18,6 +18,7 @@
 #include <QClipboard>
 #include <QDrag>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
@@ -96,15 +97,14 @@ void OutputActions::SaveTag() {
             failure = saved.Failure();
         }
     }
-    if (!failure) {
-        const QString folder = QFileInfo(*chosen).absolutePath();
-        if (folder != m_lastSaveFolder) {
-            m_lastSaveFolder = folder;
-            emit LastSaveFolderChanged(folder);
-        }
-    }
     if (failure) {
         m_prompts.ShowMessage(&m_window, FileErrorText(QString(), *failure), MessageIcon::Error);
+        return;
+    }
+    const QString folder = QFileInfo(*chosen).absolutePath();
+    if (folder != m_lastSaveFolder) {
+        m_lastSaveFolder = folder;
+        emit LastSaveFolderChanged(folder);
     }
 }
 

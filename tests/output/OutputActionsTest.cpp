@@ -193,6 +193,8 @@ TEST_F(OutputActionsTest, SaveAsksForATextOrHtmlFileAndWritesIt) {
     EXPECT_EQ(folder.Read("page.htm"),
               "<HTML>\r\n<BODY>\r\n" + kFragment + "\r\n</BODY>\r\n</HTML>\r\n");
     EXPECT_TRUE(prompts.shown.empty());
+    // Where the preview looks for images with a relative address.
+    EXPECT_EQ(actions->LastSaveFolder(), QString::fromStdString(folder.Path().string()));
 }
 
 TEST_F(OutputActionsTest, FailedSaveKeepsTheOldFileAndSaysSo) {
@@ -204,6 +206,7 @@ TEST_F(OutputActionsTest, FailedSaveKeepsTheOldFileAndSaysSo) {
         actions->SaveTag();
     }
     EXPECT_EQ(folder.Read("page.txt"), "old");
+    EXPECT_TRUE(actions->LastSaveFolder().isEmpty());
     EXPECT_EQ(prompts.shown, (Messages{{QStringLiteral("「%1」に書き込めませんでした。\n"
                                                        "ファイルが大きすぎます。\n"
                                                        "元のファイルは変更されていません。")
