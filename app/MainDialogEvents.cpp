@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace quillet {
 
@@ -61,13 +62,14 @@ void CMainDialog::OnHelp() {
 void CMainDialog::ToggleTopmost() {
     m_settings.WindowTop = m_settings.WindowTop == 0 ? 1 : 0;
     const bool onTop = m_settings.WindowTop == 1;
-    const bool wasVisible = isVisible();
-    const QRect frame = geometry();
-    // Changing the hint re-creates the native window; it comes back where it was.
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (wasVisible) {
-        setGeometry(frame);
-        show();
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+    // setWindowFlags would re-create a shown window, hiding it on the way, and a hidden
+    // dialog ends its modal run: the program would end. The native window takes the hint
+    // in place instead, neither moving nor resizing.
+    overrideWindowFlags(flags);
+    if (QWindow* native = windowHandle()) {
+        native->setFlags(flags);
     }
     ShowStayOnTop(onTop);
 }
