@@ -124,8 +124,10 @@ void CMainDialog::CreateControls() {
     picture->setAlignment(Qt::AlignCenter);
     picture->setPixmap(LoadIcon(resource::GradationIcon).pixmap(32, 32));
 
-    m_sample =
-        Place(ControlId::FontSample, new FontSampleView(colorOf(ControlId::FontSample), this));
+    // The template's text shows until the font page's first regeneration, or for good when
+    // no page is selected at start.
+    m_sample = Place(ControlId::FontSample,
+                     new FontSampleView(colorOf(ControlId::FontSample), "サンプル", this));
 
     // The symbol page gives it its rows, columns and icons when the window initialises.
     m_symbolList = Place(ControlId::SymbolList, new QTreeView(this));

@@ -116,6 +116,7 @@ TEST_F(MainDialogTest, APageOutsideTheTabsShowsTheFontPageWithNoPageSelected) {
     Open();
     EXPECT_EQ(Dialog().CurrentPage(), 0);
     EXPECT_EQ(Dialog().Tags().State().PageSelected, (std::array<int, 7>{}));
+    EXPECT_EQ(Find<FontSampleView>(1001)->Text(), "サンプル");
     EXPECT_EQ(ShownDefaultAction(*Find<CTipToolBar>(136)), 0);
     EXPECT_EQ(OuterWidth(), 290);
     EXPECT_FALSE(Dialog().windowFlags() & Qt::WindowStaysOnTopHint);
