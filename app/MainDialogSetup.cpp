@@ -10,6 +10,7 @@
 #include "app/PageTable.h"
 #include "controls/CImageButton.h"
 #include "controls/CTipToolBar.h"
+#include "controls/DialogFont.h"
 #include "core/CommandIds.h"
 #include "core/ComposerTexts.h"
 #include "core/MarqueeTag.h"
@@ -83,9 +84,7 @@ void CMainDialog::CreateControls() {
     const QFontMetrics metrics(font());
     // IPA P Gothic reports a pixel more descent than the face it stands in for; its em
     // height keeps the template on the pixel grid the layout tables were drawn for.
-    m_baseUnits = MeasureBaseUnits(
-        metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"),
-        QFontInfo(font()).pixelSize());
+    m_baseUnits = BaseUnitsOf(LatinLettersWidth(metrics), QFontInfo(font()).pixelSize());
 
     // The tab control comes first so that every page control lies above it.
     m_tabs = Place(ControlId::TabControl, new PageTabControl(this));

@@ -37,6 +37,15 @@ TEST_F(MainDialogTest, FontPageAt400PixelsPlacesItsListsFromTheRightEdge) {
     EXPECT_EQ(Dialog().minimumHeight(), Dialog().maximumHeight());
 }
 
+// Dialog units convert with rounding: 9 units across are 15.75 pixels, 13 down 19.5.
+TEST_F(MainDialogTest, TemplateControlsSitOnTheirRoundedPixels) {
+    Open();
+    EXPECT_EQ(Find<QWidget>(1008)->x(), 16);
+    EXPECT_EQ(Find<QWidget>(1020)->geometry().topLeft(), QPoint(16, 75));
+    EXPECT_EQ(Find<QWidget>(1020)->height(), 20);
+    EXPECT_EQ(Find<QWidget>(1006)->size(), QSize(88, 23));
+}
+
 TEST_F(MainDialogTest, WideningTheWindowLaysThePageOutAgain) {
     Open();
     Dialog().resize(500 - 8, Dialog().height());
