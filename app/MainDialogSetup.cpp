@@ -5,6 +5,7 @@
 #include "app/ColorSwatch.h"
 #include "app/ComposerApp.h"
 #include "app/DialogTemplate.h"
+#include "app/DropDownList.h"
 #include "app/ListSearch.h"
 #include "app/PageTabControl.h"
 #include "app/PageTable.h"
@@ -103,8 +104,8 @@ void CMainDialog::CreateControls() {
     }
     m_mainEdit = Place(ControlId::MainText, new CDragEdit(this));
     m_secondEdit = Place(ControlId::LinkUrlText, new CDragEdit(this));
-    m_faceList = Place(ControlId::FaceList, new QComboBox(this));
-    m_choiceList = Place(ControlId::ChoiceList, new QComboBox(this));
+    m_faceList = Place(ControlId::FaceList, new DropDownList(this));
+    m_choiceList = Place(ControlId::ChoiceList, new DropDownList(this));
     // The template gives drop-down lists their opened height; closed they are as high as
     // a text field.
     for (QComboBox* list : {m_faceList, m_choiceList}) {
