@@ -5,7 +5,8 @@ JOBS ?= $(shell nproc)
 
 PACKAGES := g++ cmake make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic fonts-urw-base35 \
-            xvfb xauth clang-format python3
+            xvfb xauth clang-format python3 openbox xdotool xclip x11-utils x11-xserver-utils \
+            wmctrl imagemagick
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: deps configure build run test bench format format-check art clean

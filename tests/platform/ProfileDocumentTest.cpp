@@ -165,6 +165,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RejectedCase{"NUL in value", "Window", "k", std::string("a\0", 2)},
                       RejectedCase{"bracket in section", "a]b", "k", "v"},
                       RejectedCase{"equals in key", "Window", "a=b", "v"},
-                      RejectedCase{"key like a comment", "Window", ";k", "v"}));
+                      RejectedCase{"key like a comment", "Window", ";k", "v"},
+                      RejectedCase{"section ending in a lead byte", "Window\x81", "k", "v"},
+                      RejectedCase{"key like a section", "Window", "[k]", "v"}));
 
 } // namespace
