@@ -6,10 +6,10 @@ JOBS ?= $(shell nproc)
 PACKAGES := g++ cmake make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic fonts-urw-base35 \
             xvfb xauth clang-format python3 openbox xdotool xclip x11-utils x11-xserver-utils \
-            wmctrl imagemagick
+            wmctrl imagemagick desktop-file-utils appstream dpkg-dev file
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build run test bench format format-check art clean
+.PHONY: deps configure build run test bench format format-check art install package clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -35,6 +35,15 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# `make install PREFIX=/usr DESTDIR=/tmp/stage`; DESTDIR is honoured as cmake --install does.
+PREFIX ?= /usr/local
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package in $(BUILD)/, installable with `apt install ./$(BUILD)/quillet_*.deb`.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	$(BUILD)/bench/quillet_bench

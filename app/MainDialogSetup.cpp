@@ -122,7 +122,8 @@ void CMainDialog::CreateControls() {
                         new ColorSwatch(colorOf(ControlId::GradationEndSample), this));
     auto* picture = Place(ControlId::GradationIcon, new QLabel(this));
     picture->setAlignment(Qt::AlignCenter);
-    picture->setPixmap(LoadIcon(resource::GradationIcon).pixmap(32, 32));
+    picture->setPixmap(
+        LoadIcon(resource::GradationIcon).pixmap(QSize(32, 32), picture->devicePixelRatioF()));
 
     // The template's text shows until the font page's first regeneration, or for good when
     // no page is selected at start.
@@ -139,7 +140,7 @@ void CMainDialog::CreateControls() {
     m_slider->setTickPosition(QSlider::TicksBelow);
     m_speedLabel = Place(ControlId::SpeedLabel, new QLabel("00ドット/秒", this));
 
-    const QCursor eyedropper = LoadCursor(resource::EyedropperCursor);
+    const QCursor eyedropper = LoadCursor(resource::EyedropperCursor, devicePixelRatioF());
     for (ColorSwatch* swatch : {m_colorSample, m_startSample, m_endSample}) {
         swatch->setCursor(eyedropper);
     }
@@ -198,8 +199,8 @@ void CMainDialog::OnInitDialog() {
 
     const QColor highlight = palette().color(QPalette::Highlight);
     for (int image = 0; image < kTabImageCount; ++image) {
-        m_tabImages.push_back(QIcon(QPixmap::fromImage(
-            LoadTabImage(resource::TabBitmaps[static_cast<std::size_t>(image)], highlight))));
+        m_tabImages.push_back(CrispIcon(
+            LoadTabImage(resource::TabBitmaps[static_cast<std::size_t>(image)], highlight)));
     }
     {
         const QSignalBlocker blocker(m_tabs);
