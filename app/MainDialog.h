@@ -193,7 +193,7 @@ private:
     std::unique_ptr<SymbolPageView> m_symbolPage;
     std::unique_ptr<OutputActions> m_output;
     TabMarks m_marks;
-    BaseUnits m_baseUnits;
+    DialogBaseUnits m_baseUnits;
     std::function<void()> m_helpHandler;
     std::map<int, QWidget*> m_controls;
     std::vector<QIcon> m_tabImages;

@@ -4,6 +4,7 @@
 #include "core/Gradation.h"
 #include "core/ImageTag.h"
 #include "core/LinkTag.h"
+#include "core/MarkupGradation.h"
 #include "core/MarqueeTag.h"
 #include "core/ParagraphTag.h"
 
@@ -22,7 +23,7 @@ constexpr std::size_t kGradationBytesPerChar = 32;
 } // namespace
 
 std::string WrapSelectedElements(const ComposerState& state, std::string_view content,
-                                 std::optional<SampleFont>* sample) {
+                                 std::optional<SampleFont>* sample, ContentKind kind) {
     const bool gradation = Selected(state, TagPage::Gradation);
     const bool font = Selected(state, TagPage::Font);
     const bool link = Selected(state, TagPage::Hyperlink);
@@ -50,7 +51,10 @@ std::string WrapSelectedElements(const ComposerState& state, std::string_view co
             *sample = std::move(request);
         }
     }
-    if (gradation) {
+    if (gradation && kind == ContentKind::Markup) {
+        AppendGradationOverMarkup(out, content, state.GradationStart.Value,
+                                  state.GradationEnd.Value, state.Quote);
+    } else if (gradation) {
         AppendGradation(out, content, state.GradationStart.Value, state.GradationEnd.Value,
                         state.Quote);
     } else {
@@ -77,7 +81,7 @@ std::string ComposeFragment(const ComposerState& state, TagPage page,
     case TagPage::Image:
         return WrapSelectedElements(state, ImageTag(state), sample);
     case TagPage::Symbol:
-        return WrapSelectedElements(state, symbolContent, sample);
+        return WrapSelectedElements(state, symbolContent, sample, ContentKind::Markup);
     default:
         if (auto field = MainTextField(page)) {
             return WrapSelectedElements(state, state.*field, sample);

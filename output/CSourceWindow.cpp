@@ -1,8 +1,8 @@
 #include "output/CSourceWindow.h"
 
+#include "controls/DialogFont.h"
 #include "platform/TextCodec.h"
 
-#include <QFontMetrics>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
@@ -13,15 +13,6 @@ namespace {
 // The window's size in dialog units of its font.
 constexpr int kWidthUnits = 186;
 constexpr int kHeightUnits = 94;
-
-QSize DialogUnitsToPixels(int width, int height, const QFont& font) {
-    const QFontMetrics metrics(font);
-    const int letters = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    const int baseX = (letters / 26 + 1) / 2;
-    const int baseY = metrics.height();
-    return {width * baseX / 4, height * baseY / 8};
-}
 
 } // namespace
 
@@ -47,7 +38,8 @@ CSourceWindow::CSourceWindow(QWidget* parent) : CToolWindow(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
-    resize(DialogUnitsToPixels(kWidthUnits, kHeightUnits, font()));
+    resize(
+        DialogRectToPixels(QRect(0, 0, kWidthUnits, kHeightUnits), DialogFontUnits(font())).size());
 }
 
 void CSourceWindow::SetFragment(const std::string& fragment) {
