@@ -4,7 +4,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
 PACKAGES := g++ cmake make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic \
+            libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic fonts-dejavu-core fonts-urw-base35 \
             xvfb xauth clang-format python3 openbox xdotool xclip x11-utils x11-xserver-utils \
             wmctrl imagemagick desktop-file-utils appstream dpkg-dev file
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -4,6 +4,7 @@
 #include "core/Gradation.h"
 #include "core/ImageTag.h"
 #include "core/LinkTag.h"
+#include "core/MarkupGradation.h"
 #include "core/MarqueeTag.h"
 #include "core/ParagraphTag.h"
 
@@ -22,7 +23,7 @@ constexpr std::size_t kGradationBytesPerChar = 32;
 } // namespace
 
 void AppendSelectedElements(std::string& out, const ComposerState& state, std::string_view content,
-                            std::optional<SampleFont>* sample) {
+                            std::optional<SampleFont>* sample, ContentKind kind) {
     const bool gradation = Selected(state, TagPage::Gradation);
     const bool font = Selected(state, TagPage::Font);
     const bool link = Selected(state, TagPage::Hyperlink);
@@ -49,7 +50,10 @@ void AppendSelectedElements(std::string& out, const ComposerState& state, std::s
             *sample = std::move(request);
         }
     }
-    if (gradation) {
+    if (gradation && kind == ContentKind::Markup) {
+        AppendGradationOverMarkup(out, content, state.GradationStart.Value,
+                                  state.GradationEnd.Value, state.Quote);
+    } else if (gradation) {
         AppendGradation(out, content, state.GradationStart.Value, state.GradationEnd.Value,
                         state.Quote);
     } else {
@@ -70,9 +74,9 @@ void AppendSelectedElements(std::string& out, const ComposerState& state, std::s
 }
 
 std::string WrapSelectedElements(const ComposerState& state, std::string_view content,
-                                 std::optional<SampleFont>* sample) {
+                                 std::optional<SampleFont>* sample, ContentKind kind) {
     std::string out;
-    AppendSelectedElements(out, state, content, sample);
+    AppendSelectedElements(out, state, content, sample, kind);
     return out;
 }
 
@@ -84,7 +88,7 @@ void ComposeFragmentInto(std::string& out, const ComposerState& state, TagPage p
         AppendSelectedElements(out, state, ImageTag(state), sample);
         break;
     case TagPage::Symbol:
-        AppendSelectedElements(out, state, symbolContent, sample);
+        AppendSelectedElements(out, state, symbolContent, sample, ContentKind::Markup);
         break;
     default:
         if (auto field = MainTextField(page)) {

@@ -1,15 +1,12 @@
 #include "output/CSourceWindow.h"
 
+#include "controls/DialogFont.h"
 #include "output/FrameCoalescer.h"
 #include "output/SourceTextView.h"
 #include "platform/TextCodec.h"
 
-#include <QCloseEvent>
-#include <QFontMetrics>
-#include <QScreen>
+#include <QMenu>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace quillet {
 namespace {
@@ -18,19 +15,9 @@ namespace {
 constexpr int kWidthUnits = 186;
 constexpr int kHeightUnits = 94;
 
-QSize DialogUnitsToPixels(int width, int height, const QFont& font) {
-    const QFontMetrics metrics(font);
-    const int letters = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    const int baseX = (letters / 26 + 1) / 2;
-    const int baseY = metrics.height();
-    return {width * baseX / 4, height * baseY / 8};
-}
-
 } // namespace
 
-CSourceWindow::CSourceWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
-    setAttribute(Qt::WA_DeleteOnClose);
+CSourceWindow::CSourceWindow(QWidget* parent) : CToolWindow(parent) {
     setWindowTitle(QStringLiteral("ソース"));
     setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
 
@@ -42,10 +29,18 @@ CSourceWindow::CSourceWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
     m_frames = new FrameCoalescer([this] { ShowFragment(); }, this);
     m_frames->SetFrameMilliseconds(FrameCoalescer::FrameMilliseconds(parent));
 
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu* menu = MakeContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(m_view->viewport()->mapToGlobal(at));
+    });
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
-    resize(DialogUnitsToPixels(kWidthUnits, kHeightUnits, font()));
+    resize(
+        DialogRectToPixels(QRect(0, 0, kWidthUnits, kHeightUnits), DialogFontUnits(font())).size());
 }
 
 void CSourceWindow::SetFragment(const std::string& fragment) {
@@ -70,26 +65,13 @@ QString CSourceWindow::Text() const {
     return m_view->Text();
 }
 
-void CSourceWindow::PlaceBeside(const QWidget& owner) {
-    const QRect frame = owner.frameGeometry();
-    const QScreen* screen = owner.screen();
-    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
-    QPoint at(frame.right() + 1, frame.top());
-    if (available.isValid() && at.x() + width() > available.right()) {
-        at.setX(std::max(available.left(), frame.left() - width()));
+QMenu* CSourceWindow::MakeContextMenu() {
+    QMenu* menu = m_view->createStandardContextMenu();
+    if (!m_menuActions.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(m_menuActions);
     }
-    move(at);
-}
-
-void CSourceWindow::done(int) {
-    // Escape and any accept end up here; the window closes for good, as by its close box.
-    close();
-}
-
-void CSourceWindow::closeEvent(QCloseEvent* event) {
-    // Not the dialog's own handling, which would only hide the window.
-    event->accept();
-    emit Closed();
+    return menu;
 }
 
 } // namespace quillet
