@@ -165,6 +165,8 @@ LoadedUserRows ReadUserRows(const std::filesystem::path& userSymbolFile) {
             std::vector<SymbolRow>& rows = loaded.rows.Value();
             for (int column = 0; column < kSymbolColumnCount; ++column) {
                 loaded.keys[column] = ColumnSortKeys(rows, column);
+                // Here, so that no column click on the window's thread sorts texts.
+                loaded.keys[column].Rank();
             }
             // In name order here too, so that the window's thread only merges them.
             const std::vector<std::uint32_t> order = loaded.keys[NameColumn].SortedOrder();

@@ -106,11 +106,21 @@ void ColumnSortKeys::Replace(std::size_t position, std::string_view text) {
     const Span span = Store(text);
     Forget(m_spans[position]);
     m_spans[position] = span;
+    if (position < m_ranked.size()) {
+        DropRanked([position](std::uint32_t key) { return key == position; });
+        InsertRanked(static_cast<std::uint32_t>(position));
+    }
 }
 
 void ColumnSortKeys::Erase(std::size_t position) {
     Forget(m_spans[position]);
     m_spans.erase(m_spans.begin() + static_cast<std::ptrdiff_t>(position));
+    if (position < m_ranked.size()) {
+        DropRanked([position](std::uint32_t key) { return key == position; });
+        for (Ranked& ranked : m_ranked) {
+            ranked.key -= ranked.key > position ? 1 : 0;
+        }
+    }
 }
 
 void ColumnSortKeys::Truncate(std::size_t count) {
@@ -122,6 +132,9 @@ void ColumnSortKeys::Truncate(std::size_t count) {
         Forget(m_spans.back());
         m_spans.pop_back();
     }
+    if (count < m_ranked.size()) {
+        DropRanked([count](std::uint32_t key) { return key >= count; });
+    }
 }
 
 void ColumnSortKeys::Permute(const std::vector<std::uint32_t>& order) {
@@ -130,6 +143,87 @@ void ColumnSortKeys::Permute(const std::vector<std::uint32_t>& order) {
         spans[i] = m_spans[order[i]];
     }
     m_spans = std::move(spans);
+    // Keys not yet ranked would land among the ranked ones.
+    if (m_ranked.size() != m_spans.size()) {
+        m_ranked.clear();
+        return;
+    }
+    std::vector<std::uint32_t> moved(order.size());
+    for (std::uint32_t i = 0; i < order.size(); ++i) {
+        moved[order[i]] = i;
+    }
+    for (Ranked& ranked : m_ranked) {
+        ranked.key = moved[ranked.key];
+    }
+}
+
+// Keeps the rest in order; a group of equal keys that loses its first gets a new one.
+template <typename Predicate> void ColumnSortKeys::DropRanked(Predicate drop) {
+    bool groupKept = false;
+    std::size_t kept = 0;
+    for (const Ranked ranked : m_ranked) {
+        groupKept = groupKept && ranked.tied != 0;
+        if (!drop(ranked.key)) {
+            m_ranked[kept++] = Ranked{ranked.key, groupKept ? 1U : 0U};
+            groupKept = true;
+        }
+    }
+    m_ranked.resize(kept);
+}
+
+// After the ranked keys not greater than `key`.
+std::size_t ColumnSortKeys::RankedPlace(std::string_view key) const {
+    return static_cast<std::size_t>(
+        std::upper_bound(m_ranked.begin(), m_ranked.end(), key,
+                         [this](std::string_view text, const Ranked& ranked) {
+                             return text < WholeKey(m_spans[ranked.key]);
+                         }) -
+        m_ranked.begin());
+}
+
+void ColumnSortKeys::InsertRanked(std::uint32_t position) {
+    const std::string_view key = WholeKey(m_spans[position]);
+    const std::size_t place = RankedPlace(key);
+    const bool tied = place > 0 && WholeKey(m_spans[m_ranked[place - 1].key]) == key;
+    m_ranked.insert(m_ranked.begin() + static_cast<std::ptrdiff_t>(place),
+                    Ranked{position, tied ? 1U : 0U});
+}
+
+void ColumnSortKeys::Rank() const {
+    CatchUpRanking();
+}
+
+// A few keys appended since the last ranking are sorted among themselves and put in their
+// places; many are ranked afresh with the rest.
+void ColumnSortKeys::CatchUpRanking() const {
+    const std::size_t ranked = m_ranked.size();
+    if (ranked == m_spans.size()) {
+        return;
+    }
+    std::vector<std::uint32_t> added(m_spans.size() - ranked);
+    std::iota(added.begin(), added.end(), static_cast<std::uint32_t>(ranked));
+    const bool afresh = added.size() > ranked / 4;
+    if (afresh) {
+        added.resize(m_spans.size());
+        std::iota(added.begin(), added.end(), 0U);
+    }
+    std::vector<Ranked> merged;
+    merged.reserve(m_spans.size());
+    std::size_t next = 0;
+    for (const std::uint32_t key : ByteOrder(added)) {
+        const std::string_view text = WholeKey(m_spans[key]);
+        const std::size_t place = afresh ? next : RankedPlace(text);
+        merged.insert(merged.end(), m_ranked.begin() + static_cast<std::ptrdiff_t>(next),
+                      m_ranked.begin() + static_cast<std::ptrdiff_t>(place));
+        next = place;
+        const bool tied = !merged.empty() && WholeKey(m_spans[merged.back().key]) == text;
+        merged.push_back(Ranked{key, tied ? 1U : 0U});
+    }
+    if (!afresh) {
+        merged.insert(merged.end(), m_ranked.begin() + static_cast<std::ptrdiff_t>(next),
+                      m_ranked.end());
+    }
+    m_ranked = std::move(merged);
 }
 
 std::string_view ColumnSortKeys::WholeKey(const Span& span) const {
@@ -216,12 +310,36 @@ std::vector<std::uint32_t> ColumnSortKeys::SortedOrder() const {
     return SortedOrder(shown);
 }
 
+// A counting sort of the shown keys by their group of equal keys in the ranking: it reads no
+// key, and taking the keys in shown order keeps equal ones as they were shown.
+std::vector<std::uint32_t>
+ColumnSortKeys::SortedOrder(const std::vector<std::uint32_t>& shown) const {
+    CatchUpRanking();
+    std::vector<std::uint32_t> group(m_spans.size());
+    std::uint32_t groups = 0;
+    for (const Ranked ranked : m_ranked) {
+        groups += ranked.tied != 0 ? 0 : 1;
+        group[ranked.key] = groups;
+    }
+    // starts[g] is where group g's keys go, once the counts are summed up.
+    std::vector<std::uint32_t> starts(groups + 1U, 0);
+    for (const std::uint32_t key : shown) {
+        ++starts[group[key] - 1];
+    }
+    std::exclusive_scan(starts.begin(), starts.end(), starts.begin(), 0U);
+    std::vector<std::uint32_t> order(shown.size());
+    for (const std::uint32_t key : shown) {
+        order[starts[group[key] - 1]++] = key;
+    }
+    return order;
+}
+
 // Sorted by their heads first; keys that tie there and go on are sorted again among
 // themselves by their next bytes, and so on. Every comparison then reads only the entries
 // themselves, however many keys share how long a beginning. Ties fall back on the shown
 // position, which a merge sort finds mostly in order already.
 std::vector<std::uint32_t>
-ColumnSortKeys::SortedOrder(const std::vector<std::uint32_t>& shown) const {
+ColumnSortKeys::ByteOrder(const std::vector<std::uint32_t>& shown) const {
     const std::size_t common = CommonPrefix();
     // Made in the order the keys are kept, so that their bytes are read front to back.
     constexpr auto kNotShown = std::numeric_limits<std::uint32_t>::max();

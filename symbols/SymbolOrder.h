@@ -46,13 +46,26 @@ public:
     // the positions of those keys in sorted order.
     std::vector<std::uint32_t> SortedOrder(const std::vector<std::uint32_t>& shown) const;
 
+    // Ranks every key now rather than at the first sort, e.g. on a thread that has time.
+    void Rank() const;
+
 private:
     struct Span {
         std::size_t begin;
         std::size_t length;
     };
     struct Entry;
+    // A key in the order of the last ranking, and whether it equals the one before it.
+    struct Ranked {
+        std::uint32_t key;
+        std::uint32_t tied;
+    };
 
+    std::vector<std::uint32_t> ByteOrder(const std::vector<std::uint32_t>& shown) const;
+    void CatchUpRanking() const;
+    std::size_t RankedPlace(std::string_view key) const;
+    template <typename Predicate> void DropRanked(Predicate drop);
+    void InsertRanked(std::uint32_t position);
     std::string_view WholeKey(const Span& span) const;
     std::size_t CommonPrefix() const;
     struct RefillScratch;
@@ -69,6 +82,9 @@ private:
     std::size_t m_unused = 0;
     // A prefix length that every key shares, once known; it never needs to be the longest.
     mutable std::optional<std::size_t> m_common;
+    // Keys 0 to m_ranked.size() - 1 in sorted order, so that a sort only groups integers;
+    // keys appended since are ranked at the next sort.
+    mutable std::vector<Ranked> m_ranked;
 };
 
 // SortedOrder of a column's keys made afresh from `rows`.

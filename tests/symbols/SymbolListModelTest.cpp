@@ -140,7 +140,11 @@ TEST_F(SymbolList, SortsAfterAddsEditsDeletesAndFilterChangesMatchAFreshSort) {
     for (int step = 0; step < 300; ++step) {
         const int row =
             m_model.RowCount() > 0 ? static_cast<int>(random()) % m_model.RowCount() : -1;
-        switch (random() % 4) {
+        switch (random() % 5) {
+        case 4:
+            m_model.ChangeFilter(kAll);
+            m_model.ChangeFilter(kUser);
+            break;
         case 0:
             m_model.Add(kAll, SymbolRecord{text(), text(), text()});
             break;
