@@ -1,6 +1,6 @@
-// The program's own window code under load, offscreen: a keystroke with the source window
-// open or closed, sorting the loaded symbol list after the user has changed filters and added
-// a symbol, and start-up with a long user symbol file.
+// The program's own window code under load, offscreen: a keystroke with the source or the
+// preview window open or with neither, sorting the loaded symbol list after the user has changed
+// filters and added a symbol, and start-up with a long user symbol file.
 #include "BenchStatistics.h"
 #include "BenchSymbolFile.h"
 #include "app/AppSettings.h"
@@ -8,6 +8,7 @@
 #include "app/MainDialog.h"
 #include "controls/CTipToolBar.h"
 #include "core/CommandIds.h"
+#include "output/CPreviewWindow.h"
 #include "output/CSourceWindow.h"
 #include "platform/Prompts.h"
 #include "symbols/SymbolDialogRunner.h"
@@ -124,21 +125,25 @@ QString MixedText(std::int64_t characters) {
     return text;
 }
 
-// One key on the gradation page, typed or erased in turn, until fields, fragment and source
-// window are updated and painted. Each key is shown in full: the source window's frame wait
-// is cut short, as a key typed after a pause would find it.
+// The window open beside the main window in a keystroke benchmark.
+enum OpenWindow : std::int64_t { NoWindow = 0, SourceOpen = 1, PreviewOpen = 2 };
+
+// One key on the gradation page, typed or erased in turn, until fields, fragment and the open
+// window are updated and painted. Each key is shown in full: the window's frame wait is cut
+// short, as a key typed after a pause would find it.
 void BM_Keystroke(benchmark::State& state) {
     const std::int64_t characters = state.range(0);
-    const bool sourceOpen = state.range(1) != 0;
     AppSettings settings = DefaultSettings();
     settings.TabPage = 1;
-    settings.WindowSource = sourceOpen ? 1 : 0;
+    settings.WindowSource = state.range(1) == SourceOpen ? 1 : 0;
+    settings.WindowPreview = state.range(1) == PreviewOpen ? 1 : 0;
     BenchWindow window(settings);
     CMainDialog& dialog = window.Open();
     auto* edit = window.Find<QLineEdit>(1020);
     edit->setText(MixedText(characters - 1));
     QCoreApplication::processEvents();
     CSourceWindow* source = dialog.findChild<CSourceWindow*>();
+    CPreviewWindow* preview = dialog.findChild<CPreviewWindow*>();
     bool type = true;
     for (auto _ : state) {
         QTest::keyClick(edit, type ? Qt::Key_A : Qt::Key_Backspace);
@@ -146,13 +151,17 @@ void BM_Keystroke(benchmark::State& state) {
         if (source != nullptr) {
             source->ShowPending();
         }
+        if (preview != nullptr) {
+            preview->ShowPending();
+        }
         QCoreApplication::processEvents();
     }
     state.counters["source_chars"] = source != nullptr ? source->Text().size() : 0;
+    state.counters["preview_blocks"] = preview != nullptr ? preview->Blocks().size() : 0;
 }
 BENCHMARK(BM_Keystroke)
-    ->ArgNames({"chars", "source"})
-    ->ArgsProduct({{10, 1'000, 10'000}, {0, 1}})
+    ->ArgNames({"chars", "window"})
+    ->ArgsProduct({{10, 1'000, 10'000}, {NoWindow, SourceOpen, PreviewOpen}})
     ->Repetitions(5)
     ->ComputeStatistics("min", Min)
     ->ReportAggregatesOnly(true)

@@ -1,6 +1,7 @@
 #include "output/CPreviewWindow.h"
 
 #include "output/CMarqueeView.h"
+#include "output/FrameCoalescer.h"
 #include "platform/TextCodec.h"
 
 #include <QDir>
@@ -110,6 +111,9 @@ CPreviewWindow::CPreviewWindow(QWidget* parent) : CToolWindow(parent) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_scroll);
     resize(360, 200);
+
+    m_frames = new FrameCoalescer([this] { Render(); }, this);
+    m_frames->SetFrameMilliseconds(FrameCoalescer::FrameMilliseconds(parent));
 }
 
 void CPreviewWindow::SetFragment(const std::string& fragment) {
@@ -118,7 +122,16 @@ void CPreviewWindow::SetFragment(const std::string& fragment) {
         return;
     }
     m_fragment = fragment;
-    Render();
+    m_frames->Request();
+}
+
+void CPreviewWindow::ShowPending() {
+    m_frames->Flush();
+}
+
+QList<QWidget*> CPreviewWindow::Blocks() const {
+    m_frames->Flush();
+    return m_blocks;
 }
 
 void CPreviewWindow::SetImageFolder(const QString& folder) {
@@ -126,7 +139,9 @@ void CPreviewWindow::SetImageFolder(const QString& folder) {
         return;
     }
     m_imageFolder = folder;
-    if (m_rendered) {
+    if (m_frames->IsPending()) {
+        m_frames->Flush();
+    } else if (m_rendered) {
         Render();
     }
 }

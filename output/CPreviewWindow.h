@@ -16,6 +16,8 @@ class QVBoxLayout;
 
 namespace quillet {
 
+class FrameCoalescer;
+
 // The tool window showing the fragment as a browser would draw it: rich text for most of
 // it, a strip of its own for each scrolling text. Links show but do not lead anywhere;
 // images come from a local path, or from a relative one in the image folder (the folder
@@ -26,13 +28,17 @@ class CPreviewWindow : public CToolWindow {
 public:
     explicit CPreviewWindow(QWidget* parent);
 
-    // The whole fragment, code page 932.
+    // The whole fragment, code page 932. Drawn at once, or with the next frame when fragments
+    // arrive faster than frames: the last one always shows.
     void SetFragment(const std::string& fragment);
+    // Draws a waiting fragment now.
+    void ShowPending();
     // Where relative image addresses point; empty while there is no such folder.
     void SetImageFolder(const QString& folder);
 
-    // One widget per block, top to bottom: a QTextBrowser or a CMarqueeView.
-    QList<QWidget*> Blocks() const { return m_blocks; }
+    // One widget per block, top to bottom: a QTextBrowser or a CMarqueeView; a waiting
+    // fragment is drawn first.
+    QList<QWidget*> Blocks() const;
 
 private:
     void Render();
@@ -48,7 +54,8 @@ private:
     QScrollArea* m_scroll = nullptr;
     QVBoxLayout* m_column = nullptr;
     QList<QWidget*> m_blocks;
-    std::string m_fragment;
+    FrameCoalescer* m_frames = nullptr;
+    std::string m_fragment; // the latest, drawn or waiting
     QString m_imageFolder;
     bool m_rendered = false;
     QMap<QString, CachedImage> m_images;

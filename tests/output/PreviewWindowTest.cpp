@@ -49,6 +49,23 @@ TEST(PreviewWindow, ScrollingTextMovesOnlyWhileItIsShown) {
     preview->close();
 }
 
+// What the window holds, without drawing a waiting fragment first as Blocks() would.
+QString DrawnText(const CPreviewWindow& preview) {
+    auto* text = preview.findChild<QTextBrowser*>();
+    return text != nullptr ? text->toPlainText() : QString();
+}
+
+TEST(PreviewWindow, DrawsTheFirstFragmentAtOnceAndTheLastOfABurstWhenTheFrameEnds) {
+    QWidget owner;
+    CPreviewWindow preview(&owner);
+    preview.SetFragment("first");
+    EXPECT_EQ(DrawnText(preview), "first");
+    for (int i = 0; i < 50; ++i) {
+        preview.SetFragment("key " + std::to_string(i));
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return DrawnText(preview) == "key 49"; }, 5000));
+}
+
 TEST(PreviewWindow, ImagesComeFromTheSaveFolderOrShowTheirAddress) {
     const test::TemporaryFolder folder;
     QImage picture(7, 5, QImage::Format_RGB32);
