@@ -137,14 +137,13 @@ void SymbolListModel::MergeAppendedRows(std::size_t existing) {
     ApplyRowOrder(m_keys[NameColumn].SortedOrder(m_order));
 }
 
-void SymbolListModel::AppendRows(std::vector<SymbolRow>& rows) {
+void SymbolListModel::AppendRows(std::vector<SymbolRow>& rows,
+                                 std::array<ColumnSortKeys, kSymbolColumnCount>& keys) {
     const std::size_t existing = m_rows.size();
     m_rows.reserve(existing + rows.size());
     std::move(rows.begin(), rows.end(), std::back_inserter(m_rows));
     for (int column = 0; column < kSymbolColumnCount; ++column) {
-        for (std::size_t row = existing; row < m_rows.size(); ++row) {
-            m_keys[column].Append(ColumnText(m_rows[row].record, column));
-        }
+        m_keys[column].Append(std::move(keys[column]));
     }
     for (std::size_t row = existing; row < m_rows.size(); ++row) {
         m_order.push_back(static_cast<std::uint32_t>(row));
@@ -153,7 +152,13 @@ void SymbolListModel::AppendRows(std::vector<SymbolRow>& rows) {
 
 void SymbolListModel::InsertRows(std::vector<SymbolRow> rows) {
     const std::size_t existing = m_rows.size();
-    AppendRows(rows);
+    std::array<ColumnSortKeys, kSymbolColumnCount> keys;
+    for (int column = 0; column < kSymbolColumnCount; ++column) {
+        keys[column] = ColumnSortKeys(rows, column);
+        // Few, and ranked, they join the ranking of a long user file cheaply.
+        keys[column].Rank();
+    }
+    AppendRows(rows, keys);
     MergeAppendedRows(existing);
 }
 
@@ -197,7 +202,7 @@ Status SymbolListModel::AppendUserRows(LoadedUserRows loaded) {
             std::iota(m_order.begin(), m_order.end(), 0U);
             return Success();
         }
-        AppendRows(read);
+        AppendRows(read, loaded.keys);
         MergeAppendedRows(existing);
         return Success();
     } catch (const std::bad_alloc&) {

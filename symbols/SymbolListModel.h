@@ -119,7 +119,9 @@ private:
     void Save(std::string_view typeIndex, SymbolPageUpdate& update) const;
     int NamePosition(std::string_view name) const;
     const SymbolRow& RowAt(int row) const { return m_rows[m_order[static_cast<std::size_t>(row)]]; }
-    void AppendRows(std::vector<SymbolRow>& rows);
+    // Appends the rows with their keys, shown last.
+    void AppendRows(std::vector<SymbolRow>& rows,
+                    std::array<ColumnSortKeys, kSymbolColumnCount>& keys);
     void InsertRows(std::vector<SymbolRow> rows);
     void MergeAppendedRows(std::size_t existing);
     // Keeps the first `count` rows kept, wherever they are shown.

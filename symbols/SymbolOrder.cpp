@@ -172,21 +172,38 @@ template <typename Predicate> void ColumnSortKeys::DropRanked(Predicate drop) {
 }
 
 // After the ranked keys not greater than `key`.
-std::size_t ColumnSortKeys::RankedPlace(std::string_view key) const {
-    return static_cast<std::size_t>(
-        std::upper_bound(m_ranked.begin(), m_ranked.end(), key,
-                         [this](std::string_view text, const Ranked& ranked) {
-                             return text < WholeKey(m_spans[ranked.key]);
-                         }) -
-        m_ranked.begin());
+ColumnSortKeys::RankedIterator
+ColumnSortKeys::RankedPlace(RankedIterator first, RankedIterator last, std::string_view key) const {
+    return std::upper_bound(first, last, key, [this](std::string_view text, const Ranked& entry) {
+        return text < WholeKey(m_spans[entry.key]);
+    });
 }
 
 void ColumnSortKeys::InsertRanked(std::uint32_t position) {
     const std::string_view key = WholeKey(m_spans[position]);
-    const std::size_t place = RankedPlace(key);
-    const bool tied = place > 0 && WholeKey(m_spans[m_ranked[place - 1].key]) == key;
-    m_ranked.insert(m_ranked.begin() + static_cast<std::ptrdiff_t>(place),
-                    Ranked{position, tied ? 1U : 0U});
+    const auto place = RankedPlace(m_ranked.begin(), m_ranked.end(), key);
+    const bool tied = place != m_ranked.begin() && WholeKey(m_spans[(place - 1)->key]) == key;
+    m_ranked.insert(place, Ranked{position, tied ? 1U : 0U});
+}
+
+// `ranked` with the keys `sorted`, in their order, each put after the equal keys before it.
+// An entry of `ranked` that follows a put key cannot equal it, so its mark stays right.
+std::vector<ColumnSortKeys::Ranked>
+ColumnSortKeys::MergeRanked(const std::vector<Ranked>& ranked,
+                            const std::vector<std::uint32_t>& sorted) const {
+    std::vector<Ranked> merged;
+    merged.reserve(ranked.size() + sorted.size());
+    auto next = ranked.begin();
+    for (const std::uint32_t key : sorted) {
+        const std::string_view text = WholeKey(m_spans[key]);
+        const auto place = RankedPlace(next, ranked.end(), text);
+        merged.insert(merged.end(), next, place);
+        next = place;
+        const bool tied = !merged.empty() && WholeKey(m_spans[merged.back().key]) == text;
+        merged.push_back(Ranked{key, tied ? 1U : 0U});
+    }
+    merged.insert(merged.end(), next, ranked.end());
+    return merged;
 }
 
 void ColumnSortKeys::Rank() const {
@@ -202,28 +219,44 @@ void ColumnSortKeys::CatchUpRanking() const {
     }
     std::vector<std::uint32_t> added(m_spans.size() - ranked);
     std::iota(added.begin(), added.end(), static_cast<std::uint32_t>(ranked));
-    const bool afresh = added.size() > ranked / 4;
-    if (afresh) {
+    if (added.size() > ranked / 4) {
         added.resize(m_spans.size());
         std::iota(added.begin(), added.end(), 0U);
+        m_ranked = MergeRanked({}, ByteOrder(added));
+    } else {
+        m_ranked = MergeRanked(m_ranked, ByteOrder(added));
     }
-    std::vector<Ranked> merged;
-    merged.reserve(m_spans.size());
-    std::size_t next = 0;
-    for (const std::uint32_t key : ByteOrder(added)) {
-        const std::string_view text = WholeKey(m_spans[key]);
-        const std::size_t place = afresh ? next : RankedPlace(text);
-        merged.insert(merged.end(), m_ranked.begin() + static_cast<std::ptrdiff_t>(next),
-                      m_ranked.begin() + static_cast<std::ptrdiff_t>(place));
-        next = place;
-        const bool tied = !merged.empty() && WholeKey(m_spans[merged.back().key]) == text;
-        merged.push_back(Ranked{key, tied ? 1U : 0U});
+}
+
+void ColumnSortKeys::Append(ColumnSortKeys other) {
+    if (m_spans.empty()) {
+        *this = std::move(other);
+        return;
     }
-    if (!afresh) {
-        merged.insert(merged.end(), m_ranked.begin() + static_cast<std::ptrdiff_t>(next),
-                      m_ranked.end());
+    const auto offset = static_cast<std::uint32_t>(m_spans.size());
+    const std::size_t bytes = m_bytes.size();
+    const bool bothRanked =
+        m_ranked.size() == m_spans.size() && other.m_ranked.size() == other.m_spans.size();
+    m_bytes += other.m_bytes;
+    m_unused += other.m_unused;
+    for (Span span : other.m_spans) {
+        span.begin += bytes;
+        m_spans.push_back(span);
     }
-    m_ranked = std::move(merged);
+    m_common.reset();
+    // The keys wait for the next sort as any appended ones do, unless both sides are ranked
+    // and these are the fewer: then these are put in the other's ranking, which reads few keys.
+    if (!bothRanked || offset >= other.m_spans.size()) {
+        return;
+    }
+    std::vector<Ranked> theirs = std::move(other.m_ranked);
+    for (Ranked& entry : theirs) {
+        entry.key += offset;
+    }
+    std::vector<std::uint32_t> mine(m_ranked.size());
+    std::transform(m_ranked.begin(), m_ranked.end(), mine.begin(),
+                   [](const Ranked& entry) { return entry.key; });
+    m_ranked = MergeRanked(theirs, mine);
 }
 
 std::string_view ColumnSortKeys::WholeKey(const Span& span) const {

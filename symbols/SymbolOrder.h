@@ -31,6 +31,8 @@ public:
     std::size_t Size() const { return m_spans.size(); }
 
     void Append(std::string_view text);
+    // Appends the keys of `other`, keeping what both have ranked.
+    void Append(ColumnSortKeys other);
     void Replace(std::size_t position, std::string_view text);
     void Erase(std::size_t position);
     // Keeps the first `count` keys.
@@ -63,7 +65,11 @@ private:
 
     std::vector<std::uint32_t> ByteOrder(const std::vector<std::uint32_t>& shown) const;
     void CatchUpRanking() const;
-    std::size_t RankedPlace(std::string_view key) const;
+    using RankedIterator = std::vector<Ranked>::const_iterator;
+    RankedIterator RankedPlace(RankedIterator first, RankedIterator last,
+                               std::string_view key) const;
+    std::vector<Ranked> MergeRanked(const std::vector<Ranked>& ranked,
+                                    const std::vector<std::uint32_t>& sorted) const;
     template <typename Predicate> void DropRanked(Predicate drop);
     void InsertRanked(std::uint32_t position);
     std::string_view WholeKey(const Span& span) const;

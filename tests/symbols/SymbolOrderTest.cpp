@@ -56,7 +56,7 @@ TEST(SymbolOrder, KeptRankingGivesTheOrderOfAFreshSort) {
     ColumnSortKeys keys;
     for (int step = 0; step < 600; ++step) {
         const std::size_t at = texts.empty() ? 0 : random() % texts.size();
-        switch (texts.empty() ? 0 : random() % 8) {
+        switch (texts.empty() ? 0 : random() % 9) {
         case 0:
         case 1:
             // Sometimes many at once, so that the next sort ranks everything afresh.
@@ -88,6 +88,21 @@ TEST(SymbolOrder, KeptRankingGivesTheOrderOfAFreshSort) {
             }
             texts = std::move(moved);
             keys.Permute(order);
+            break;
+        }
+        case 6: {
+            // Another column's worth of keys, ranked or not, fewer or more than these.
+            std::vector<SymbolRow> rows(
+                random() % 2 == 0 ? 3 : std::min<std::size_t>(2 * texts.size(), 200));
+            for (SymbolRow& row : rows) {
+                row.record.type = text();
+                texts.push_back(row.record.type);
+            }
+            ColumnSortKeys other(rows, TypeColumn);
+            if (random() % 2 == 0) {
+                other.Rank();
+            }
+            keys.Append(std::move(other));
             break;
         }
         default: {
