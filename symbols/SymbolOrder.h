@@ -19,10 +19,10 @@ inline constexpr int kSymbolColumnCount = ContentColumn + 1;
 // The text of a row's record in one column.
 const std::string& ColumnText(const SymbolRecord& record, int column);
 
-// The sort keys of one column, one per row in the rows' order, kept beside the rows so that a
-// sort compares bytes that sit together in one buffer instead of walking the rows' strings,
-// wherever earlier sorts and edits have left them. The owner keeps it in step with its rows:
-// a key per row where the row is kept, however the rows are shown.
+// The sort keys of one column, one per row in the rows' order, kept beside the rows with the
+// order of the last sort, so that a sort groups integers and reads only the keys added or
+// changed since. The owner keeps it in step with its rows: a key per row where the row is
+// kept, however the rows are shown.
 class ColumnSortKeys {
 public:
     ColumnSortKeys() = default;
