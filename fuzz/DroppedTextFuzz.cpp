@@ -1,0 +1,86 @@
+// Dropped text: whatever another program offers, the text taken from it maps between the
+// edit's UTF-16 units and its code page bytes, and a move within the text keeps every byte.
+// Input: the formats offered, their data, then the edit's text, selection and drop point.
+#include "fuzz/FuzzInput.h"
+#include "output/DragRules.h"
+#include "output/EncodedText.h"
+#include "platform/CodePage932.h"
+#include "platform/TextMimeData.h"
+
+#include <QMimeData>
+
+#include <algorithm>
+
+using quillet::fuzz::FuzzInput;
+using quillet::fuzz::Require;
+
+namespace {
+
+// Senders spell the charset in any case.
+QString Spelling(std::string_view format, std::uint8_t casing) {
+    QString name = QString::fromLatin1(format.data(), static_cast<qsizetype>(format.size()));
+    return casing % 2 == 0 ? name : name.toUpper();
+}
+
+void Offer(QMimeData& mime, const QString& format, const std::string& bytes) {
+    mime.setData(format, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+void RequireMapsBothWays(const std::string& dropped) {
+    const std::u16string units = quillet::cp932::ToUtf16(dropped);
+    const quillet::EncodedText encoded(units);
+    Require(encoded.Bytes() == dropped, "the edit's bytes are the dropped bytes");
+    int previous = 0;
+    for (int unit = 0; unit <= static_cast<int>(units.size()); ++unit) {
+        const int byte = encoded.ByteFromUnit(unit);
+        Require(byte >= previous && byte <= static_cast<int>(dropped.size()),
+                "positions map in order");
+        Require(encoded.UnitFromByte(byte) <= unit, "a byte position maps back at or before");
+        previous = byte;
+    }
+}
+
+void RequireMoveKeepsBytes(std::string_view text, FuzzInput& input) {
+    // A selection runs forwards, as the edit reports it.
+    quillet::LineCol anchor{input.Byte() % 4, input.Byte()};
+    quillet::LineCol caret{input.Byte() % 4, input.Byte()};
+    const quillet::Selection selection{std::min(anchor, caret), std::max(anchor, caret)};
+    const quillet::LineCol drop{input.Byte() % 4, input.Byte()};
+    if (const auto move = quillet::PlanSelfMove(text, selection, drop)) {
+        const int size = static_cast<int>(text.size());
+        for (const quillet::ByteRange& range : {move->replaced, move->first, move->second}) {
+            Require(0 <= range.start && range.start <= range.end && range.end <= size,
+                    "ranges lie within the text");
+        }
+        Require(move->first.end - move->first.start + move->second.end - move->second.start ==
+                    move->replaced.end - move->replaced.start,
+                "the moved text takes the place of the replaced text");
+        Require(move->replaced.start <= move->movedStart && move->movedStart <= move->replaced.end,
+                "the moved text starts within the replacement");
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzInput input(data, size);
+    const std::uint8_t offered = input.Byte();
+    QMimeData mime;
+    if (offered & 1) {
+        Offer(mime, Spelling(quillet::kCp932TextMime, offered >> 3), input.Text());
+    }
+    if (offered & 2) {
+        Offer(mime, Spelling(quillet::kUtf8TextMime, offered >> 4), input.Text());
+    }
+    if (offered & 4) {
+        Offer(mime, QStringLiteral("text/plain"), input.Text());
+    }
+    const std::optional<std::string> dropped = quillet::DroppedText(mime);
+    Require(dropped.has_value() == ((offered & 7) != 0), "plain text whenever some is offered");
+    Require(quillet::OffersPlainText(mime) == dropped.has_value(), "offers what it gives");
+    if (dropped) {
+        RequireMapsBothWays(*dropped);
+        RequireMoveKeepsBytes(*dropped, input);
+    }
+    return 0;
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <source_location>
+#include <string>
+#include <string_view>
+
+// What every fuzz target shares: reading structured values from the fuzzer's bytes, and a
+// check that stops the run, under libFuzzer and the corpus runner alike.
+namespace quillet::fuzz {
+
+inline void Require(bool holds, const char* what,
+                    std::source_location where = std::source_location::current()) {
+    if (!holds) {
+        std::fprintf(stderr, "%s:%u: broken: %s\n", where.file_name(),
+                     static_cast<unsigned>(where.line()), what);
+        std::abort();
+    }
+}
+
+// Takes values from the front of the input; past its end every value is empty or zero.
+class FuzzInput {
+public:
+    FuzzInput(const std::uint8_t* data, std::size_t size)
+        : m_rest(reinterpret_cast<const char*>(data), size) {}
+
+    bool Empty() const { return m_rest.empty(); }
+
+    std::uint8_t Byte() {
+        if (m_rest.empty()) {
+            return 0;
+        }
+        const auto byte = static_cast<std::uint8_t>(m_rest.front());
+        m_rest.remove_prefix(1);
+        return byte;
+    }
+
+    // A text of up to 255 bytes, its length in the byte before it.
+    std::string Text() {
+        const std::size_t length = std::min<std::size_t>(Byte(), m_rest.size());
+        std::string text(m_rest.substr(0, length));
+        m_rest.remove_prefix(length);
+        return text;
+    }
+
+    std::string_view Rest() {
+        const std::string_view rest = m_rest;
+        m_rest = {};
+        return rest;
+    }
+
+private:
+    std::string_view m_rest;
+};
+
+} // namespace quillet::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
