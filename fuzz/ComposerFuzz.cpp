@@ -79,7 +79,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             composer.SetMarqueeSpeed(static_cast<std::int8_t>(input.Byte()) * 3);
             break;
         case 5: {
-            const quillet::Rgb rgb = quillet::MakeRgb(input.Byte(), input.Byte(), input.Byte());
+            // One at a time: the order of a call's arguments is the compiler's choice.
+            const unsigned red = input.Byte();
+            const unsigned green = input.Byte();
+            const quillet::Rgb rgb = quillet::MakeRgb(red, green, input.Byte());
             const bool end = input.Byte() % 2 == 1;
             switch (input.Byte() % 3) {
             case 0:
