@@ -30,6 +30,8 @@ function(_quillet_cp932_copy source copy_var)
 endfunction()
 
 function(_quillet_cp932_make_copies)
+    add_test(NAME Cp932Literals.Conversions
+        COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/tests/cmake/cp932_literals_test.py)
     get_property(targets GLOBAL PROPERTY QUILLET_CP932_TARGETS)
     if(NOT targets)
         return()
@@ -51,10 +53,12 @@ function(_quillet_cp932_make_copies)
         add_dependencies(${target} quillet_cp932_copies)
     endforeach()
     # Every header of the project, since any of them may hold a literal. Build folders
-    # inside the source folder are left out.
+    # inside the source folder are left out, this one before its cache is written.
     file(GLOB folders LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/[!.]*)
     foreach(folder IN LISTS folders)
-        if(IS_DIRECTORY ${folder} AND NOT EXISTS ${folder}/CMakeCache.txt)
+        cmake_path(IS_PREFIX folder ${CMAKE_BINARY_DIR} holds_this_build)
+        if(IS_DIRECTORY ${folder} AND NOT EXISTS ${folder}/CMakeCache.txt
+           AND NOT holds_this_build)
             file(GLOB_RECURSE headers CONFIGURE_DEPENDS ${folder}/*.h)
             foreach(header IN LISTS headers)
                 _quillet_cp932_copy(${header} copy)

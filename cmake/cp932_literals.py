@@ -120,9 +120,9 @@ def narrow_literals(text):
 def cp932_bytes(characters):
     """The code page 932 bytes of each character, converted by the iconv g++ uses."""
     characters = sorted(characters)
+    # With -c a character without a code comes out as an empty line.
     result = subprocess.run(["iconv", "-c", "-f", "UTF-8", "-t", "CP932"],
-                            input="\n".join(characters).encode(), capture_output=True,
-                            check=True)
+                            input="\n".join(characters).encode(), capture_output=True)
     encoded = result.stdout.split(b"\n")
     table = dict(zip(characters, encoded))
     missing = [c for c in characters if not table.get(c)]
