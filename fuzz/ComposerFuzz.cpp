@@ -1,7 +1,9 @@
 // The composer: whatever the user does, in any order, the fragment's elements are balanced.
-// Input: a list of actions, each an action byte and its argument.
+// Pages change and combine only the ways the tabs allow, so that every state is one the
+// window can reach. Input: a list of actions, each an action byte and its argument.
 #include "core/Composer.h"
 #include "core/ComposerView.h"
+#include "core/PageSelection.h"
 #include "fuzz/FuzzInput.h"
 
 #include <algorithm>
@@ -25,34 +27,37 @@ std::string TypedText(FuzzInput& input) {
     return text;
 }
 
-// A page index, now and then one that no page has.
 int PageIndex(FuzzInput& input) {
-    return input.Byte() % (quillet::kPageCount + 2) - 1;
+    return input.Byte() % quillet::kPageCount;
 }
 
-std::string_view TagName(std::string_view tag) {
-    const std::size_t end = tag.find_first_of(" \t\r\n/>", 1);
-    return tag.substr(0, std::min(end, tag.size()));
+// In lower case, as names match in any case.
+std::string TagName(std::string_view tag) {
+    std::string name(tag.substr(0, std::min(tag.find_first_of(" \t\r\n/", 1), tag.size())));
+    std::ranges::transform(name, name.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    return name;
 }
 
 void RequireBalanced(std::string_view fragment) {
     constexpr std::string_view kVoid[] = {"img", "br", "hr"};
-    std::vector<std::string_view> open;
+    std::vector<std::string> open;
     for (std::size_t at = fragment.find('<'); at != std::string_view::npos;
          at = fragment.find('<', at + 1)) {
         const std::size_t end = fragment.find('>', at);
-        Require(end != std::string_view::npos, "every tag is closed");
+        Require(end != std::string_view::npos, "every tag is closed", fragment);
         const std::string_view tag = fragment.substr(at + 1, end - at - 1);
         if (tag.starts_with('/')) {
             Require(!open.empty() && open.back() == TagName(tag.substr(1)),
-                    "an end tag ends the innermost open element");
+                    "an end tag ends the innermost open element", fragment);
             open.pop_back();
         } else if (!tag.ends_with('/') &&
                    std::ranges::find(kVoid, TagName(tag)) == std::end(kVoid)) {
             open.push_back(TagName(tag));
         }
     }
-    Require(open.empty(), "every element is ended");
+    Require(open.empty(), "every element is ended", fragment);
 }
 
 } // namespace
@@ -61,6 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput input(data, size);
     FuzzView view;
     quillet::Composer composer(view);
+    composer.SelectOnly(view.CurrentPage());
     while (!input.Empty()) {
         switch (input.Byte() % 11) {
         case 0:
@@ -100,17 +106,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 6:
             composer.PressStyleButton(57670 + input.Byte() % 20);
             break;
-        case 7:
-            composer.SelectOnly(PageIndex(input));
+        case 7: { // a click on a tab
+            const int page = PageIndex(input);
+            view.SetCurrentPage(page);
+            composer.State().MultiSelect = 0;
+            composer.SelectOnly(page);
             break;
-        case 8:
-            composer.ToggleSelected(PageIndex(input));
+        }
+        case 8: { // a right click on another tab
+            const int page = PageIndex(input);
+            composer.State().MultiSelect = 1;
+            if (page != view.CurrentPage() && quillet::CanCombine(view.CurrentPage(), page)) {
+                composer.ToggleSelected(page);
+            }
             break;
-        case 9:
-            composer.ResetPageInputs(PageIndex(input));
+        }
+        case 9: // the clear command
+            for (int page = 0; page < quillet::kPageCount; ++page) {
+                if (quillet::IsSelected(composer.State(), page)) {
+                    composer.ResetPageInputs(page);
+                }
+            }
             break;
         default:
-            view.SetCurrentPage(PageIndex(input));
             composer.State().SymbolSelection = static_cast<std::int8_t>(input.Byte());
             break;
         }

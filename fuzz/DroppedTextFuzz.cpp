@@ -26,6 +26,11 @@ void Offer(QMimeData& mime, const QString& format, const std::string& bytes) {
     mime.setData(format, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
+int Index(FuzzInput& input, int size) {
+    const int high = input.Byte();
+    return (high << 8 | input.Byte()) % (size + 1);
+}
+
 void RequireMapsBothWays(const std::string& dropped) {
     const std::u16string units = quillet::cp932::ToUtf16(dropped);
     const quillet::EncodedText encoded(units);
@@ -41,16 +46,22 @@ void RequireMapsBothWays(const std::string& dropped) {
 }
 
 void RequireMoveKeepsBytes(std::string_view text, FuzzInput& input) {
-    // A selection runs forwards, as the edit reports it.
-    quillet::LineCol anchor{input.Byte() % 4, input.Byte()};
-    quillet::LineCol caret{input.Byte() % 4, input.Byte()};
+    // A selection lies within the text and runs forwards, as the edit reports it; the drop
+    // point is anywhere.
+    const int size = static_cast<int>(text.size());
+    const quillet::LineCol anchor = quillet::LineColFromIndex(text, Index(input, size));
+    const quillet::LineCol caret = quillet::LineColFromIndex(text, Index(input, size));
     const quillet::Selection selection{std::min(anchor, caret), std::max(anchor, caret)};
     const quillet::LineCol drop{input.Byte() % 4, input.Byte()};
     if (const auto move = quillet::PlanSelfMove(text, selection, drop)) {
-        const int size = static_cast<int>(text.size());
+        const std::string shown =
+            std::to_string(size) + " bytes, selection " + std::to_string(selection.start.line) +
+            ":" + std::to_string(selection.start.column) + " to " +
+            std::to_string(selection.end.line) + ":" + std::to_string(selection.end.column) +
+            ", drop " + std::to_string(drop.line) + ":" + std::to_string(drop.column);
         for (const quillet::ByteRange& range : {move->replaced, move->first, move->second}) {
             Require(0 <= range.start && range.start <= range.end && range.end <= size,
-                    "ranges lie within the text");
+                    "ranges lie within the text", shown);
         }
         Require(move->first.end - move->first.start + move->second.end - move->second.start ==
                     move->replaced.end - move->replaced.start,

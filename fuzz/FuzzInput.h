@@ -12,9 +12,11 @@
 namespace quillet::fuzz {
 
 // Each target's checks say different things, so the text alone tells which one failed.
-inline void Require(bool holds, const char* what) {
+// `shown`, when given, is printed too: the text that broke it.
+inline void Require(bool holds, const char* what, std::string_view shown = {}) {
     if (!holds) {
-        std::fprintf(stderr, "broken: %s\n", what);
+        std::fprintf(stderr, "broken: %s\n%.*s\n", what, static_cast<int>(shown.size()),
+                     shown.data());
         std::abort();
     }
 }

@@ -75,8 +75,11 @@ bool HasLineBreakOrNul(std::string_view text) {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != npos;
 }
 
+// The bracket written after the name must be the first to close it: a name ending in a lead
+// byte would take that bracket as its second byte.
 bool IsValidSectionName(std::string_view name) {
-    return !name.empty() && !HasLineBreakOrNul(name) && FindClosingBracket(name, 0) == npos;
+    return !name.empty() && !HasLineBreakOrNul(name) &&
+           FindClosingBracket(std::string(name) + "]", 0) == name.size();
 }
 
 bool IsValidKeyName(std::string_view name) {
