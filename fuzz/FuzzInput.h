@@ -15,8 +15,9 @@ namespace quillet::fuzz {
 // `shown`, when given, is printed too: the text that broke it.
 inline void Require(bool holds, const char* what, std::string_view shown = {}) {
     if (!holds) {
-        std::fprintf(stderr, "broken: %s\n%.*s\n", what, static_cast<int>(shown.size()),
-                     shown.data());
+        std::fprintf(stderr, "broken: %s\n", what);
+        std::fwrite(shown.data(), 1, shown.size(), stderr);
+        std::fputc('\n', stderr);
         std::abort();
     }
 }
