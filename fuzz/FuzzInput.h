@@ -41,7 +41,8 @@ public:
 
     // A text of up to 255 bytes, its length in the byte before it.
     std::string Text() {
-        const std::size_t length = std::min<std::size_t>(Byte(), m_rest.size());
+        const std::size_t wanted = Byte(); // before the size it is limited to
+        const std::size_t length = std::min(wanted, m_rest.size());
         std::string text(m_rest.substr(0, length));
         m_rest.remove_prefix(length);
         return text;
