@@ -6,7 +6,8 @@ JOBS ?= $(shell nproc)
 
 PACKAGES := g++ cmake make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic \
-            xvfb xauth clang-format python3
+            xvfb xauth clang-format python3 openbox xdotool xclip x11-utils x11-xserver-utils \
+            wmctrl imagemagick
 # The second compiler, its sanitizer and fuzzer runtimes, and the symbolizer for their reports.
 PACKAGES += clang libclang-rt-14-dev llvm
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

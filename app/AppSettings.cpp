@@ -3,8 +3,6 @@
 #include "platform/Folders.h"
 #include "platform/ProfileFile.h"
 
-#include <cerrno>
-
 namespace quillet {
 namespace {
 
@@ -75,7 +73,7 @@ Status SaveSettings(const AppSettings& settings, const std::filesystem::path& in
     }
     // Only a filter label with a line break can fail; nothing is written then.
     if (!stored) {
-        return FileError{FileError::Step::Write, iniPath, EINVAL};
+        return FileError{FileError::Step::Write, iniPath, kUnstorableText};
     }
     return SaveProfile(profile, iniPath);
 }

@@ -1,5 +1,7 @@
 #include "app/HelpPage.h"
 
+#include "platform/FileErrorText.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -8,7 +10,6 @@
 #include <QUrl>
 
 #include <cerrno>
-#include <cstring>
 
 // The page is compiled into this library; a static library must name its resources once.
 static void LoadHelpResource() {
@@ -19,7 +20,8 @@ namespace quillet {
 namespace {
 
 FileError Failed(FileError::Step step, const QString& path, int errorNumber) {
-    return FileError{step, std::filesystem::path(path.toStdString()), errorNumber};
+    return FileError{step, std::filesystem::path(QFile::encodeName(path).toStdString()),
+                     errorNumber};
 }
 
 } // namespace
@@ -56,12 +58,7 @@ Status OpenHelpPage() {
 }
 
 QString HelpErrorText(const FileError& error) {
-    QString text = QStringLiteral("ヘルプを開けませんでした。\n%1")
-                       .arg(QString::fromStdString(error.path.string()));
-    if (error.errorNumber != 0) {
-        text += "\n" + QString::fromLocal8Bit(std::strerror(error.errorNumber));
-    }
-    return text;
+    return FileErrorText(QStringLiteral("ヘルプ"), error);
 }
 
 } // namespace quillet

@@ -5,6 +5,7 @@
 #include "app/PageTabControl.h"
 #include "app/PageTable.h"
 #include "output/OutputActions.h"
+#include "platform/FileErrorText.h"
 #include "platform/Prompts.h"
 #include "platform/TextCodec.h"
 #include "resources/ResourceImages.h"
@@ -21,8 +22,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
-
-#include <cstring>
+#include <QWindow>
 
 namespace quillet {
 
@@ -62,13 +62,14 @@ void CMainDialog::OnHelp() {
 void CMainDialog::ToggleTopmost() {
     m_settings.WindowTop = m_settings.WindowTop == 0 ? 1 : 0;
     const bool onTop = m_settings.WindowTop == 1;
-    const bool wasVisible = isVisible();
-    const QRect frame = geometry();
-    // Changing the hint re-creates the native window; it comes back where it was.
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (wasVisible) {
-        setGeometry(frame);
-        show();
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+    // setWindowFlags would re-create a shown window, hiding it on the way, and a hidden
+    // dialog ends its modal run: the program would end. The native window takes the hint
+    // in place instead, neither moving nor resizing.
+    overrideWindowFlags(flags);
+    if (QWindow* native = windowHandle()) {
+        native->setFlags(flags);
     }
     ShowStayOnTop(onTop);
 }
@@ -154,13 +155,8 @@ void CMainDialog::WriteSettings() {
     m_settings.ColumnType = widths.type;
     m_settings.ColumnContent = widths.content;
     if (const Status saved = SaveSettings(m_settings, m_settingsPath); !saved) {
-        const FileError& error = saved.Failure();
-        QString text = QStringLiteral("設定を保存できませんでした。\n%1")
-                           .arg(QString::fromStdString(error.path.string()));
-        if (error.errorNumber != 0) {
-            text += "\n" + QString::fromLocal8Bit(std::strerror(error.errorNumber));
-        }
-        m_prompts.ShowMessage(this, text, MessageIcon::Error);
+        m_prompts.ShowMessage(this, FileErrorText(QStringLiteral("設定ファイル"), saved.Failure()),
+                              MessageIcon::Error);
     }
 }
 

@@ -77,6 +77,10 @@ bool PageTabControl::eventFilter(QObject* watched, QEvent* event) {
     if ((watched == m_bar || watched == m_pageArea) && event->type() == QEvent::ContextMenu) {
         return true;
     }
+    // Pages change by picking a tab; a wheel turned in passing would also drop a combination.
+    if (watched == m_bar && event->type() == QEvent::Wheel) {
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -10,6 +10,7 @@
 #include <QCursor>
 #include <QDebug>
 #include <QDrag>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -85,11 +86,22 @@ void CDragEdit::EndDrag(Qt::DropAction action, const QPoint& pointer) {
 void CDragEdit::mousePressEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
     if (m_pressPending) {
-        // Another button ends a press that had not become a drag yet, as a click.
-        CancelPress();
+        // Another button ends a press that had not become a drag yet, as a click; the
+        // button itself does nothing here (a middle button would paste).
+        AbandonPress();
         CaretToPointer(point);
-    } else if (event->button() == Qt::LeftButton && (m_options & kDragSource) != 0 &&
-               IsPointerOnSelection(point)) {
+        event->accept();
+        return;
+    }
+    if (m_pressAbandoned && event->buttons() == event->button()) {
+        m_pressAbandoned = false; // a fresh press: the abandoned one's release went elsewhere
+    }
+    if (m_pressAbandoned) {
+        event->accept();
+        return;
+    }
+    if (event->button() == Qt::LeftButton && (m_options & kDragSource) != 0 &&
+        IsPointerOnSelection(point)) {
         // The edit itself does not see this press, so the selection stays for the drag.
         m_pressPending = true;
         m_pressPoint = point;
@@ -105,11 +117,17 @@ void CDragEdit::mouseMoveEvent(QMouseEvent* event) {
     if (m_pressPending && (event->buttons() & Qt::LeftButton) == 0) {
         CancelPress(); // the release went elsewhere
     }
+    if (m_pressAbandoned && event->buttons() == Qt::NoButton) {
+        m_pressAbandoned = false;
+    }
     if (m_pressPending) {
         if (IsOutsideDragSquare(m_pressPoint.x(), m_pressPoint.y(), point.x(), point.y())) {
             StartDrag();
         }
         return;
+    }
+    if (m_pressAbandoned) {
+        return; // the edit never saw the press: it would select from wherever it was
     }
     if (event->buttons() == Qt::NoButton) {
         UpdatePointerShape(point);
@@ -123,7 +141,38 @@ void CDragEdit::mouseReleaseEvent(QMouseEvent* event) {
         CaretToPointer(event->position().toPoint());
         return;
     }
+    if (m_pressAbandoned) {
+        m_pressAbandoned = event->buttons() != Qt::NoButton;
+        event->accept();
+        return;
+    }
     QLineEdit::mouseReleaseEvent(event);
+}
+
+void CDragEdit::keyPressEvent(QKeyEvent* event) {
+    // An Escape held down after it cancelled the wait repeats; the repeats are the same key.
+    const bool repeatedEscape =
+        m_pressAbandoned && event->key() == Qt::Key_Escape && event->isAutoRepeat();
+    if (!m_pressPending && !repeatedEscape) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // While the press waits to become a drag, Escape cancels the wait and no more: it must
+    // not reach the window, where it would end the program. Other keys would replace the
+    // selection that is about to be dragged.
+    if (event->key() == Qt::Key_Escape) {
+        AbandonPress();
+    }
+    event->accept();
+}
+
+void CDragEdit::contextMenuEvent(QContextMenuEvent* event) {
+    // The right button that ended a wait for a drag only ended it.
+    if (m_pressPending || m_pressAbandoned) {
+        event->accept();
+        return;
+    }
+    QLineEdit::contextMenuEvent(event);
 }
 
 void CDragEdit::timerEvent(QTimerEvent* event) {
@@ -273,6 +322,11 @@ void CDragEdit::StartDrag() {
 void CDragEdit::CancelPress() {
     m_pressPending = false;
     m_dragStartTimer.stop();
+}
+
+void CDragEdit::AbandonPress() {
+    CancelPress();
+    m_pressAbandoned = true;
 }
 
 bool CDragEdit::StillHoldsDraggedText() const {

@@ -54,6 +54,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -79,6 +81,8 @@ private:
 
     void StartDrag();
     void CancelPress();
+    // Ends the wait for a drag without a click: the buttons still down do nothing more.
+    void AbandonPress();
     bool StillHoldsDraggedText() const;
     void FinishSelfMove();
     void UpdatePointerShape(const QPoint& pointer);
@@ -86,7 +90,8 @@ private:
     std::unique_ptr<CDragEditDropTarget> m_dropTarget;
     int m_options = 0;
 
-    bool m_pressPending = false; // a press on the selection that may still become a drag
+    bool m_pressPending = false;   // a press on the selection that may still become a drag
+    bool m_pressAbandoned = false; // the rest of that press is ignored until it is released
     QPoint m_pressPoint;
     QBasicTimer m_dragStartTimer;
 

@@ -8,6 +8,7 @@
 #include "output/SplitButton.h"
 #include "output/TagFile.h"
 #include "output/WaitCursor.h"
+#include "platform/FileErrorText.h"
 #include "platform/Prompts.h"
 #include "platform/TextCodec.h"
 #include "platform/TextMimeData.h"
@@ -15,7 +16,6 @@
 
 #include <QClipboard>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
@@ -27,18 +27,6 @@
 #include <optional>
 
 namespace quillet {
-namespace {
-
-QString SaveErrorText(const QString& file, const FileError& error, bool existed) {
-    QString text = QStringLiteral("「%1」を保存できませんでした。\n%2")
-                       .arg(file, FromCp932(FileErrorReason(error)));
-    if (existed) {
-        text += QStringLiteral("\n元のファイルは変更されていません。");
-    }
-    return text;
-}
-
-} // namespace
 
 OutputActions::OutputActions(QWidget& window, CTipToolBar& outputBar, CTipToolBar& windowBar,
                              Prompts& prompts, OutputHost host)
@@ -93,18 +81,15 @@ void OutputActions::SaveTag() {
     }
 
     std::optional<FileError> failure;
-    bool existed = false;
     {
         const WaitCursor wait;
-        existed = QFileInfo::exists(*chosen);
         const std::filesystem::path path(QFile::encodeName(*chosen).toStdString());
         if (const Status saved = SaveTagFile(RebuildTag(), path); !saved) {
             failure = saved.Failure();
         }
     }
     if (failure) {
-        m_prompts.ShowMessage(&m_window, SaveErrorText(*chosen, *failure, existed),
-                              MessageIcon::Error);
+        m_prompts.ShowMessage(&m_window, FileErrorText(QString(), *failure), MessageIcon::Error);
     }
 }
 

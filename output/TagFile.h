@@ -13,11 +13,8 @@ namespace quillet {
 // written as CR LF; nothing else is added.
 std::string SaveFileContents(std::string_view fragment, const std::filesystem::path& path);
 
-// Writes SaveFileContents to the file. The old file stays as it was unless the whole new
-// one could be written; a link is followed, so the file it points to gets the text.
+// Writes SaveFileContents to the file as WriteFileAtomically does: the old file stays as it
+// was unless the whole new one could be written, and a link keeps pointing at it.
 Status SaveTagFile(std::string_view fragment, const std::filesystem::path& path);
-
-// Why a file operation failed, in words for the user (code page 932).
-std::string FileErrorReason(const FileError& error);
 
 } // namespace quillet

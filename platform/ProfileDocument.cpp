@@ -75,18 +75,6 @@ bool HasLineBreakOrNul(std::string_view text) {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != npos;
 }
 
-// The bracket written after the name must be the first to close it: a name ending in a lead
-// byte would take that bracket as its second byte.
-bool IsValidSectionName(std::string_view name) {
-    return !name.empty() && !HasLineBreakOrNul(name) &&
-           FindClosingBracket(std::string(name) + "]", 0) == name.size();
-}
-
-bool IsValidKeyName(std::string_view name) {
-    return !name.empty() && !HasLineBreakOrNul(name) && name.find('=') == npos &&
-           name.front() != '[' && name.front() != ';';
-}
-
 // Quotes keep blanks at either end, and a value that is itself quoted keeps its quotes:
 // reading strips exactly one matching pair.
 std::string EncodeValue(std::string_view value) {
@@ -243,14 +231,25 @@ int ProfileDocument::Int(std::string_view section, std::string_view key, int fal
     return value.empty() ? fallback : ParseInt(value);
 }
 
+// Whether the line written for a name reads back as that name. Decided by the reader itself,
+// so that no spelling slips through: a name ending in a lone lead byte, for one, would take
+// the closing bracket as its trail byte.
+bool ProfileDocument::ReadsBackAs(const std::string& text, Kind kind, std::string_view name) {
+    const Line line = ParseLine(text, Ending::CrLf);
+    return line.kind == kind && line.Name() == name;
+}
+
 bool ProfileDocument::SetString(std::string_view section, std::string_view key,
                                 std::string_view value) {
     section = Trim(section);
     key = Trim(key);
-    if (!IsValidSectionName(section) || !IsValidKeyName(key) || HasLineBreakOrNul(value)) {
+    const std::string encoded = EncodeValue(value);
+    if (section.empty() || key.empty() || HasLineBreakOrNul(section) || HasLineBreakOrNul(key) ||
+        HasLineBreakOrNul(value) ||
+        !ReadsBackAs("[" + std::string(section) + "]", Kind::Section, section) ||
+        !ReadsBackAs(std::string(key) + "=" + encoded, Kind::Entry, key)) {
         return false;
     }
-    const std::string encoded = EncodeValue(value);
     const std::size_t sectionLine = FindSection(section);
     if (sectionLine == npos) {
         InsertLine(m_lines.size(), "[" + std::string(section) + "]");

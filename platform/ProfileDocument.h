@@ -33,7 +33,7 @@ public:
 
     // False, with the document unchanged, when the line could not be read back as written:
     // an empty name, a line break or NUL anywhere, ']' in a section name, '=' in a key
-    // name, or a key name starting with '[' or ';'.
+    // name, a key name starting with '[' or ';', or a name ending in a lone lead byte.
     [[nodiscard]] bool SetString(std::string_view section, std::string_view key,
                                  std::string_view value);
     [[nodiscard]] bool SetInt(std::string_view section, std::string_view key, int value);
@@ -60,6 +60,7 @@ private:
     };
 
     static Line ParseLine(std::string text, Ending ending);
+    static bool ReadsBackAs(const std::string& text, Kind kind, std::string_view name);
     std::size_t FindSection(std::string_view section) const;
     std::size_t FindEntry(std::size_t sectionLine, std::string_view key) const;
     std::size_t SectionInsertPoint(std::size_t sectionLine) const;

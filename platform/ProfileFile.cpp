@@ -39,7 +39,7 @@ ProfileBytes ReadProfileBytes(const std::filesystem::path& path) {
         return Failed(FileError::Step::Read, errno);
     }
     if (!S_ISREG(info.st_mode)) {
-        return Failed(FileError::Step::Read, S_ISDIR(info.st_mode) ? EISDIR : EINVAL);
+        return Failed(FileError::Step::Read, S_ISDIR(info.st_mode) ? EISDIR : kNotRegularFile);
     }
     ProfileBytes result;
     result.state = ProfileBytes::State::Whole;
@@ -47,19 +47,12 @@ ProfileBytes ReadProfileBytes(const std::filesystem::path& path) {
         return Failed(FileError::Step::Read, error);
     }
     if (result.bytes.size() > kMaxProfileBytes) {
-        result.bytes.resize(kMaxProfileBytes);
+        // Whole lines only: a value cut in the middle would read as another value.
+        const std::size_t lastLine = result.bytes.rfind('\n', kMaxProfileBytes - 1);
+        result.bytes.resize(lastLine == std::string::npos ? 0 : lastLine + 1);
         result.state = ProfileBytes::State::Cut;
     }
     return result;
-}
-
-std::filesystem::path FollowLink(const std::filesystem::path& path) {
-    std::error_code error;
-    if (!std::filesystem::is_symlink(path, error)) {
-        return path;
-    }
-    const std::filesystem::path target = std::filesystem::canonical(path, error);
-    return error ? path : target;
 }
 
 } // namespace
@@ -84,15 +77,19 @@ Result<ProfileDocument> LoadProfileForUpdate(const std::filesystem::path& path) 
 }
 
 Status SaveProfile(const ProfileDocument& document, const std::filesystem::path& path) {
-    const std::filesystem::path target = FollowLink(path);
-    if (target.has_parent_path()) {
+    std::string bytes = document.Bytes();
+    if (bytes.size() > kMaxProfileBytes) {
         std::error_code error;
-        std::filesystem::create_directories(target.parent_path(), error);
+        return FileError{FileError::Step::Write, path, EFBIG, std::filesystem::exists(path, error)};
+    }
+    if (path.has_parent_path()) {
+        std::error_code error;
+        std::filesystem::create_directories(path.parent_path(), error);
         if (error) {
             return FileError{FileError::Step::Create, path, error.value()};
         }
     }
-    return WriteFileAtomically(target, document.Bytes());
+    return WriteFileAtomically(path, bytes);
 }
 
 std::string ReadProfileString(const std::filesystem::path& path, std::string_view section,
@@ -112,7 +109,7 @@ Status WriteProfileString(const std::filesystem::path& path, std::string_view se
         return document.Failure();
     }
     if (!document.Value().SetString(section, key, value)) {
-        return FileError{FileError::Step::Write, path, EINVAL};
+        return FileError{FileError::Step::Write, path, kUnstorableText};
     }
     return SaveProfile(document.Value(), path);
 }

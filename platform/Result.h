@@ -6,13 +6,20 @@
 
 namespace quillet {
 
-// A file operation that failed: which step, on which file, and the system's error number.
-// The window turns it into the message the user sees.
+// Reasons of the program's own, beside the system's error numbers (which are positive).
+inline constexpr int kNotRegularFile = -1; // a fifo or a device where a file belongs
+inline constexpr int kUnstorableText = -2; // a text the file could not give back as it was
+
+// A file operation that failed: which step, on which file, and why (the system's error
+// number or one of the reasons above). The window turns it into the message the user sees.
 struct FileError {
-    enum class Step { Open, Create, Read, Write, Sync, Rename, Remove };
+    // Replace: an existing file could not be replaced, by the write as a whole.
+    enum class Step { Open, Create, Read, Write, Sync, Replace, Remove };
     Step step = Step::Open;
     std::filesystem::path path;
     int errorNumber = 0;
+    // A write failed and the file it was to replace is still there, as it was.
+    bool oldFileKept = false;
 };
 
 // Either a value or the error that prevented it. Nothing in the program throws for

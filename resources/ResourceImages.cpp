@@ -81,11 +81,11 @@ QImage LoadToolBarStrip(int id) {
 }
 
 QImage StripImage(const QImage& strip, QSize size, int index) {
-    const QRect part(index * size.width(), 0, size.width(), size.height());
-    if (index < 0 || size.isEmpty() || !strip.rect().contains(part)) {
+    if (index < 0 || size.isEmpty() || size.height() > strip.height() ||
+        size.width() > strip.width() || index > (strip.width() - size.width()) / size.width()) {
         return {};
     }
-    return strip.copy(part);
+    return strip.copy(index * size.width(), 0, size.width(), size.height());
 }
 
 QImage LoadTabImage(int id, const QColor& highlight) {

@@ -37,12 +37,16 @@ QRect ToPixels(const QRect& units, QSize base) {
             units.width() * base.width() / 4, units.height() * base.height() / 8};
 }
 
+constexpr QChar kEndOfText(0x1A);
+
 // CR LF, a lone CR and a lone LF each become one space: the words stay apart, as they
-// would in HTML, and no line break reaches the user symbol file.
+// would in HTML, and no line break reaches the user symbol file. So does the end-of-file
+// byte 1A, which would end the file for every later symbol when it is read back.
 QString JoinLines(QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     text.replace(QLatin1Char('\r'), QLatin1Char(' '));
     text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.replace(kEndOfText, QLatin1Char(' '));
     return text;
 }
 
@@ -52,7 +56,8 @@ public:
     using QValidator::QValidator;
 
     State validate(QString& input, int& pos) const override {
-        if (input.contains(QLatin1Char('\r')) || input.contains(QLatin1Char('\n'))) {
+        if (input.contains(QLatin1Char('\r')) || input.contains(QLatin1Char('\n')) ||
+            input.contains(kEndOfText)) {
             pos = static_cast<int>(JoinLines(input.left(pos)).size());
             input = JoinLines(input);
         }

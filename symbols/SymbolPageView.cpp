@@ -2,6 +2,7 @@
 
 #include "core/CommandIds.h"
 #include "core/Composer.h"
+#include "platform/FileErrorText.h"
 #include "platform/Prompts.h"
 #include "platform/TextCodec.h"
 #include "symbols/SymbolDialogRunner.h"
@@ -10,44 +11,17 @@
 #include "symbols/SymbolTableModel.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QHeaderView>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTreeView>
 
-#include <cstring>
-
 namespace quillet {
 namespace {
 
 int StoredWidth(int stored, int fallback) {
     return stored >= 0 && stored <= 0x7FFF ? stored : fallback;
-}
-
-QString FileErrorText(const FileError& error) {
-    QString text;
-    switch (error.step) {
-    case FileError::Step::Open:
-    case FileError::Step::Read:
-        text = QStringLiteral("ユーザー記号ファイルを読み込めませんでした。");
-        break;
-    case FileError::Step::Create:
-        text = QStringLiteral("ユーザー記号ファイルを作成できませんでした。");
-        break;
-    case FileError::Step::Write:
-    case FileError::Step::Sync:
-    case FileError::Step::Rename:
-    case FileError::Step::Remove:
-        text = QStringLiteral("ユーザー記号ファイルを保存できませんでした。");
-        break;
-    }
-    text += QLatin1Char('\n') + QFile::decodeName(error.path.c_str());
-    if (error.errorNumber != 0) {
-        text += QLatin1Char('\n') + QString::fromLocal8Bit(std::strerror(error.errorNumber));
-    }
-    return text;
 }
 
 } // namespace
@@ -292,7 +266,8 @@ void SymbolPageView::Apply(const SymbolPageUpdate& update) {
 }
 
 void SymbolPageView::ShowFileError(const FileError& error) {
-    m_prompts.ShowMessage(Window(), FileErrorText(error), MessageIcon::Error);
+    m_prompts.ShowMessage(Window(), FileErrorText(QStringLiteral("ユーザー記号ファイル"), error),
+                          MessageIcon::Error);
 }
 
 bool SymbolPageView::IsSymbolPageShown() const {

@@ -1,5 +1,6 @@
 #include "symbols/SymbolTableModel.h"
 
+#include "platform/CodePage932.h"
 #include "platform/TextCodec.h"
 #include "resources/ResourceIds.h"
 #include "resources/ResourceImages.h"
@@ -7,6 +8,24 @@
 #include "symbols/SymbolOrder.h"
 
 namespace quillet {
+namespace {
+
+// Far more than a cell can show; laying out a line of megabytes would freeze the list.
+constexpr std::size_t kShownBytes = 4096;
+
+// The text's beginning, cut between characters and marked as cut.
+QString CellText(std::string_view text) {
+    if (text.size() <= kShownBytes) {
+        return FromCp932(text);
+    }
+    std::size_t end = 0;
+    while (end < kShownBytes) {
+        end += cp932::CharLength(text, end);
+    }
+    return FromCp932(text.substr(0, end)) + QChar(0x2026);
+}
+
+} // namespace
 
 SymbolTableModel::SymbolTableModel(const SymbolListModel& rows, QObject* parent)
     : QAbstractTableModel(parent), m_rows(rows) {
@@ -31,11 +50,11 @@ QVariant SymbolTableModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DisplayRole) {
         switch (index.column()) {
         case NameColumn:
-            return FromCp932(m_rows.Name(row));
+            return CellText(m_rows.Name(row));
         case TypeColumn:
-            return FromCp932(m_rows.Type(row));
+            return CellText(m_rows.Type(row));
         case ContentColumn:
-            return FromCp932(m_rows.Content(row));
+            return CellText(m_rows.Content(row));
         default:
             return {};
         }

@@ -1,12 +1,12 @@
 #include "symbols/UserSymbolFile.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/UniqueFd.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
-#include <memory>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -56,22 +56,6 @@ template <typename Take> void ForEachRecord(std::string_view rest, Take take) {
         take(name, type, content);
     }
 }
-
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int Get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 fs::path HomeFolder() {
     if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
@@ -155,40 +139,38 @@ Result<std::vector<SymbolRow>> ReadUserSymbolFile(const fs::path& path) {
         }
     }
     // O_CREAT without O_TRUNC: a missing file appears empty, an existing one is untouched.
-    const Descriptor fd(::open(path.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666));
+    // Not blocking, and read only when a regular file of a sane size: a fifo would hang the
+    // program and a link to a device would fill its memory.
+    const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
     if (fd.Get() < 0) {
         return FileError{FileError::Step::Open, path, errno};
     }
-    // One buffer of the file's size, not zeroed first and not copied as it fills.
     struct stat status {};
-    std::size_t capacity = ::fstat(fd.Get(), &status) == 0 && status.st_size > 0
-                               ? static_cast<std::size_t>(status.st_size) + 1
-                               : 65536;
-    auto buffer = std::make_unique_for_overwrite<char[]>(capacity);
-    std::size_t used = 0;
-    for (;;) {
-        if (used == capacity) { // the file grew while being read
-            auto larger = std::make_unique_for_overwrite<char[]>(2 * capacity);
-            std::memcpy(larger.get(), buffer.get(), used);
-            buffer = std::move(larger);
-            capacity *= 2;
-        }
-        const ssize_t got = ::read(fd.Get(), buffer.get() + used, capacity - used);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return FileError{FileError::Step::Read, path, errno};
-        }
-        if (got == 0) {
-            break;
-        }
-        used += static_cast<std::size_t>(got);
+    if (::fstat(fd.Get(), &status) != 0) {
+        return FileError{FileError::Step::Read, path, errno};
     }
-    return ParseUserSymbols(std::string_view(buffer.get(), used));
+    if (!S_ISREG(status.st_mode)) {
+        return FileError{FileError::Step::Read, path, kNotRegularFile};
+    }
+    if (static_cast<std::uintmax_t>(status.st_size) > kMaxUserSymbolBytes) {
+        return FileError{FileError::Step::Read, path, EFBIG};
+    }
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(status.st_size) + 1);
+    if (const int error = AppendFromFd(fd.Get(), bytes, kMaxUserSymbolBytes); error != 0) {
+        return FileError{FileError::Step::Read, path, error};
+    }
+    if (bytes.size() > kMaxUserSymbolBytes) { // it grew while being read
+        return FileError{FileError::Step::Read, path, EFBIG};
+    }
+    return ParseUserSymbols(bytes);
 }
 
 Status WriteUserSymbolFile(const fs::path& path, std::string_view text) {
+    if (text.size() > kMaxUserSymbolBytes) {
+        std::error_code error;
+        return FileError{FileError::Step::Write, path, EFBIG, fs::exists(path, error)};
+    }
     return WriteFileAtomically(path, text);
 }
 

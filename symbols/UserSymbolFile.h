@@ -3,6 +3,7 @@
 #include "platform/Result.h"
 #include "symbols/SymbolRecord.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -35,11 +36,18 @@ std::vector<SymbolRow> ParseUserSymbols(std::string_view bytes);
 // ending in CR LF, byte for byte.
 std::string FormatUserSymbols(const std::vector<SymbolRow>& rows);
 
+// Far beyond any list a person keeps, and short of what would exhaust the memory. Files
+// beyond it are neither read nor written.
+inline constexpr std::size_t kMaxUserSymbolBytes = 64 * 1024 * 1024;
+
 // Reads every record. A missing file is created empty (and its folder with it); an existing
-// one is never truncated. Any failure gives the error and no rows.
+// one is never truncated. A fifo, a device or a folder (kNotRegularFile, EISDIR) and a file
+// beyond kMaxUserSymbolBytes (EFBIG) are refused at once. Any failure gives the error and no
+// rows.
 Result<std::vector<SymbolRow>> ReadUserSymbolFile(const std::filesystem::path& path);
 
-// Replaces the file whole; on failure the old file stays as it was.
+// Replaces the file whole as WriteFileAtomically does; on failure the old file stays as it
+// was. A text beyond kMaxUserSymbolBytes is refused (EFBIG).
 Status WriteUserSymbolFile(const std::filesystem::path& path, std::string_view text);
 
 } // namespace quillet

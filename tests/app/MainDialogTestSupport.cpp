@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdlib>
 #include <filesystem>
@@ -36,6 +37,22 @@ CMainDialog& MainDialogTest::Open() {
     m_dialog->show();
     QCoreApplication::processEvents();
     return *m_dialog;
+}
+
+bool MainDialogTest::StillRunsAfter(const std::function<void()>& action) {
+    // Timers die with `scope`, so none fires into a later test when the loop ended early.
+    QObject scope;
+    bool ranOn = false;
+    QTimer::singleShot(0, &scope, [&] {
+        action();
+        // A loop told to end runs no more timers; a living one comes here.
+        QTimer::singleShot(1, &scope, [&] {
+            ranOn = m_dialog->isVisible();
+            m_dialog->close();
+        });
+    });
+    m_dialog->exec();
+    return ranOn;
 }
 
 AppSettings MainDialogTest::StoredSettings() const {

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -64,6 +65,9 @@ protected:
     // Writes a settings file before the window is opened.
     void StoreSettings(const AppSettings& settings);
     CMainDialog& Open();
+    // Runs the window as the program does, with exec(), does `action` inside its modal
+    // loop and tells whether the loop still ran afterwards. The close box ends it then.
+    bool StillRunsAfter(const std::function<void()>& action);
     CMainDialog& Dialog() { return *m_dialog; }
     AppSettings StoredSettings() const;
     bool SettingsFileExists() const;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QUrl>
@@ -175,6 +176,21 @@ TEST_F(CDragEditTest, PressOnTheSelectionWaitsForADragOnlyInASource) {
         EXPECT_FALSE(edit->hasSelectedText());
         EXPECT_EQ(edit->cursorPosition(), 2);
     }
+}
+
+TEST_F(CDragEditTest, AnotherButtonDuringTheDragWaitOnlyEndsIt) {
+    first.setText(QStringLiteral("abcdef"));
+    first.setSelection(1, 3);
+    const QPoint at = At(first, 2);
+    Mouse(first, QEvent::MouseButtonPress, at);
+    QMouseEvent right(QEvent::MouseButtonPress, at, first.mapToGlobal(at), Qt::RightButton,
+                      Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(&first, &right);
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, at, first.mapToGlobal(at));
+    QApplication::sendEvent(&first, &menu);
+    EXPECT_EQ(first.findChild<QMenu*>(), nullptr);
+    EXPECT_EQ(first.text(), QStringLiteral("abcdef"));
+    EXPECT_EQ(first.cursorPosition(), 2);
 }
 
 } // namespace

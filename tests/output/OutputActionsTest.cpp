@@ -200,7 +200,7 @@ TEST_F(OutputActionsTest, FailedSaveKeepsTheOldFileAndSaysSo) {
         actions->SaveTag();
     }
     EXPECT_EQ(folder.Read("page.txt"), "old");
-    EXPECT_EQ(prompts.shown, (Messages{{QStringLiteral("「%1」を保存できませんでした。\n"
+    EXPECT_EQ(prompts.shown, (Messages{{QStringLiteral("「%1」に書き込めませんでした。\n"
                                                        "ファイルが大きすぎます。\n"
                                                        "元のファイルは変更されていません。")
                                             .arg(path),

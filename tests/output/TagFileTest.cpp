@@ -1,5 +1,6 @@
 #include "output/TagFile.h"
 
+#include "tests/support/FileWriteCases.h"
 #include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -33,14 +34,22 @@ INSTANTIATE_TEST_SUITE_P(
                     ContentsCase{"site.htm/page", "<B>x</B>", "<B>x</B>"},
                     ContentsCase{"page.txt", "a\nb\xFF", "a\r\nb\xFF"}));
 
-TEST(SaveTagFile, ReplacesALongerFileEntirelyAndKeepsALinkPointingAtIt) {
+TEST(SaveTagFile, ReplacesALongerFileEntirely) {
     const test::TemporaryFolder folder;
-    const auto target = folder.Write("real.txt", std::string(1000, 'x'));
-    std::filesystem::create_symlink(target, folder / "link.txt");
-    ASSERT_TRUE(SaveTagFile("<B>a</B>", folder / "link.txt"));
-    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.txt"));
-    EXPECT_EQ(folder.Read("real.txt"), "<B>a</B>");
+    const auto target = folder.Write("page.txt", std::string(1000, 'x'));
+    ASSERT_TRUE(SaveTagFile("<B>a</B>", target));
+    EXPECT_EQ(folder.Read("page.txt"), "<B>a</B>");
 }
 
 } // namespace
+
+namespace test {
+
+Status WriteUnderTest(const std::filesystem::path& path, std::string_view bytes) {
+    return SaveTagFile(bytes, path);
+}
+
+INSTANTIATE_TEST_SUITE_P(SavedFragments, FileWriteCases, kFileWriteCases);
+
+} // namespace test
 } // namespace quillet

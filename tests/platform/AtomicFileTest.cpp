@@ -1,10 +1,14 @@
 #include "platform/AtomicFile.h"
 
+#include "tests/support/AsUnprivilegedUser.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -46,15 +50,18 @@ TEST_F(AtomicFile, ReplacesALongerFileWholeAndLeavesNoTemporaryBehind) {
 }
 
 TEST_F(AtomicFile, FailureInAReadOnlyFolderKeepsTheOldFile) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "root writes into read-only folders";
-    }
     ASSERT_TRUE(WriteFileAtomically(m_folder / "f", "old"));
-    fs::permissions(m_folder, fs::perms::owner_read | fs::perms::owner_exec);
-    const Status status = WriteFileAtomically(m_folder / "f", "new");
+    // Anyone may write the file, but no one may add to the folder.
+    ::chmod((m_folder / "f").c_str(), 0666);
+    ::chmod(m_folder.c_str(), 0555);
+    Status status = Success();
+    {
+        const test::AsUnprivilegedUser user;
+        status = WriteFileAtomically(m_folder / "f", "new");
+    }
     ASSERT_FALSE(status);
     EXPECT_EQ(status.Failure().path, m_folder / "f");
-    EXPECT_NE(status.Failure().errorNumber, 0);
+    EXPECT_EQ(status.Failure().errorNumber, EACCES);
     EXPECT_EQ(ReadWholeFile(m_folder / "f").Value(), "old");
 }
 
@@ -91,6 +98,19 @@ TEST_F(AtomicFile, KeepsThePermissionsOfTheReplacedFile) {
     ASSERT_TRUE(WriteFileAtomically(m_folder / "f", "new"));
     EXPECT_EQ(fs::status(m_folder / "f").permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+// Only leftovers go: a temporary file that another writer still holds is left to it.
+TEST_F(AtomicFile, LeavesTheTemporaryFileOfAWriteInProgress) {
+    const fs::path busy = m_folder / ".f.quillet-Busy01";
+    std::ofstream(busy) << "half";
+    const int fd = ::open(busy.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    ASSERT_TRUE(WriteFileAtomically(m_folder / "f", "new"));
+    EXPECT_TRUE(fs::exists(busy));
+    ::close(fd);
+    ASSERT_TRUE(WriteFileAtomically(m_folder / "f", "newer"));
+    EXPECT_FALSE(fs::exists(busy));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "platform/ProfileFile.h"
 
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/FileWriteCases.h"
 #include "tests/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,7 @@
 
 namespace fs = std::filesystem;
 using namespace quillet;
-using quillet::test::TemporaryFolder;
+using namespace quillet::test;
 
 namespace {
 
@@ -107,13 +108,32 @@ TEST(ProfileFile, OversizedFileReadsItsBeginningAndIsNeverRewritten) {
     EXPECT_EQ(fs::file_size(ini), huge.size());
 }
 
-TEST(ProfileFile, SymbolicLinkSurvivesAWrite) {
+// One limit for reading and writing: a save never makes a file that the next read cuts.
+TEST(ProfileFile, OneSizeLimitForReadingAndWriting) {
     const TemporaryFolder folder;
-    const fs::path real = folder.Write("dotfiles/q.INI", kSettings);
-    fs::create_symlink(real, folder / "q.INI");
-    ASSERT_TRUE(WriteProfileInt(folder / "q.INI", "Window", "WindowWidth", 500));
-    EXPECT_TRUE(fs::is_symlink(folder / "q.INI"));
-    EXPECT_EQ(ReadProfileInt(real, "Window", "WindowWidth", 0), 500);
+    const std::string start = "[Window]\r\nWindowWidth=321\r\n;";
+    std::string nearLimit = start + std::string(kMaxProfileBytes - start.size() - 20, 'x');
+    const fs::path ini = folder.Write("q.INI", nearLimit);
+    const Status status = WriteProfileString(ini, "Mark", "TypeIndex", std::string(40, 't'));
+    ExpectRefused(status, FileError::Step::Write, EFBIG);
+    EXPECT_EQ(folder.Read("q.INI"), nearLimit);
+
+    // A value cut by the limit is not read at all; the lines before it are.
+    nearLimit.resize(kMaxProfileBytes - std::string_view("\r\nTabPage=6").size(), 'x');
+    folder.Write("q.INI", nearLimit + "\r\nTabPage=640\r\n");
+    EXPECT_EQ(ReadProfileInt(ini, "Window", "WindowWidth", 0), 321);
+    EXPECT_EQ(ReadProfileInt(ini, "Window", "TabPage", 7), 7);
+    EXPECT_FALSE(WriteProfileInt(ini, "Window", "WindowWidth", 1));
 }
 
 } // namespace
+
+namespace quillet::test {
+
+Status WriteUnderTest(const fs::path& path, std::string_view bytes) {
+    return SaveProfile(ProfileDocument(bytes), path);
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, FileWriteCases, kFileWriteCases);
+
+} // namespace quillet::test

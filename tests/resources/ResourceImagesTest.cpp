@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 namespace quillet {
@@ -53,6 +54,8 @@ TEST(ResourceImages, StripImageIsCutAtItsIndexAndNullPastTheEnd) {
     EXPECT_TRUE(StripImage(strip, {16, 15}, 5).isNull());
     EXPECT_TRUE(StripImage(strip, {16, 15}, -1).isNull());
     EXPECT_TRUE(StripImage(strip, {0, 15}, 0).isNull());
+    // Positions beyond the int range are past the end too, not wrapped around.
+    EXPECT_TRUE(StripImage(strip, {16, 15}, INT_MAX / 8).isNull());
 }
 
 TEST(ResourceImages, MissingResourcesGiveNothing) {

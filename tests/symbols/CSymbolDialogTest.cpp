@@ -47,19 +47,20 @@ TEST(CSymbolDialog, OkIsEnabledExactlyWhileNameTypeAndContentAllHoldText) {
     EXPECT_FALSE(ok->isEnabled());
 }
 
+// Line breaks and the end-of-file byte 1A would end a record, or the file, when read back.
 TEST(CSymbolDialog, FieldsHoldOneLineAndKeepEveryOtherByte) {
     CSymbolDialog dialog;
     // A raw FF glyph and a fragment longer than a line edit's usual limit.
     const std::string content =
         "<Font Face=\"Wingdings\">\xFF</Font>" + std::string(40000, 'x') + "\x83n\x81[\x83g";
-    dialog.SetTexts({"a\r\nb", "c\rd\ne", content});
-    EXPECT_EQ(dialog.Texts(), (SymbolRecord{"a b", "c d e", content}));
+    dialog.SetTexts({"a\r\nb", "c\rd\ne\x1A!", content});
+    EXPECT_EQ(dialog.Texts(), (SymbolRecord{"a b", "c d e !", content}));
 
     QLineEdit* name = Field(dialog, "1005");
     name->clear();
-    QGuiApplication::clipboard()->setText(QStringLiteral("one\r\ntwo\nthree"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("one\r\ntwo\nthree\x1A"));
     name->paste();
-    EXPECT_EQ(name->text(), QStringLiteral("one two three"));
+    EXPECT_EQ(name->text(), QStringLiteral("one two three "));
 }
 
 TEST(QtSymbolDialogRunner, OpensTheModalDialogAndReturnsItsTextsOnOkAndNothingOnEscape) {

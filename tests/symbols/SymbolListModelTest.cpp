@@ -160,7 +160,7 @@ TEST_F(SymbolList, FailedSaveKeepsTheOldFileWholeAndReportsTheError) {
     m_model.RebuildSymbolList(kUser);
     SymbolPageUpdate update;
     {
-        const test::FileSizeLimit full;
+        const test::FileSizeLimit full(4);
         update = m_model.Add(kUser, SymbolRecord{"b", "t", "2"});
     }
     EXPECT_FALSE(update.fileSaved);

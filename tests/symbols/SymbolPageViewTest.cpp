@@ -286,6 +286,18 @@ TEST_F(SymbolPage, AnUnreadableUserFileIsReportedWithItsPathAndAddStaysDisabled)
     EXPECT_EQ(m_commands, kNone);
 }
 
+// A line of megabytes shows its beginning: laying all of it out would freeze the list.
+TEST_F(SymbolPage, AHugeFieldShowsItsBeginningAndComposesWhole) {
+    const std::string content = "\x83n" + std::string(1 << 20, 'x');
+    ShowUserSymbols({{"a", "b", content}});
+    const QString shown = Column(2).front();
+    EXPECT_LT(shown.size(), 5000);
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("ハxxx")));
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026)));
+    ClickRow(0);
+    EXPECT_EQ(m_view.fragment, content);
+}
+
 TEST_F(SymbolPage, ColumnWidthsComeFromTheSettingsAndSurviveRebuilds) {
     m_page->ShowSymbolPage();
     ChooseFilter(0);

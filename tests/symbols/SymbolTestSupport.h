@@ -1,15 +1,14 @@
 #pragma once
 
 #include "symbols/SymbolRecord.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <string_view>
-#include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
 
@@ -58,25 +57,5 @@ inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes
     std::ofstream(path, std::ios::binary)
         .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
-
-// Writes beyond a few bytes fail as on a full disk, even for root.
-class FileSizeLimit {
-public:
-    FileSizeLimit() {
-        ::getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_previous = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = 4;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_previous);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_previous)(int) = nullptr;
-};
 
 } // namespace quillet::test

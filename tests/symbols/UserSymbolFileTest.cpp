@@ -1,7 +1,11 @@
 #include "symbols/UserSymbolFile.h"
 
 #include "platform/AtomicFile.h"
+#include "tests/support/FileWriteCases.h"
 #include "tests/symbols/SymbolTestSupport.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -82,4 +86,56 @@ TEST_F(UserSymbolFileOnDisk, LivesBesideTheProgramUnlessThatFolderCannotBeWritte
     EXPECT_TRUE(fs::exists(ProgramFolder() / "symbols_tests"));
 }
 
+// Refused at once, never read: a fifo would hang the start and a device fill the memory.
+struct RefusedFileCase {
+    const char* behaviour;
+    void (*make)(const fs::path& path);
+    int errorNumber;
+};
+
+void PrintTo(const RefusedFileCase& c, std::ostream* os) {
+    *os << c.behaviour;
+}
+
+class RefusedUserSymbolFile : public ::testing::TestWithParam<RefusedFileCase> {
+protected:
+    TestFolder m_folder;
+};
+
+TEST_P(RefusedUserSymbolFile, GivesItsReasonAndStaysAsItWas) {
+    const fs::path path = m_folder.Path() / "User.mrk";
+    GetParam().make(path);
+    const fs::file_status before = fs::symlink_status(path);
+    const auto read = ReadUserSymbolFile(path);
+    ASSERT_FALSE(read);
+    EXPECT_EQ(read.Failure().errorNumber, GetParam().errorNumber);
+    EXPECT_EQ(fs::symlink_status(path).type(), before.type());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    UserSymbolFile, RefusedUserSymbolFile,
+    ::testing::Values(RefusedFileCase{"fifo", [](const fs::path& p) { ::mkfifo(p.c_str(), 0600); },
+                                      kNotRegularFile},
+                      RefusedFileCase{"link to a device",
+                                      [](const fs::path& p) { fs::create_symlink("/dev/zero", p); },
+                                      kNotRegularFile},
+                      RefusedFileCase{"folder", [](const fs::path& p) { fs::create_directory(p); },
+                                      EISDIR},
+                      RefusedFileCase{"beyond the size bound",
+                                      [](const fs::path& p) {
+                                          WriteBytes(p, "A\nB\nC\n");
+                                          fs::resize_file(p, kMaxUserSymbolBytes + 1);
+                                      },
+                                      EFBIG}));
+
 } // namespace
+
+namespace quillet::test {
+
+Status WriteUnderTest(const fs::path& path, std::string_view bytes) {
+    return WriteUserSymbolFile(path, bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(UserSymbols, FileWriteCases, kFileWriteCases);
+
+} // namespace quillet::test
