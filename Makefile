@@ -61,7 +61,8 @@ clean:
 # and UndefinedBehaviorSanitizer, and the libFuzzer programs, run on their corpora in turn.
 SANITIZER_BUILD ?= build-asan
 # Qt reports no leaks of its own, so nothing is suppressed. strict_string_checks stays off:
-# the X keyboard library reads past a string that strndup may legally leave unread.
+# the X keyboard library hands strndup names without a terminating zero, which strndup
+# allows, but that check measures them as whole C strings and reads past them.
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1 \
     UBSAN_OPTIONS=print_stacktrace=1
 FUZZ_SECONDS ?= 60
