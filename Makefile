@@ -5,14 +5,14 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
 PACKAGES := g++ cmake make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic \
+            libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic fonts-dejavu-core fonts-urw-base35 \
             xvfb xauth clang-format python3 openbox xdotool xclip x11-utils x11-xserver-utils \
-            wmctrl imagemagick
+            wmctrl imagemagick desktop-file-utils appstream dpkg-dev file
 # The second compiler, its sanitizer and fuzzer runtimes, and the symbolizer for their reports.
 PACKAGES += clang libclang-rt-14-dev llvm
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build run test bench format format-check art clean
+.PHONY: deps configure build run test bench format format-check art install package clean
 .PHONY: sanitizer-build test-asan fuzz
 
 deps:
@@ -40,8 +40,18 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
+# `make install PREFIX=/usr DESTDIR=/tmp/stage`; DESTDIR is honoured as cmake --install does.
+PREFIX ?= /usr/local
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package in $(BUILD)/, installable with `apt install ./$(BUILD)/quillet_*.deb`.
+package: build
+	cd $(BUILD) && cpack -G DEB
+
 bench: build
 	$(BUILD)/bench/quillet_bench
+	$(BUILD)/bench/quillet_window_bench
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -16,9 +16,13 @@ struct IntKey {
 
 // Read and written in this order; "TypeIndex" comes between the two tables.
 constexpr IntKey kWindowKeys[] = {
-    {"WindowWidth", &AppSettings::WindowWidth}, {"WindowHeight", &AppSettings::WindowHeight},
-    {"WindowTop", &AppSettings::WindowTop},     {"WindowSource", &AppSettings::WindowSource},
-    {"TabPage", &AppSettings::TabPage},         {"ToolBarIndex", &AppSettings::ToolBarIndex},
+    {"WindowWidth", &AppSettings::WindowWidth},
+    {"WindowHeight", &AppSettings::WindowHeight},
+    {"WindowTop", &AppSettings::WindowTop},
+    {"WindowSource", &AppSettings::WindowSource},
+    {"TabPage", &AppSettings::TabPage},
+    {"ToolBarIndex", &AppSettings::ToolBarIndex},
+    {"WindowPreview", &AppSettings::WindowPreview},
 };
 constexpr const char* kTypeIndexKey = "TypeIndex";
 constexpr IntKey kColumnKeys[] = {

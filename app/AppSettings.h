@@ -7,8 +7,8 @@
 
 namespace quillet {
 
-// The ten values kept between runs, section "Window" and section "Mark". Values are
-// stored as read; the main window clamps them where it applies them.
+// The values kept between runs, section "Window" and section "Mark". Values are stored as
+// read; the main window clamps them where it applies them.
 struct AppSettings {
     int WindowWidth = 200;
     int WindowHeight = 200;
@@ -20,6 +20,8 @@ struct AppSettings {
     int ColumnName = 80;
     int ColumnType = 60;
     int ColumnContent = 200;
+    // "Window": 1 while the preview window is open. Files from before it lack the key.
+    int WindowPreview = 0;
 
     bool operator==(const AppSettings&) const = default;
 };
@@ -31,7 +33,7 @@ std::filesystem::path SettingsFilePath();
 
 // A missing file, section or key gives that key's default. Nothing is validated or clamped.
 AppSettings LoadSettings(const std::filesystem::path& iniPath);
-// All ten keys in one atomic write. Creates the folder and the file when missing; keeps
+// Every key in one atomic write. Creates the folder and the file when missing; keeps
 // every other line of the file. An existing file that cannot be read is left alone and
 // its error returned.
 [[nodiscard]] Status SaveSettings(const AppSettings& settings,

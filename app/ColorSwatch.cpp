@@ -1,7 +1,10 @@
 #include "app/ColorSwatch.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace quillet {
 
@@ -26,10 +29,32 @@ void ColorSwatch::mouseReleaseEvent(QMouseEvent* event) {
     QFrame::mouseReleaseEvent(event);
 }
 
-FontSampleView::FontSampleView(std::function<QColor()> color, QWidget* parent)
-    : QFrame(parent), m_color(std::move(color)) {
+FontSampleView::FontSampleView(std::function<QColor()> color, const QString& initialText,
+                               QWidget* parent)
+    : QFrame(parent), m_color(std::move(color)), m_font(font()), m_text(initialText) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
+}
+
+void FontSampleView::SetCellHeight(QFont& font, int cellHeight) {
+    const int cell = std::max(1, cellHeight);
+    const auto heightAt = [&font](int pixels) {
+        font.setPixelSize(pixels);
+        return QFontMetrics(font).height();
+    };
+    // The face's own proportion gives the first guess; rounding is then settled by steps.
+    constexpr int kReference = 1000;
+    font.setPixelSize(kReference);
+    const qreal referenceHeight = QFontMetricsF(font).height();
+    int pixels = referenceHeight > 0 ? qRound(cell * kReference / referenceHeight) : cell;
+    pixels = std::clamp(pixels, 1, cell);
+    while (pixels > 1 && heightAt(pixels) > cell) {
+        --pixels;
+    }
+    while (pixels < cell && heightAt(pixels + 1) <= cell) {
+        ++pixels;
+    }
+    font.setPixelSize(pixels);
 }
 
 void FontSampleView::SetSample(const QFont& font, const QString& text) {
@@ -44,7 +69,7 @@ void FontSampleView::paintEvent(QPaintEvent* event) {
     painter.setClipRect(contentsRect());
     painter.setFont(m_font);
     painter.setPen(m_color());
-    painter.drawText(contentsRect(), Qt::AlignCenter, m_text);
+    painter.drawText(contentsRect(), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, m_text);
     painter.end();
     QFrame::paintEvent(event);
 }

@@ -32,12 +32,19 @@ private:
     QPoint m_clickPoint;
 };
 
-// The font page's sample: a centred text in the requested font and colour on white.
+// The font page's sample: a text centred across the top, in the requested font and colour
+// on white, wrapped at words like a static text. Until a font is requested it shows
+// `initialText` in the widget's own font.
 class FontSampleView : public QFrame {
     Q_OBJECT
 
 public:
-    explicit FontSampleView(std::function<QColor()> color, QWidget* parent = nullptr);
+    FontSampleView(std::function<QColor()> color, const QString& initialText,
+                   QWidget* parent = nullptr);
+
+    // The largest pixel size at which `font` is at most `cellHeight` pixels from the top of
+    // its ascent to the bottom of its descent: sizes are asked for as cell heights.
+    static void SetCellHeight(QFont& font, int cellHeight);
 
     void SetSample(const QFont& font, const QString& text);
     QString Text() const { return m_text; }

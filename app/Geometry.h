@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controls/DialogUnits.h"
+
 namespace quillet {
 
 struct Size {
@@ -30,31 +32,12 @@ constexpr Size ClientFromOuter(Size outer) {
     return {outer.width - kNominalFrame.width, outer.height - kNominalFrame.height};
 }
 
-// The dialog font's base units: the average width of A-Z and a-z, and the font height.
-struct BaseUnits {
-    int x = 6;
-    int y = 12;
-
-    bool operator==(const BaseUnits&) const = default;
-};
-
-// `lettersWidth` is the width of "A" to "Z" followed by "a" to "z" in the dialog font; the
-// average is rounded the way dialog managers round it.
-constexpr BaseUnits MeasureBaseUnits(int lettersWidth, int fontHeight) {
-    return {(lettersWidth / 26 + 1) / 2, fontHeight};
-}
-
-constexpr int HorizontalPixels(int dialogUnits, BaseUnits base) {
-    return dialogUnits * base.x / 4;
-}
-
-constexpr int VerticalPixels(int dialogUnits, BaseUnits base) {
-    return dialogUnits * base.y / 8;
-}
-
-constexpr Rect DialogUnitsToPixels(Rect dialogUnits, BaseUnits base) {
-    return {HorizontalPixels(dialogUnits.x, base), VerticalPixels(dialogUnits.y, base),
-            HorizontalPixels(dialogUnits.width, base), VerticalPixels(dialogUnits.height, base)};
+// A template rectangle in pixels: its edges convert on their own, rounded, so controls sit
+// where the template puts them and neighbours that touch in dialog units still touch.
+inline Rect DialogUnitsToPixels(Rect dialogUnits, DialogBaseUnits base) {
+    const geom::Rect edges =
+        MapDialogRect(dialogUnits.x, dialogUnits.y, dialogUnits.width, dialogUnits.height, base);
+    return {edges.left, edges.top, edges.Width(), edges.Height()};
 }
 
 } // namespace quillet

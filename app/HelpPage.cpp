@@ -1,6 +1,7 @@
 #include "app/HelpPage.h"
 
 #include "platform/FileErrorText.h"
+#include "platform/Folders.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -46,13 +47,26 @@ Result<QString> WriteHelpCopy() {
     return copy.fileName();
 }
 
-Status OpenHelpPage() {
-    const Result<QString> copy = WriteHelpCopy();
-    if (!copy) {
-        return copy.Failure();
+std::optional<QString> InstalledHelpPage() {
+    const std::optional<std::filesystem::path> data = InstalledDataFolder(ExecutablePath());
+    if (!data) {
+        return std::nullopt;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(copy.Value()))) {
-        return Failed(FileError::Step::Open, copy.Value(), 0);
+    const QString page = QString::fromStdString((*data / "help" / "index.html").string());
+    if (!QFile::exists(page)) {
+        return std::nullopt;
+    }
+    return page;
+}
+
+Status OpenHelpPage() {
+    const std::optional<QString> installed = InstalledHelpPage();
+    const Result<QString> page = installed ? Result<QString>(*installed) : WriteHelpCopy();
+    if (!page) {
+        return page.Failure();
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page.Value()))) {
+        return Failed(FileError::Step::Open, page.Value(), 0);
     }
     return Success();
 }

@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <QIcon>
+#include <QPointer>
 
 #include <filesystem>
 #include <functional>
@@ -31,6 +32,7 @@ namespace quillet {
 
 class CDragEdit;
 class CImageButton;
+class CPreviewWindow;
 class ColorSwatch;
 class FontSampleView;
 class CTipToolBar;
@@ -78,6 +80,11 @@ public:
     void RepaintSamples();
     // The window menu of Alt+Space and a right click on the empty background.
     QMenu* WindowMenu() const { return m_windowMenu; }
+    // The preview window, from the window menu and the source window's context menu.
+    void TogglePreview();
+    // Null while the preview is closed.
+    CPreviewWindow* Preview() const;
+    QAction* PreviewAction() const { return m_previewAction; }
     // Commands 57688 and 57687 of the action menu; both work from every page.
     void RegisterSymbol();
     void ClearPages();
@@ -93,6 +100,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void reject() override;
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -143,6 +151,13 @@ private:
     void CreateOutputActions();
     void CloseOwnedWindows();
 
+    // MainDialogPreview.cpp
+    void CreatePreviewAction();
+    void RestorePreview();
+    void OpenPreview();
+    void OnPreviewClosed();
+    void ShowPreviewBesideWindow();
+
     // MainDialogChoosers.cpp
     void BrowseLinkTarget();
     void OpenColorPopup(int sampleId);
@@ -178,7 +193,7 @@ private:
     std::unique_ptr<SymbolPageView> m_symbolPage;
     std::unique_ptr<OutputActions> m_output;
     TabMarks m_marks;
-    BaseUnits m_baseUnits;
+    DialogBaseUnits m_baseUnits;
     std::function<void()> m_helpHandler;
     std::map<int, QWidget*> m_controls;
     std::vector<QIcon> m_tabImages;
@@ -201,6 +216,8 @@ private:
     CTipToolBar* m_windowBar = nullptr;
     CTipToolBar* m_styleBar = nullptr;
     QMenu* m_windowMenu = nullptr;
+    QAction* m_previewAction = nullptr;
+    QPointer<CPreviewWindow> m_preview;
     std::vector<std::string> m_choices; // entries of 1022, code page 932
     std::vector<std::string> m_faces;   // entries of 1014, code page 932
     bool m_controlsReady = false;

@@ -80,7 +80,7 @@ void CMainDialog::ShowAboutBox() {
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowTitle("Quillet のバージョン情報");
     auto* icon = new QLabel(box);
-    icon->setPixmap(ProgramIcon().pixmap(32, 32));
+    icon->setPixmap(ProgramIcon().pixmap(QSize(32, 32), icon->devicePixelRatioF()));
     auto* text =
         new QLabel(QStringLiteral("Quillet バージョン %1\n手書きの HTML のためのタグ作成ツール")
                        .arg(QStringLiteral(QUILLET_VERSION)),

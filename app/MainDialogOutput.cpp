@@ -3,6 +3,7 @@
 #include "app/MainDialog.h"
 
 #include "controls/CTipToolBar.h"
+#include "output/CPreviewWindow.h"
 #include "output/CSourceWindow.h"
 #include "output/OutputActions.h"
 
@@ -17,27 +18,41 @@ void CMainDialog::CreateOutputActions() {
     host.ClearPages = [this] { ClearPages(); };
     host.SourceWindowFlag = [this] { return m_settings.WindowSource; };
     host.SetSourceWindowFlag = [this](int flag) { m_settings.WindowSource = flag; };
+    host.SourceWindowMenu = {m_previewAction};
     m_output = std::make_unique<OutputActions>(*this, *m_outputBar, *m_windowBar, m_prompts,
                                                std::move(host));
     connect(this, &CMainDialog::CommandRequested, this,
             [this](int commandId) { m_output->RunCommand(commandId); });
     connect(m_defaultButton, &QPushButton::clicked, this, [this] { m_output->RunDefaultAction(); });
+    connect(m_output.get(), &OutputActions::LastSaveFolderChanged, this,
+            [this](const QString& folder) {
+                if (m_preview != nullptr) {
+                    m_preview->SetImageFolder(folder);
+                }
+            });
 }
 
 void CMainDialog::ShowInSourceWindow(const std::string& fragment) {
     if (m_output != nullptr) {
         m_output->ShowInSourceWindow(fragment);
     }
+    if (m_preview != nullptr) {
+        m_preview->SetFragment(fragment);
+    }
     emit FragmentChanged(fragment);
 }
 
-// The source window is a window of its own: hiding this one would leave it on the screen.
-// Closing it the usual way keeps flag and button in step; the settings have their value.
+// The source and preview windows are windows of their own: hiding this one would leave
+// them on the screen. Closing them the usual way keeps flags and buttons in step; the
+// settings have their values.
 void CMainDialog::CloseOwnedWindows() {
     if (m_output != nullptr) {
         if (CSourceWindow* source = m_output->SourceWindow()) {
             source->close();
         }
+    }
+    if (m_preview != nullptr) {
+        m_preview->close();
     }
 }
 

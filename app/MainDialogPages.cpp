@@ -30,7 +30,7 @@ namespace {
 // The template's label boxes leave nothing to spare, and the dialog font's stand-in face
 // sets some texts wider: the colon of the symbol page's label would be cut off. A label
 // takes its box, or its text's width where that is more.
-void FitLabel(QLabel* label, int id, BaseUnits base) {
+void FitLabel(QLabel* label, int id, DialogBaseUnits base) {
     int width = label->width();
     if (const std::optional<Rect> rect = TemplateRect(id)) {
         width = DialogUnitsToPixels(*rect, base).width;

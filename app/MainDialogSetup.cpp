@@ -5,11 +5,13 @@
 #include "app/ColorSwatch.h"
 #include "app/ComposerApp.h"
 #include "app/DialogTemplate.h"
+#include "app/DropDownList.h"
 #include "app/ListSearch.h"
 #include "app/PageTabControl.h"
 #include "app/PageTable.h"
 #include "controls/CImageButton.h"
 #include "controls/CTipToolBar.h"
+#include "controls/DialogFont.h"
 #include "core/CommandIds.h"
 #include "core/ComposerTexts.h"
 #include "core/MarqueeTag.h"
@@ -83,9 +85,7 @@ void CMainDialog::CreateControls() {
     const QFontMetrics metrics(font());
     // IPA P Gothic reports a pixel more descent than the face it stands in for; its em
     // height keeps the template on the pixel grid the layout tables were drawn for.
-    m_baseUnits = MeasureBaseUnits(
-        metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"),
-        QFontInfo(font()).pixelSize());
+    m_baseUnits = BaseUnitsOf(LatinLettersWidth(metrics), QFontInfo(font()).pixelSize());
 
     // The tab control comes first so that every page control lies above it.
     m_tabs = Place(ControlId::TabControl, new PageTabControl(this));
@@ -104,8 +104,8 @@ void CMainDialog::CreateControls() {
     }
     m_mainEdit = Place(ControlId::MainText, new CDragEdit(this));
     m_secondEdit = Place(ControlId::LinkUrlText, new CDragEdit(this));
-    m_faceList = Place(ControlId::FaceList, new QComboBox(this));
-    m_choiceList = Place(ControlId::ChoiceList, new QComboBox(this));
+    m_faceList = Place(ControlId::FaceList, new DropDownList(this));
+    m_choiceList = Place(ControlId::ChoiceList, new DropDownList(this));
     // The template gives drop-down lists their opened height; closed they are as high as
     // a text field.
     for (QComboBox* list : {m_faceList, m_choiceList}) {
@@ -122,10 +122,13 @@ void CMainDialog::CreateControls() {
                         new ColorSwatch(colorOf(ControlId::GradationEndSample), this));
     auto* picture = Place(ControlId::GradationIcon, new QLabel(this));
     picture->setAlignment(Qt::AlignCenter);
-    picture->setPixmap(LoadIcon(resource::GradationIcon).pixmap(32, 32));
+    picture->setPixmap(
+        LoadIcon(resource::GradationIcon).pixmap(QSize(32, 32), picture->devicePixelRatioF()));
 
-    m_sample =
-        Place(ControlId::FontSample, new FontSampleView(colorOf(ControlId::FontSample), this));
+    // The template's text shows until the font page's first regeneration, or for good when
+    // no page is selected at start.
+    m_sample = Place(ControlId::FontSample,
+                     new FontSampleView(colorOf(ControlId::FontSample), "サンプル", this));
 
     // The symbol page gives it its rows, columns and icons when the window initialises.
     m_symbolList = Place(ControlId::SymbolList, new QTreeView(this));
@@ -137,12 +140,13 @@ void CMainDialog::CreateControls() {
     m_slider->setTickPosition(QSlider::TicksBelow);
     m_speedLabel = Place(ControlId::SpeedLabel, new QLabel("00ドット/秒", this));
 
-    const QCursor eyedropper = LoadCursor(resource::EyedropperCursor);
+    const QCursor eyedropper = LoadCursor(resource::EyedropperCursor, devicePixelRatioF());
     for (ColorSwatch* swatch : {m_colorSample, m_startSample, m_endSample}) {
         swatch->setCursor(eyedropper);
     }
 
     CreateToolBars();
+    CreatePreviewAction();
     CreateOutputActions();
     CreateWindowMenu();
     ConnectInputs();
@@ -156,6 +160,7 @@ void CMainDialog::CreateWindowMenu() {
     close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     connect(close, &QAction::triggered, this, &QWidget::close);
     m_windowMenu->addSeparator();
+    m_windowMenu->addAction(m_previewAction);
     QAction* about = m_windowMenu->addAction("バージョン情報(&A)...");
     about->setData(CommandId::About);
     connect(about, &QAction::triggered, this, &CMainDialog::ShowAboutBox);
@@ -196,8 +201,8 @@ void CMainDialog::OnInitDialog() {
 
     const QColor highlight = palette().color(QPalette::Highlight);
     for (int image = 0; image < kTabImageCount; ++image) {
-        m_tabImages.push_back(QIcon(QPixmap::fromImage(
-            LoadTabImage(resource::TabBitmaps[static_cast<std::size_t>(image)], highlight))));
+        m_tabImages.push_back(CrispIcon(
+            LoadTabImage(resource::TabBitmaps[static_cast<std::size_t>(image)], highlight)));
     }
     {
         const QSignalBlocker blocker(m_tabs);
@@ -216,6 +221,7 @@ void CMainDialog::OnInitDialog() {
     }
     m_settings.WindowSource = m_settings.WindowSource == 1 ? 1 : 0;
     m_output->RestoreSourceWindow();
+    RestorePreview();
 
     FillFaceList();
 

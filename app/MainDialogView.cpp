@@ -130,11 +130,11 @@ void CMainDialog::CheckButton(int commandId, bool pressed) {
 
 void CMainDialog::SetSampleFont(const SampleFont& request) {
     QFont font(FromCp932(request.Face));
-    font.setPixelSize(std::max(1, request.PixelHeight));
     font.setWeight(request.Bold ? QFont::Bold : QFont::Normal);
     font.setItalic(request.Italic);
     font.setUnderline(request.Underline);
     font.setStrikeOut(request.Strike);
+    FontSampleView::SetCellHeight(font, request.PixelHeight);
     m_sample->SetSample(font, FromCp932(SampleText()));
 }
 

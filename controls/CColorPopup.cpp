@@ -3,13 +3,13 @@
 #include "controls/CClickStatic.h"
 #include "controls/CTipToolBar.h"
 #include "controls/ColorPopupLayout.h"
+#include "controls/DialogFont.h"
 #include "core/ColorPalette.h"
 #include "core/CommandIds.h"
 #include "platform/Prompts.h"
 #include "platform/TextCodec.h"
 #include "resources/ResourceIds.h"
 
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -31,13 +31,6 @@ Rgb ToRgb(const QColor& color) {
 
 QRect ToQRect(const geom::Rect& rect) {
     return QRect(rect.left, rect.top, rect.Width(), rect.Height());
-}
-
-DialogBaseUnits DialogFontUnits(const QFont& font) {
-    const QFontMetrics metrics(font);
-    return BaseUnitsOf(metrics.horizontalAdvance(
-                           QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")),
-                       metrics.height());
 }
 
 } // namespace

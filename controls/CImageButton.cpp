@@ -15,14 +15,16 @@ CImageButton::CImageButton(const QString& caption, QWidget* parent)
     : QPushButton(caption, parent) {}
 
 int CImageButton::LoadButtonIcon(int resourceId, int width, int height) {
-    QImage image = LoadIconImage(resourceId);
-    if (image.isNull() || width <= 0 || height <= 0) {
+    PixelArt icon = LoadIconImage(resourceId);
+    if (icon.IsNull() || width <= 0 || height <= 0) {
         return 0;
     }
-    if (image.size() != QSize(width, height)) {
-        image = image.scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (icon.Size() != QSize(width, height)) {
+        icon.normal =
+            icon.normal.scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        icon.doubled = QImage(); // scaled from the new size instead
     }
-    m_icon = image;
+    m_icon = std::move(icon);
     update();
     return 1;
 }
@@ -40,7 +42,7 @@ void CImageButton::paintEvent(QPaintEvent*) {
     ImageButtonInput in;
     in.rect = {0, 0, width(), height()};
     in.hasIcon = HasIcon();
-    in.image = {m_icon.width(), m_icon.height()};
+    in.image = {m_icon.Size().width(), m_icon.Size().height()};
     in.hasCaption = !caption.isEmpty();
     in.captionWidth = fontMetrics().horizontalAdvance(caption);
     in.pushed = isDown();
@@ -51,9 +53,11 @@ void CImageButton::paintEvent(QPaintEvent*) {
     const QColor light = palette().color(QPalette::Light);
     const QColor shadow = palette().color(QPalette::Dark);
     if (plan.drawIcon) {
-        const QImage image = plan.embossed ? EmbossedImage(m_icon, light, shadow) : m_icon;
+        const qreal ratio = devicePixelRatioF();
         painter.drawPixmap(QPoint(plan.iconAt.x, plan.iconAt.y),
-                           CrispPixmap(image, devicePixelRatioF()));
+                           plan.embossed
+                               ? CrispPixmap(EmbossedImage(m_icon.normal, light, shadow), ratio)
+                               : CrispPixmap(m_icon, ratio));
     }
     if (plan.drawCaption) {
         const QRect box(plan.captionAt.x, plan.captionAt.y, width(), height());

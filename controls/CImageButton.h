@@ -1,5 +1,7 @@
 #pragma once
 
+#include "resources/ResourceImages.h"
+
 #include <QImage>
 #include <QPushButton>
 
@@ -19,14 +21,14 @@ public:
     // button then keeps what it had).
     int LoadButtonIcon(int resourceId, int width, int height);
 
-    bool HasIcon() const { return !m_icon.isNull(); }
-    QSize ImageSize() const { return m_icon.size(); }
+    bool HasIcon() const { return !m_icon.IsNull(); }
+    QSize ImageSize() const { return m_icon.Size(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage m_icon;
+    PixelArt m_icon;
 };
 
 } // namespace quillet

@@ -180,8 +180,8 @@ QColor CImageMenu::Color(SystemColor color) const {
 
 bool CImageMenu::LoadToolBarImages(int id) {
     const auto layout = LoadToolBarLayout(id);
-    const QImage strip = LoadToolBarStrip(id);
-    if (!layout || strip.isNull()) {
+    const PixelArt strip = LoadToolBarStrip(id);
+    if (!layout || strip.IsNull()) {
         return false;
     }
     m_imageSize = QSize(layout->imageWidth, layout->imageHeight);
@@ -298,10 +298,10 @@ bool CImageMenu::DrawMenuItem(QPainter& painter, const QAction* action, const QR
 
         const QPoint at(plan.imageAt.x, plan.imageAt.y);
         if (item->image < static_cast<int>(m_images.size())) {
-            const QImage& image = m_images[item->image];
+            const PixelArt& image = m_images[item->image];
             if (plan.embossed) {
                 painter.drawPixmap(
-                    at, CrispPixmap(EmbossedImage(image, Color(SystemColor::ButtonHighlight),
+                    at, CrispPixmap(EmbossedImage(image.normal, Color(SystemColor::ButtonHighlight),
                                                   Color(SystemColor::ButtonShadow)),
                                     ratio));
             } else {
@@ -309,7 +309,7 @@ bool CImageMenu::DrawMenuItem(QPainter& painter, const QAction* action, const QR
                 painter.drawPixmap(at, CrispPixmap(image, ratio));
             }
         }
-    } else if (plan.drawCheck && !m_check.isNull()) {
+    } else if (plan.drawCheck && !m_check.IsNull()) {
         painter.drawPixmap(QPoint(plan.checkAt.x, plan.checkAt.y), CrispPixmap(m_check, ratio));
     }
 

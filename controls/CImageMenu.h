@@ -3,6 +3,7 @@
 #include "controls/ImageMenuItem.h"
 #include "controls/MenuItemGeometry.h"
 #include "controls/ToolBarPlan.h"
+#include "resources/ResourceImages.h"
 
 #include <QColor>
 #include <QFont>
@@ -77,8 +78,8 @@ private:
     QFont m_menuFont;
     std::array<QColor, 8> m_colors;
     QSize m_imageSize{20, 20};
-    std::vector<QImage> m_images;
-    QImage m_check;
+    std::vector<PixelArt> m_images;
+    PixelArt m_check;
     std::vector<ImageMapEntry> m_imageMap;
     std::unordered_map<const QAction*, ImageMenuItem> m_items;
     std::vector<QPointer<QMenu>> m_menus;

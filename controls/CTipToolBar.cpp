@@ -65,16 +65,16 @@ void CTipToolBar::ApplyTightLayout() {
 
 int CTipToolBar::LoadToolBarResource(int id) {
     const auto layout = LoadToolBarLayout(id);
-    const QImage strip = LoadToolBarStrip(id);
+    const PixelArt strip = LoadToolBarStrip(id);
     const QSize size = layout ? QSize(layout->imageWidth, layout->imageHeight) : QSize();
-    if (!layout || strip.isNull() || strip.height() < size.height() ||
-        strip.width() < layout->ImageCount() * size.width()) {
+    if (!layout || strip.IsNull() || strip.Size().height() < size.height() ||
+        strip.Size().width() < layout->ImageCount() * size.width()) {
         Clear();
         m_images.clear();
         return 0;
     }
     m_images.clear();
-    for (int i = 0; i < strip.width() / size.width(); ++i) {
+    for (int i = 0; i < strip.Size().width() / size.width(); ++i) {
         m_images.push_back(CrispIcon(StripImage(strip, size, i)));
     }
     const int result = SetButtonIds(layout->itemIds);

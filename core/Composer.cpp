@@ -29,10 +29,11 @@ Composer::Composer(ComposerView& view) : Composer(view, MakeInitialState(view.Co
 Composer::Composer(ComposerView& view, ComposerState state)
     : m_view(view), m_state(std::move(state)) {}
 
-std::string Composer::RebuildTag() {
+const std::string& Composer::RebuildTag() {
     if (!m_view.HasControls()) {
         m_view.EnableOutputButtons(false);
-        return {};
+        m_fragment.clear();
+        return m_fragment;
     }
 
     const std::optional<TagPage> page = PageOf(m_view.CurrentPage());
@@ -50,15 +51,19 @@ std::string Composer::RebuildTag() {
     }
 
     std::optional<SampleFont> sample;
-    std::string fragment = page ? ComposeFragment(m_state, *page, symbolContent, &sample)
-                                : WrapSelectedElements(m_state, {}, &sample);
+    if (page) {
+        ComposeFragmentInto(m_fragment, m_state, *page, symbolContent, &sample);
+    } else {
+        m_fragment.clear();
+        AppendSelectedElements(m_fragment, m_state, {}, &sample);
+    }
     if (sample) {
         m_state.SampleHeight = sample->PixelHeight;
         m_view.SetSampleFont(*sample);
     }
-    m_view.ShowInSourceWindow(fragment);
-    m_view.EnableOutputButtons(!fragment.empty());
-    return fragment;
+    m_view.ShowInSourceWindow(m_fragment);
+    m_view.EnableOutputButtons(!m_fragment.empty());
+    return m_fragment;
 }
 
 void Composer::SetMainText(std::string text) {

@@ -23,8 +23,9 @@ public:
 
     // Regenerates the whole fragment for the view's current page, updates the sample tips,
     // the speed label, the sample font, the source window and the output buttons, and
-    // returns it. Nothing is composed before the window's controls exist.
-    std::string RebuildTag();
+    // returns it. Nothing is composed before the window's controls exist. The text is kept
+    // until the next regeneration, which reuses its memory: copy it to hold it longer.
+    const std::string& RebuildTag();
 
     // Edit 1020: the whole text, into the current page's field (nothing on the symbol page).
     void SetMainText(std::string text);
@@ -55,6 +56,7 @@ public:
 private:
     ComposerView& m_view;
     ComposerState m_state;
+    std::string m_fragment;
 };
 
 } // namespace quillet

@@ -4,6 +4,7 @@
 #include "core/Gradation.h"
 #include "core/ImageTag.h"
 #include "core/LinkTag.h"
+#include "core/MarkupGradation.h"
 #include "core/MarqueeTag.h"
 #include "core/ParagraphTag.h"
 
@@ -21,16 +22,15 @@ constexpr std::size_t kGradationBytesPerChar = 32;
 
 } // namespace
 
-std::string WrapSelectedElements(const ComposerState& state, std::string_view content,
-                                 std::optional<SampleFont>* sample) {
+void AppendSelectedElements(std::string& out, const ComposerState& state, std::string_view content,
+                            std::optional<SampleFont>* sample, ContentKind kind) {
     const bool gradation = Selected(state, TagPage::Gradation);
     const bool font = Selected(state, TagPage::Font);
     const bool link = Selected(state, TagPage::Hyperlink);
     const bool marquee = Selected(state, TagPage::Marquee);
     const bool paragraph = Selected(state, TagPage::Paragraph);
 
-    std::string out;
-    out.reserve(kElementRoom + state.FontFace.size() + state.LinkUrl.size() +
+    out.reserve(out.size() + kElementRoom + state.FontFace.size() + state.LinkUrl.size() +
                 content.size() * (gradation ? kGradationBytesPerChar : 1));
 
     // Outermost first: paragraph, scrolling text, link, styles and font, gradation pieces.
@@ -50,7 +50,10 @@ std::string WrapSelectedElements(const ComposerState& state, std::string_view co
             *sample = std::move(request);
         }
     }
-    if (gradation) {
+    if (gradation && kind == ContentKind::Markup) {
+        AppendGradationOverMarkup(out, content, state.GradationStart.Value,
+                                  state.GradationEnd.Value, state.Quote);
+    } else if (gradation) {
         AppendGradation(out, content, state.GradationStart.Value, state.GradationEnd.Value,
                         state.Quote);
     } else {
@@ -68,22 +71,40 @@ std::string WrapSelectedElements(const ComposerState& state, std::string_view co
     if (paragraph) {
         AppendParagraphCloseTag(out, state);
     }
+}
+
+std::string WrapSelectedElements(const ComposerState& state, std::string_view content,
+                                 std::optional<SampleFont>* sample, ContentKind kind) {
+    std::string out;
+    AppendSelectedElements(out, state, content, sample, kind);
     return out;
+}
+
+void ComposeFragmentInto(std::string& out, const ComposerState& state, TagPage page,
+                         std::string_view symbolContent, std::optional<SampleFont>* sample) {
+    out.clear();
+    switch (page) {
+    case TagPage::Image:
+        AppendSelectedElements(out, state, ImageTag(state), sample);
+        break;
+    case TagPage::Symbol:
+        AppendSelectedElements(out, state, symbolContent, sample, ContentKind::Markup);
+        break;
+    default:
+        if (auto field = MainTextField(page)) {
+            AppendSelectedElements(out, state, state.*field, sample);
+        } else {
+            AppendSelectedElements(out, state, {}, sample);
+        }
+        break;
+    }
 }
 
 std::string ComposeFragment(const ComposerState& state, TagPage page,
                             std::string_view symbolContent, std::optional<SampleFont>* sample) {
-    switch (page) {
-    case TagPage::Image:
-        return WrapSelectedElements(state, ImageTag(state), sample);
-    case TagPage::Symbol:
-        return WrapSelectedElements(state, symbolContent, sample);
-    default:
-        if (auto field = MainTextField(page)) {
-            return WrapSelectedElements(state, state.*field, sample);
-        }
-        return WrapSelectedElements(state, {}, sample);
-    }
+    std::string out;
+    ComposeFragmentInto(out, state, page, symbolContent, sample);
+    return out;
 }
 
 } // namespace quillet

@@ -4,6 +4,7 @@
 #include "platform/CodePage932.h"
 
 #include <cstring>
+#include <memory>
 
 namespace quillet {
 namespace {
@@ -38,9 +39,23 @@ void AppendGradation(std::string& out, std::string_view text, Rgb start, Rgb end
     }
 
     const std::size_t pieceOverhead = kOpen.size() + 2 * quote.size() + 6 + 1 + kClose.size();
-    const std::size_t first = out.size();
-    out.resize(first + count * pieceOverhead + text.size());
-    char* at = out.data() + first;
+    const std::size_t pieceMost = pieceOverhead + 2;
+    out.reserve(out.size() + count * pieceOverhead + text.size());
+
+    // Pieces are written into a small buffer that stays in the cache and appended in blocks:
+    // resizing the output first would fill it with zeros only to overwrite them, a second
+    // pass over memory that costs as much as the writing for long texts.
+    char local[16 * 1024];
+    std::unique_ptr<char[]> large; // only for a quote too long for the local buffer
+    char* stage = local;
+    std::size_t stageSize = sizeof local;
+    if (pieceMost > stageSize) {
+        large.reset(new char[pieceMost]);
+        stage = large.get();
+        stageSize = pieceMost;
+    }
+    char* const stageLast = stage + (stageSize - pieceMost);
+    char* at = stage;
 
     // Stepped values stay between the two ends, so they are always within 0 to 255.
     const auto divisor = static_cast<long long>(count - 1);
@@ -53,6 +68,10 @@ void AppendGradation(std::string& out, std::string_view text, Rgb start, Rgb end
     long long b = blue.Start;
     std::size_t pos = 0;
     for (std::size_t index = 0; index < count; ++index) {
+        if (at > stageLast) {
+            out.append(stage, at);
+            at = stage;
+        }
         const bool last = index + 1 == count;
         const std::size_t length = cp932::CharLength(text, pos);
         at = Put(at, kOpen);
@@ -74,6 +93,7 @@ void AppendGradation(std::string& out, std::string_view text, Rgb start, Rgb end
         g += green.Step;
         b += blue.Step;
     }
+    out.append(stage, at);
 }
 
 std::string ApplyGradation(const ComposerState& state, std::string_view text) {

@@ -3,7 +3,6 @@
 #include "output/CDragEditDropTarget.h"
 #include "output/DragRules.h"
 #include "output/EncodedText.h"
-#include "platform/TextCodec.h"
 #include "platform/TextMimeData.h"
 
 #include <QApplication>
@@ -264,8 +263,7 @@ void CDragEdit::HideDropCaret() {
     }
 }
 
-bool CDragEdit::InsertAtPointer(const std::string& bytes, const QPoint& pointer) {
-    const QString inserted = FromCp932(bytes);
+bool CDragEdit::InsertAtPointer(const QString& inserted, const QPoint& pointer) {
     // The edit would cut the text at its maximum length; a moved text would lose its end.
     if (text().size() + inserted.size() > maxLength()) {
         return false;

@@ -75,7 +75,7 @@ private:
     void CaretToPointer(const QPoint& pointer);
     void MoveCaretToPointer(const QPoint& pointer);
     void HideDropCaret();
-    bool InsertAtPointer(const std::string& bytes, const QPoint& pointer);
+    bool InsertAtPointer(const QString& inserted, const QPoint& pointer);
     void RecordSelfMove(const QPoint& pointer);
     void ScrollOneCharacter(int direction);
 

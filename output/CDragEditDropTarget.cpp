@@ -9,7 +9,6 @@
 #include <QTimerEvent>
 
 #include <optional>
-#include <string>
 #include <utility>
 
 namespace quillet {
@@ -108,7 +107,7 @@ void CDragEditDropTarget::Drop(QDropEvent& event) {
         event.ignore();
         return;
     }
-    const std::optional<std::string> text = DroppedText(*event.mimeData());
+    const std::optional<QString> text = DroppedText(*event.mimeData());
     if (!text) {
         qDebug("Fail in getting data");
         event.ignore();

@@ -1,14 +1,12 @@
 #include "output/CSourceWindow.h"
 
+#include "controls/DialogFont.h"
+#include "output/FrameCoalescer.h"
+#include "output/SourceTextView.h"
 #include "platform/TextCodec.h"
 
-#include <QCloseEvent>
-#include <QFontMetrics>
-#include <QPlainTextEdit>
-#include <QScreen>
+#include <QMenu>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace quillet {
 namespace {
@@ -17,34 +15,32 @@ namespace {
 constexpr int kWidthUnits = 186;
 constexpr int kHeightUnits = 94;
 
-QSize DialogUnitsToPixels(int width, int height, const QFont& font) {
-    const QFontMetrics metrics(font);
-    const int letters = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    const int baseX = (letters / 26 + 1) / 2;
-    const int baseY = metrics.height();
-    return {width * baseX / 4, height * baseY / 8};
-}
-
 } // namespace
 
-CSourceWindow::CSourceWindow(QWidget* parent) : QDialog(parent, Qt::Tool) {
-    setAttribute(Qt::WA_DeleteOnClose);
+CSourceWindow::CSourceWindow(QWidget* parent) : CToolWindow(parent) {
     setWindowTitle(QStringLiteral("ソース"));
     setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
 
-    m_view = new QPlainTextEdit(this);
+    // The fragment has few spaces; long runs break anywhere rather than run off the edge.
+    m_view = new SourceTextView(this);
     m_view->setObjectName(QString::number(kTextViewId));
-    m_view->setReadOnly(true);
     m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The fragment has few spaces; long runs break anywhere rather than run off the edge.
-    m_view->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    m_frames = new FrameCoalescer([this] { ShowFragment(); }, this);
+    m_frames->SetFrameMilliseconds(FrameCoalescer::FrameMilliseconds(parent));
+
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu* menu = MakeContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(m_view->viewport()->mapToGlobal(at));
+    });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
-    resize(DialogUnitsToPixels(kWidthUnits, kHeightUnits, font()));
+    resize(
+        DialogRectToPixels(QRect(0, 0, kWidthUnits, kHeightUnits), DialogFontUnits(font())).size());
 }
 
 void CSourceWindow::SetFragment(const std::string& fragment) {
@@ -53,33 +49,29 @@ void CSourceWindow::SetFragment(const std::string& fragment) {
         return;
     }
     m_fragment = fragment;
-    m_view->setPlainText(FromCp932(fragment));
+    m_frames->Request();
+}
+
+void CSourceWindow::ShowPending() {
+    m_frames->Flush();
+}
+
+void CSourceWindow::ShowFragment() {
+    m_view->SetText(FromCp932(m_fragment));
 }
 
 QString CSourceWindow::Text() const {
-    return m_view->toPlainText();
+    m_frames->Flush();
+    return m_view->Text();
 }
 
-void CSourceWindow::PlaceBeside(const QWidget& owner) {
-    const QRect frame = owner.frameGeometry();
-    const QScreen* screen = owner.screen();
-    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
-    QPoint at(frame.right() + 1, frame.top());
-    if (available.isValid() && at.x() + width() > available.right()) {
-        at.setX(std::max(available.left(), frame.left() - width()));
+QMenu* CSourceWindow::MakeContextMenu() {
+    QMenu* menu = m_view->createStandardContextMenu();
+    if (!m_menuActions.isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(m_menuActions);
     }
-    move(at);
-}
-
-void CSourceWindow::done(int) {
-    // Escape and any accept end up here; the window closes for good, as by its close box.
-    close();
-}
-
-void CSourceWindow::closeEvent(QCloseEvent* event) {
-    // Not the dialog's own handling, which would only hide the window.
-    event->accept();
-    emit Closed();
+    return menu;
 }
 
 } // namespace quillet

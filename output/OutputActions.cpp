@@ -14,8 +14,11 @@
 #include "platform/TextMimeData.h"
 #include "resources/ResourceIds.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QDrag>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
@@ -67,6 +70,12 @@ void OutputActions::CopyTag() {
     QGuiApplication::clipboard()->setMimeData(MakeTextMimeData(fragment).release());
 }
 
+void OutputActions::DragTag() {
+    // The drag itself needs the button held down: it starts from the split button, which
+    // now shows it.
+    SetDefaultAction(static_cast<int>(DefaultAction::Drag));
+}
+
 void OutputActions::SaveTag() {
     SetDefaultAction(static_cast<int>(DefaultAction::Save));
     FileRequest request;
@@ -90,6 +99,12 @@ void OutputActions::SaveTag() {
     }
     if (failure) {
         m_prompts.ShowMessage(&m_window, FileErrorText(QString(), *failure), MessageIcon::Error);
+        return;
+    }
+    const QString folder = QFileInfo(*chosen).absolutePath();
+    if (folder != m_lastSaveFolder) {
+        m_lastSaveFolder = folder;
+        emit LastSaveFolderChanged(folder);
     }
 }
 
@@ -102,7 +117,7 @@ void OutputActions::RunDefaultAction() {
         SaveTag();
         break;
     default:
-        // Drag has no action of its own: Enter does nothing while it is the default.
+        // A drag needs the pointer: Enter leaves it to the split button and does nothing.
         break;
     }
 }
@@ -160,6 +175,7 @@ CSourceWindow* OutputActions::SourceWindow() const {
 bool OutputActions::HasHandler(int commandId) const {
     switch (commandId) {
     case CommandId::Copy:
+    case CommandId::Drag:
     case CommandId::Save:
     case CommandId::RunDefaultAction:
     case CommandId::SourceWindow:
@@ -180,6 +196,9 @@ bool OutputActions::RunCommand(int commandId) {
     switch (commandId) {
     case CommandId::Copy:
         CopyTag();
+        break;
+    case CommandId::Drag:
+        DragTag();
         break;
     case CommandId::Save:
         SaveTag();
@@ -225,7 +244,60 @@ bool OutputActions::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
+    if (watched == m_splitButton && FilterDragPress(event)) {
+        return true;
+    }
     return QObject::eventFilter(watched, event);
+}
+
+bool OutputActions::FilterDragPress(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        m_dragPress.reset();
+        if (mouse->button() == Qt::LeftButton &&
+            ShownDefaultAction(m_outputBar) == static_cast<int>(DefaultAction::Drag)) {
+            m_dragPress = mouse->position().toPoint();
+        }
+        return false; // the button still shows itself pressed
+    }
+    case QEvent::MouseMove: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (!m_dragPress || !(mouse->buttons() & Qt::LeftButton) ||
+            (mouse->position().toPoint() - *m_dragPress).manhattanLength() <
+                QApplication::startDragDistance()) {
+            return false;
+        }
+        m_dragPress.reset();
+        StartFragmentDrag();
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        m_dragPress.reset();
+        return false;
+    default:
+        return false;
+    }
+}
+
+void OutputActions::StartFragmentDrag() {
+    // Released now, so that the release the drag swallows cannot leave it pressed, and a
+    // drag is never also a click.
+    m_splitButton->setDown(false);
+    const std::string fragment = RebuildTag();
+    if (fragment.empty()) {
+        return;
+    }
+    std::unique_ptr<QMimeData> data = MakeTextMimeData(fragment);
+    if (m_host.StartDrag) {
+        m_host.StartDrag(std::move(data));
+        return;
+    }
+    auto* drag = new QDrag(m_splitButton);
+    drag->setMimeData(data.release());
+    drag->setPixmap(m_splitButton->icon().pixmap(16, 15));
+    // Nothing leaves the program when the text is moved: a move is a copy here.
+    drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
 }
 
 std::string OutputActions::RebuildTag() const {
@@ -250,6 +322,7 @@ void OutputActions::OpenSourceWindow() {
     SetSourceFlag(1);
     if (m_sourceWindow == nullptr) {
         auto* window = new CSourceWindow(&m_window);
+        window->SetMenuActions(m_host.SourceWindowMenu);
         connect(window, &CSourceWindow::Closed, this, &OutputActions::OnSourceWindowClosed);
         window->PlaceBeside(m_window);
         m_sourceWindow = window;

@@ -1,11 +1,18 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
+#include <QString>
 
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 
+class QAction;
+class QMimeData;
 class QToolButton;
 class QWidget;
 
@@ -27,6 +34,10 @@ struct OutputHost {
     // is kept here.
     std::function<int()> SourceWindowFlag;
     std::function<void(int)> SetSourceWindowFlag;
+    // Commands of the window offered in the source window's context menu after its own.
+    QList<QAction*> SourceWindowMenu;
+    // Runs the drag of the fragment; empty for the platform's drag from the split button.
+    std::function<void(std::unique_ptr<QMimeData>)> StartDrag;
 };
 
 // Copy, save, the default action of the split button, its action menu, and the source
@@ -46,6 +57,7 @@ public:
     int DefaultActionIndex() const;
 
     void CopyTag();            // 102
+    void DragTag();            // 103: makes drag the default, ready for the split button
     void SaveTag();            // 104
     void RunDefaultAction();   // 1017, the Enter key
     void ShowActionMenu();     // the split button's arrow
@@ -65,6 +77,12 @@ public:
     // Null while the source window is closed.
     CSourceWindow* SourceWindow() const;
 
+    // The folder the fragment was last saved to in this run; empty before the first save.
+    const QString& LastSaveFolder() const { return m_lastSaveFolder; }
+
+signals:
+    void LastSaveFolderChanged(const QString& folder);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -75,6 +93,9 @@ private:
     void OpenSourceWindow();
     void CloseSourceWindow();
     void OnSourceWindowClosed();
+    // Split-button mouse events while it shows the drag action; true when taken.
+    bool FilterDragPress(QEvent* event);
+    void StartFragmentDrag();
 
     QWidget& m_window;
     CTipToolBar& m_outputBar;
@@ -84,6 +105,9 @@ private:
     int m_ownSourceFlag = 0;
     QPointer<QToolButton> m_splitButton;
     QPointer<CSourceWindow> m_sourceWindow;
+    QString m_lastSaveFolder;
+    // Where the left button went down on the split button showing drag; null otherwise.
+    std::optional<QPoint> m_dragPress;
 };
 
 } // namespace quillet

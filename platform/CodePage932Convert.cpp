@@ -21,8 +21,13 @@ constexpr std::array<std::pair<char16_t, std::uint16_t>, 6> kJisVariants{{
 
 constexpr char16_t kReplacement = 0xFFFD;
 
+// Trail bytes start at 0x40; no single byte below that is ever kept raw.
 bool IsRawByteUnit(char16_t unit) {
-    return unit >= kRawByteBase + 0x80 && unit <= kRawByteBase + 0xFF;
+    return unit >= kRawByteBase + 0x40 && unit <= kRawByteBase + 0xFF;
+}
+
+char16_t RawByteUnit(unsigned char byte) {
+    return static_cast<char16_t>(kRawByteBase + byte);
 }
 
 // A converter handle that is closed when it goes out of scope.
@@ -66,7 +71,7 @@ private:
 // trip: the second codes of characters that the code page holds twice stay raw bytes.
 class Tables {
 public:
-    Tables() : m_decode(65536, 0), m_encode(65536, 0) {
+    Tables() : m_decode(65536, 0), m_encode(65536, 0), m_secondCode(65536, false) {
         for (unsigned byte = 1; byte < 0x80; ++byte) {
             Map(byte, static_cast<char16_t>(byte));
         }
@@ -99,6 +104,9 @@ public:
             const unsigned owner = PreferredCode(fromUnicode, unit, candidates);
             Map(owner != 0 ? owner : code, unit);
         }
+        for (unsigned code = 0x8100; code < 0x10000; ++code) {
+            m_secondCode[code] = candidates[code] != 0 && m_decode[code] == 0;
+        }
 
         for (const auto& [unit, code] : kJisVariants) {
             if (m_encode[unit] == 0) {
@@ -111,6 +119,8 @@ public:
     char16_t Decode(unsigned code) const { return m_decode[code]; }
     // 0 when the unit is no character of the code page (except U+0000).
     std::uint16_t Encode(char16_t unit) const { return m_encode[unit]; }
+    // A further code of a character whose decoding belongs to another code.
+    bool IsSecondCode(unsigned code) const { return m_secondCode[code]; }
 
 private:
     static bool IsSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDFFF; }
@@ -134,6 +144,7 @@ private:
 
     std::vector<char16_t> m_decode;
     std::vector<std::uint16_t> m_encode;
+    std::vector<bool> m_secondCode;
 };
 
 const Tables& TheTables() {
@@ -157,15 +168,23 @@ std::u16string ToUtf16(std::string_view bytes) {
         const auto first = static_cast<unsigned char>(bytes[pos]);
         if (IsLeadByte(first) && pos + 1 < bytes.size()) {
             const auto second = static_cast<unsigned char>(bytes[pos + 1]);
-            const char16_t unit = tables.Decode((first << 8) | second);
-            if (unit != 0) {
+            const unsigned code = (first << 8) | second;
+            if (const char16_t unit = tables.Decode(code); unit != 0) {
                 text += unit;
+                pos += 2;
+                continue;
+            }
+            // Both bytes raw, even where the trail byte alone would read as "@" or "ｱ": the
+            // field shows one character it cannot name, not a stray letter after it.
+            if (tables.IsSecondCode(code)) {
+                text += RawByteUnit(first);
+                text += RawByteUnit(second);
                 pos += 2;
                 continue;
             }
         }
         const char16_t unit = tables.Decode(first);
-        text += (unit != 0 || first == 0) ? unit : static_cast<char16_t>(kRawByteBase + first);
+        text += (unit != 0 || first == 0) ? unit : RawByteUnit(first);
         ++pos;
     }
     return text;

@@ -57,6 +57,27 @@ std::filesystem::path ConfigHome() {
     return HomeFolder() / ".config";
 }
 
+std::filesystem::path DataHome() {
+    const std::filesystem::path data = FromEnvironment("XDG_DATA_HOME");
+    if (data.is_absolute()) {
+        return data;
+    }
+    return HomeFolder() / ".local" / "share";
+}
+
+std::optional<std::filesystem::path> InstalledDataFolder(const std::filesystem::path& executable) {
+    const std::filesystem::path bin = executable.parent_path();
+    if (bin.filename() != "bin") {
+        return std::nullopt;
+    }
+    std::error_code error;
+    std::filesystem::path data = bin.parent_path() / "share" / "quillet";
+    if (!std::filesystem::is_directory(data, error)) {
+        return std::nullopt;
+    }
+    return data;
+}
+
 std::optional<std::filesystem::path> FavoritesFolder() {
     const std::filesystem::path home = HomeFolder();
     if (home.empty()) {

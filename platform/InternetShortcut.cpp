@@ -4,6 +4,31 @@
 #include "platform/ProfileFile.h"
 
 namespace quillet {
+namespace {
+
+// None of these bytes is ever the trail byte of a double-byte character.
+std::string PercentEncodeAttributeBreakers(const std::string& url) {
+    std::string encoded;
+    encoded.reserve(url.size());
+    for (const char c : url) {
+        switch (c) {
+        case '"':
+            encoded += "%22";
+            break;
+        case '<':
+            encoded += "%3C";
+            break;
+        case '>':
+            encoded += "%3E";
+            break;
+        default:
+            encoded += c;
+        }
+    }
+    return encoded;
+}
+
+} // namespace
 
 std::string ReadInternetShortcutUrl(const std::filesystem::path& path) {
     std::string url = ReadProfileString(path, "InternetShortcut", "URL", "");
@@ -14,7 +39,7 @@ std::string ReadInternetShortcutUrl(const std::filesystem::path& path) {
         }
         url.resize(end);
     }
-    return url;
+    return PercentEncodeAttributeBreakers(url);
 }
 
 } // namespace quillet

@@ -11,7 +11,9 @@ inline constexpr std::size_t kMaxShortcutUrlBytes = 4999;
 
 // The address of an Internet shortcut (.url) file: value "URL" of section
 // "InternetShortcut", in code page 932 bytes. Empty for a missing file, section or key;
-// a longer address is cut at the last whole character that fits.
+// a longer address is cut at the last whole character that fits. The characters that cannot
+// stand inside a quoted attribute value ('"', '<', '>') come back percent-encoded, so the
+// address stays within the link's Href.
 std::string ReadInternetShortcutUrl(const std::filesystem::path& path);
 
 } // namespace quillet

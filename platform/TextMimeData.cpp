@@ -37,18 +37,19 @@ bool OffersPlainText(const QMimeData& data) {
            Offered(data, QLatin1String(kUtf8TextMime)) || Offered(data, kPlainText);
 }
 
-std::optional<std::string> DroppedText(const QMimeData& data) {
+std::optional<QString> DroppedText(const QMimeData& data) {
     if (const std::optional<QString> format = Offered(data, QLatin1String(kCp932TextMime))) {
         QByteArray bytes = data.data(*format);
         // Programs that copy C strings send the terminating zero along.
         while (bytes.endsWith('\0')) {
             bytes.chop(1);
         }
-        return bytes.toStdString();
+        return FromCp932(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     }
     for (const QLatin1String candidate : {QLatin1String(kUtf8TextMime), kPlainText}) {
         if (const std::optional<QString> format = Offered(data, candidate)) {
-            return ToCp932(QString::fromUtf8(data.data(*format)));
+            return QString::fromUtf8(data.data(*format));
         }
     }
     return std::nullopt;

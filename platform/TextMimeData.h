@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMimeData>
+#include <QString>
 
 #include <memory>
 #include <optional>
@@ -18,8 +19,9 @@ std::unique_ptr<QMimeData> MakeTextMimeData(std::string_view cp932);
 
 bool OffersPlainText(const QMimeData& data);
 
-// The code page bytes when they are offered, else the text converted; nothing when the
-// data holds no plain text.
-std::optional<std::string> DroppedText(const QMimeData& data);
+// The text as the user sees it: the code page bytes decoded when they are offered, else the
+// Unicode text as it came, so that a character outside the code page is converted only
+// where typing converts it. Nothing when the data holds no plain text.
+std::optional<QString> DroppedText(const QMimeData& data);
 
 } // namespace quillet

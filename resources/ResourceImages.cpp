@@ -24,27 +24,48 @@ struct HotSpot {
 // Where each cursor points: the eyedropper at its lower-left tip.
 constexpr HotSpot kHotSpots[] = {{1204, 9, 22}};
 
-// Every resource file whose name starts with kind-number-, e.g. "tab-152-".
+const QString kDoubled = QStringLiteral("@2x");
+
+// Every picture as drawn whose name starts with kind-number-, e.g. "tab-152-".
 QStringList ResourceFiles(const char* kind, int id) {
     const QDir dir(QStringLiteral(":/quillet"));
     const QString pattern = QStringLiteral("%1-%2[-.]*").arg(QLatin1String(kind)).arg(id);
     QStringList files;
     for (const QString& name : dir.entryList({pattern}, QDir::Files, QDir::Name)) {
-        files << dir.filePath(name);
+        if (!name.contains(kDoubled)) {
+            files << dir.filePath(name);
+        }
     }
     return files;
 }
 
-QImage LoadPicture(const char* kind, int id) {
-    const QStringList files = ResourceFiles(kind, id);
-    QImage best;
-    for (const QString& file : files) {
-        QImage image(file);
-        if (!image.isNull() && image.width() > best.width()) {
-            best = image;
+QImage ReadImage(const QString& file) {
+    QImage image = QImage(file).convertToFormat(QImage::Format_ARGB32);
+    // Sizes are counted in the image's own pixels here; the pixmaps say the density.
+    image.setDevicePixelRatio(1.0);
+    return image;
+}
+
+// The picture in `file` and its double beside it, when that is exactly twice the size.
+PixelArt ReadPixelArt(const QString& file) {
+    PixelArt art{ReadImage(file), {}};
+    const int dot = static_cast<int>(file.lastIndexOf('.'));
+    QImage doubled = ReadImage(file.left(dot) + kDoubled + file.mid(dot));
+    if (!art.IsNull() && doubled.size() == art.Size() * 2) {
+        art.doubled = std::move(doubled);
+    }
+    return art;
+}
+
+PixelArt LoadPicture(const char* kind, int id) {
+    PixelArt best;
+    for (const QString& file : ResourceFiles(kind, id)) {
+        PixelArt art = ReadPixelArt(file);
+        if (art.Size().width() > best.Size().width()) {
+            best = std::move(art);
         }
     }
-    return best.convertToFormat(QImage::Format_ARGB32);
+    return best;
 }
 
 // Replaces exact colours; `to` may be transparent.
@@ -57,6 +78,26 @@ void MapColour(QImage& image, QRgb from, QRgb to) {
             }
         }
     }
+}
+
+// The same in both sizes.
+void MapColour(PixelArt& art, QRgb from, QRgb to) {
+    MapColour(art.normal, from, to);
+    MapColour(art.doubled, from, to);
+}
+
+// The image scaled by a whole `factor` without smoothing, shown at `ratio`.
+QPixmap Blocky(const QImage& image, int factor, int ratio) {
+    QPixmap pixmap =
+        QPixmap::fromImage(factor == 1 ? image
+                                       : image.scaled(image.size() * factor, Qt::IgnoreAspectRatio,
+                                                      Qt::FastTransformation));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+int WholeFactor(qreal devicePixelRatio) {
+    return std::max(1, static_cast<int>(std::ceil(devicePixelRatio - 0.01)));
 }
 
 } // namespace
@@ -74,8 +115,8 @@ std::optional<ToolBarLayout> LoadToolBarLayout(int id) {
     return std::move(layout).Value();
 }
 
-QImage LoadToolBarStrip(int id) {
-    QImage strip = LoadPicture("toolbar", id);
+PixelArt LoadToolBarStrip(int id) {
+    PixelArt strip = LoadPicture("toolbar", id);
     MapColour(strip, kLightGrey, qRgba(0, 0, 0, 0));
     return strip;
 }
@@ -88,15 +129,19 @@ QImage StripImage(const QImage& strip, QSize size, int index) {
     return strip.copy(index * size.width(), 0, size.width(), size.height());
 }
 
-QImage LoadTabImage(int id, const QColor& highlight) {
-    QImage image = LoadPicture("tab", id);
+PixelArt StripImage(const PixelArt& strip, QSize size, int index) {
+    return {StripImage(strip.normal, size, index), StripImage(strip.doubled, size * 2, index)};
+}
+
+PixelArt LoadTabImage(int id, const QColor& highlight) {
+    PixelArt image = LoadPicture("tab", id);
     MapColour(image, kMagenta, highlight.rgb());
     MapColour(image, kLightGrey, qRgba(0, 0, 0, 0));
     return image;
 }
 
-QImage LoadCheckImage(const QColor& shadow, const QColor& face, const QColor& highlight) {
-    QImage image = LoadPicture("bitmap", 139);
+PixelArt LoadCheckImage(const QColor& shadow, const QColor& face, const QColor& highlight) {
+    PixelArt image = LoadPicture("bitmap", 139);
     // Light grey first, in case the shadow colour is light grey itself.
     MapColour(image, kLightGrey, face.rgb());
     MapColour(image, kGrey, shadow.rgb());
@@ -104,17 +149,17 @@ QImage LoadCheckImage(const QColor& shadow, const QColor& face, const QColor& hi
     return image;
 }
 
-QImage LoadIconImage(int id) {
+PixelArt LoadIconImage(int id) {
     return LoadPicture("icon", id);
 }
 
 QIcon LoadIcon(int id) {
     QIcon icon;
     for (const QString& file : ResourceFiles("icon", id)) {
-        const QImage image(file);
-        if (!image.isNull()) {
-            icon.addPixmap(CrispPixmap(image, 1.0));
-            icon.addPixmap(CrispPixmap(image, 2.0));
+        const PixelArt art = ReadPixelArt(file);
+        if (!art.IsNull()) {
+            icon.addPixmap(CrispPixmap(art, 1.0));
+            icon.addPixmap(CrispPixmap(art, 2.0));
         }
     }
     return icon;
@@ -124,34 +169,39 @@ QIcon ProgramIcon() {
     return LoadIcon(128);
 }
 
-QCursor LoadCursor(int id) {
-    const QStringList files = ResourceFiles("cursor", id);
-    const QImage image = files.isEmpty() ? QImage() : QImage(files.front());
-    if (image.isNull()) {
+QCursor LoadCursor(int id, qreal devicePixelRatio) {
+    const PixelArt art = LoadPicture("cursor", id);
+    if (art.IsNull()) {
         return QCursor(Qt::ArrowCursor);
     }
+    const QPixmap pixmap = CrispPixmap(art, devicePixelRatio);
     const auto* hot = std::ranges::find(kHotSpots, id, &HotSpot::cursor);
     if (hot == std::end(kHotSpots)) {
-        return QCursor(QPixmap::fromImage(image));
+        return QCursor(pixmap);
     }
-    return QCursor(QPixmap::fromImage(image), hot->x, hot->y);
+    // The X11 platform takes the hot spot in the pixmap's pixels, unscaled.
+    const int factor = static_cast<int>(pixmap.devicePixelRatio());
+    return QCursor(pixmap, hot->x * factor, hot->y * factor);
 }
 
 QPixmap CrispPixmap(const QImage& image, qreal devicePixelRatio) {
-    const int factor = std::max(1, static_cast<int>(std::ceil(devicePixelRatio - 0.01)));
-    QPixmap pixmap =
-        QPixmap::fromImage(factor == 1 ? image
-                                       : image.scaled(image.size() * factor, Qt::IgnoreAspectRatio,
-                                                      Qt::FastTransformation));
-    pixmap.setDevicePixelRatio(factor);
-    return pixmap;
+    const int factor = WholeFactor(devicePixelRatio);
+    return Blocky(image, factor, factor);
 }
 
-QIcon CrispIcon(const QImage& image) {
+QPixmap CrispPixmap(const PixelArt& art, qreal devicePixelRatio) {
+    const int factor = WholeFactor(devicePixelRatio);
+    if (factor % 2 == 0 && !art.doubled.isNull()) {
+        return Blocky(art.doubled, factor / 2, factor);
+    }
+    return Blocky(art.normal, factor, factor);
+}
+
+QIcon CrispIcon(const PixelArt& art) {
     QIcon icon;
-    if (!image.isNull()) {
-        icon.addPixmap(CrispPixmap(image, 1.0));
-        icon.addPixmap(CrispPixmap(image, 2.0));
+    if (!art.IsNull()) {
+        icon.addPixmap(CrispPixmap(art, 1.0));
+        icon.addPixmap(CrispPixmap(art, 2.0));
     }
     return icon;
 }

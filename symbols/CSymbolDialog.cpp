@@ -1,9 +1,9 @@
 #include "symbols/CSymbolDialog.h"
 
+#include "controls/DialogFont.h"
 #include "platform/TextCodec.h"
 
 #include <QFont>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,18 +24,6 @@ constexpr QRect kContentLabel{7, 35, 33, 8};
 constexpr QRect kContentField{7, 47, 171, 13};
 constexpr QRect kOkButton{74, 74, 51, 14};
 constexpr QRect kCancelButton{130, 74, 50, 14};
-
-// Average width of the Latin letters, rounded as dialog managers round it, and the height.
-QSize BaseUnits(const QFontMetrics& metrics) {
-    const int letters = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    return {(letters / 26 + 1) / 2, metrics.height()};
-}
-
-QRect ToPixels(const QRect& units, QSize base) {
-    return {units.x() * base.width() / 4, units.y() * base.height() / 8,
-            units.width() * base.width() / 4, units.height() * base.height() / 8};
-}
 
 constexpr QChar kEndOfText(0x1A);
 
@@ -71,17 +59,17 @@ CSymbolDialog::CSymbolDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("130"));
     setModal(true);
     setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
-    const QSize base = BaseUnits(fontMetrics());
-    setFixedSize(ToPixels(QRect(QPoint(0, 0), kClientSize), base).size());
+    const DialogBaseUnits base = DialogFontUnits(font());
+    setFixedSize(DialogRectToPixels(QRect(QPoint(0, 0), kClientSize), base).size());
 
     auto* validator = new OneLineValidator(this);
     const auto addField = [&](const QString& label, const QRect& labelRect, const char* id,
                               const QRect& fieldRect) {
         auto* caption = new QLabel(label, this);
-        caption->setGeometry(ToPixels(labelRect, base));
+        caption->setGeometry(DialogRectToPixels(labelRect, base));
         auto* field = new QLineEdit(this);
         field->setObjectName(QString::fromLatin1(id));
-        field->setGeometry(ToPixels(fieldRect, base));
+        field->setGeometry(DialogRectToPixels(fieldRect, base));
         // Registered fragments can be long; nothing may be cut off.
         field->setMaxLength(std::numeric_limits<int>::max());
         field->setValidator(validator);
@@ -95,13 +83,13 @@ CSymbolDialog::CSymbolDialog(QWidget* parent) : QDialog(parent) {
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("1"));
-    m_ok->setGeometry(ToPixels(kOkButton, base));
+    m_ok->setGeometry(DialogRectToPixels(kOkButton, base));
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &CSymbolDialog::accept);
 
     auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
     cancel->setObjectName(QStringLiteral("2"));
-    cancel->setGeometry(ToPixels(kCancelButton, base));
+    cancel->setGeometry(DialogRectToPixels(kCancelButton, base));
     connect(cancel, &QPushButton::clicked, this, &CSymbolDialog::reject);
 
     m_name->setFocus();

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <new>
+#include <numeric>
 
 namespace quillet {
 namespace {
@@ -23,26 +24,35 @@ SymbolListModel::SymbolListModel(std::filesystem::path userSymbolFile)
     : m_file(std::move(userSymbolFile)) {}
 
 std::string_view SymbolListModel::Name(int row) const {
-    return row >= 0 && row < RowCount() ? m_rows[row].record.name : std::string_view();
+    return row >= 0 && row < RowCount() ? RowAt(row).record.name : std::string_view();
 }
 
 std::string_view SymbolListModel::Type(int row) const {
-    return row >= 0 && row < RowCount() ? m_rows[row].record.type : std::string_view();
+    return row >= 0 && row < RowCount() ? RowAt(row).record.type : std::string_view();
 }
 
 std::string_view SymbolListModel::Content(int row) const {
-    return row >= 0 && row < RowCount() ? m_rows[row].record.content : std::string_view();
+    return row >= 0 && row < RowCount() ? RowAt(row).record.content : std::string_view();
 }
 
 int SymbolListModel::Icon(int row) const {
-    return row >= 0 && row < RowCount() ? m_rows[row].icon : -1;
+    return row >= 0 && row < RowCount() ? RowAt(row).icon : -1;
+}
+
+std::vector<SymbolRow> SymbolListModel::Rows() const {
+    std::vector<SymbolRow> rows;
+    rows.reserve(m_order.size());
+    for (const std::uint32_t kept : m_order) {
+        rows.push_back(m_rows[kept]);
+    }
+    return rows;
 }
 
 std::optional<SymbolRecord> SymbolListModel::SelectedRecord() const {
     if (m_selection < 0 || m_selection >= RowCount()) {
         return std::nullopt;
     }
-    return m_rows[m_selection].record;
+    return RowAt(m_selection).record;
 }
 
 // The first position whose name sorts after `name`, so equal names keep insertion order.
@@ -52,7 +62,7 @@ int SymbolListModel::NamePosition(std::string_view name) const {
     int high = RowCount();
     while (low < high) {
         const int middle = low + (high - low) / 2;
-        if (cp932::CompareNoCase(name, m_rows[middle].record.name) < 0) {
+        if (cp932::CompareNoCase(name, RowAt(middle).record.name) < 0) {
             high = middle;
         } else {
             low = middle + 1;
@@ -63,76 +73,148 @@ int SymbolListModel::NamePosition(std::string_view name) const {
 
 int SymbolListModel::InsertSymbolRow(std::string name, std::string type, std::string content,
                                      int icon) {
+    const int position = NamePosition(name);
+    const std::size_t kept = m_rows.size();
     try {
-        const int position = NamePosition(name);
-        m_rows.insert(
-            m_rows.begin() + position,
+        m_rows.push_back(
             SymbolRow{SymbolRecord{std::move(name), std::move(type), std::move(content)}, icon});
-        if (m_selection >= position) {
-            ++m_selection;
+        for (int column = 0; column < kSymbolColumnCount; ++column) {
+            m_keys[column].Append(ColumnText(m_rows[kept].record, column));
         }
-        return position;
+        m_order.insert(m_order.begin() + position, static_cast<std::uint32_t>(kept));
     } catch (const std::bad_alloc&) {
+        // A row without its keys or its place would sort wrongly from then on.
+        TruncateRows(kept);
         return -1;
     }
+    if (m_selection >= position) {
+        ++m_selection;
+    }
+    return position;
 }
 
-// Rows from `existing` on were just appended. They go where inserting them one by one would
-// put them, without moving the list once per row: sorted among themselves, then merged after
-// equal names already listed.
+void SymbolListModel::TruncateRows(std::size_t count) {
+    if (m_rows.size() > count) {
+        m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(count), m_rows.end());
+    }
+    for (ColumnSortKeys& keys : m_keys) {
+        keys.Truncate(count);
+    }
+    std::erase_if(m_order, [count](std::uint32_t kept) { return kept >= count; });
+}
+
+void SymbolListModel::ApplyRowOrder(std::vector<std::uint32_t> order) {
+    const std::uint32_t selected =
+        m_selection >= 0 ? m_order[static_cast<std::size_t>(m_selection)] : 0;
+    if (m_selection >= 0) {
+        m_selection =
+            static_cast<int>(std::find(order.begin(), order.end(), selected) - order.begin());
+    }
+    m_order = std::move(order);
+}
+
+// Rows kept from `existing` on were just appended, with their keys, and shown last. They go
+// where inserting them one by one would put them, without moving the list once per row.
 void SymbolListModel::MergeAppendedRows(std::size_t existing) {
-    const auto first = m_rows.begin() + static_cast<std::ptrdiff_t>(existing);
+    const auto appended = static_cast<std::ptrdiff_t>(m_rows.size() - existing);
+    const auto shown = m_order.end() - appended;
     const bool inNameOrder =
-        std::is_sorted(m_rows.begin(), first, [](const auto& a, const auto& b) {
-            return cp932::CompareNoCase(a.record.name, b.record.name) < 0;
+        std::is_sorted(m_order.begin(), shown, [this](std::uint32_t a, std::uint32_t b) {
+            return cp932::CompareNoCase(m_rows[a].record.name, m_rows[b].record.name) < 0;
         });
     if (!inNameOrder) {
-        std::vector<SymbolRow> added(std::make_move_iterator(first),
-                                     std::make_move_iterator(m_rows.end()));
-        m_rows.erase(first, m_rows.end());
+        std::vector<SymbolRow> added(
+            std::make_move_iterator(m_rows.begin() + static_cast<std::ptrdiff_t>(existing)),
+            std::make_move_iterator(m_rows.end()));
+        TruncateRows(existing);
         for (SymbolRow& row : added) {
             InsertSymbolRow(std::move(row.record.name), std::move(row.record.type),
                             std::move(row.record.content), row.icon);
         }
         return;
     }
-    m_selection = ApplyOrder(m_rows, MergedNameOrder(m_rows, existing), m_selection);
+    // A stable sort keeps equal names in the order shown, the appended ones last.
+    ApplyRowOrder(m_keys[NameColumn].SortedOrder(m_order));
+}
+
+void SymbolListModel::AppendRows(std::vector<SymbolRow>& rows) {
+    const std::size_t existing = m_rows.size();
+    m_rows.reserve(existing + rows.size());
+    std::move(rows.begin(), rows.end(), std::back_inserter(m_rows));
+    for (int column = 0; column < kSymbolColumnCount; ++column) {
+        for (std::size_t row = existing; row < m_rows.size(); ++row) {
+            m_keys[column].Append(ColumnText(m_rows[row].record, column));
+        }
+    }
+    for (std::size_t row = existing; row < m_rows.size(); ++row) {
+        m_order.push_back(static_cast<std::uint32_t>(row));
+    }
 }
 
 void SymbolListModel::InsertRows(std::vector<SymbolRow> rows) {
     const std::size_t existing = m_rows.size();
-    m_rows.reserve(existing + rows.size());
-    std::move(rows.begin(), rows.end(), std::back_inserter(m_rows));
+    AppendRows(rows);
     MergeAppendedRows(existing);
 }
 
-Status SymbolListModel::LoadUserSymbols() {
+LoadedUserRows ReadUserRows(const std::filesystem::path& userSymbolFile) {
+    LoadedUserRows loaded;
+    try {
+        loaded.rows = ReadUserSymbolFile(userSymbolFile);
+        if (loaded.rows) {
+            std::vector<SymbolRow>& rows = loaded.rows.Value();
+            for (int column = 0; column < kSymbolColumnCount; ++column) {
+                loaded.keys[column] = ColumnSortKeys(rows, column);
+            }
+            // In name order here too, so that the window's thread only merges them.
+            const std::vector<std::uint32_t> order = loaded.keys[NameColumn].SortedOrder();
+            ApplyOrder(rows, order, -1);
+            for (ColumnSortKeys& keys : loaded.keys) {
+                keys.Permute(order);
+            }
+        }
+    } catch (const std::bad_alloc&) {
+        loaded = LoadedUserRows{};
+        loaded.rows = FileError{FileError::Step::Read, userSymbolFile, ENOMEM};
+    }
+    return loaded;
+}
+
+Status SymbolListModel::AppendUserRows(LoadedUserRows loaded) {
+    if (!loaded.rows) {
+        return loaded.rows.Failure();
+    }
     const std::size_t existing = m_rows.size();
     try {
-        Result<std::vector<SymbolRow>> read = ReadUserSymbolFile(m_file);
-        if (!read) {
-            return read.Failure();
+        std::vector<SymbolRow>& read = loaded.rows.Value();
+        if (existing == 0) {
+            // Read in name order with their keys: taken over as they are.
+            m_rows = std::move(read);
+            m_keys = std::move(loaded.keys);
+            m_order.resize(m_rows.size());
+            std::iota(m_order.begin(), m_order.end(), 0U);
+            return Success();
         }
-        if (m_rows.empty()) {
-            m_rows = std::move(read).Value();
-        } else {
-            m_rows.reserve(existing + read.Value().size());
-            std::move(read.Value().begin(), read.Value().end(), std::back_inserter(m_rows));
-        }
+        AppendRows(read);
         MergeAppendedRows(existing);
         return Success();
     } catch (const std::bad_alloc&) {
-        m_rows.resize(std::min(m_rows.size(), existing));
+        TruncateRows(existing);
         return FileError{FileError::Step::Read, m_file, ENOMEM};
     }
 }
 
+Status SymbolListModel::LoadUserSymbols() {
+    return AppendUserRows(ReadUserRows(m_file));
+}
+
 Result<SaveOutcome> SymbolListModel::SaveUserSymbols(std::string_view typeIndex) const {
-    if (!IsUserFilter(typeIndex)) {
+    // Until the file's rows are in, saving would replace it with the part already listed.
+    if (!IsUserFilter(typeIndex) || m_awaitingUserRows) {
         return SaveOutcome::Skipped;
     }
     try {
-        const Status written = WriteUserSymbolFile(m_file, FormatUserSymbols(m_rows));
+        const Status written = WriteUserSymbolFile(m_file, FormatUserSymbols(Rows()));
         if (!written) {
             return written.Failure();
         }
@@ -159,27 +241,43 @@ void SymbolListModel::Save(std::string_view typeIndex, SymbolPageUpdate& update)
 }
 
 SymbolPageUpdate SymbolListModel::RebuildSymbolList(std::string_view typeIndex) {
-    m_rows.clear();
+    SymbolPageUpdate update = BeginRebuild(typeIndex);
+    return m_awaitingUserRows ? FinishRebuild(ReadUserRows(m_file)) : update;
+}
+
+SymbolPageUpdate SymbolListModel::BeginRebuild(std::string_view typeIndex) {
+    TruncateRows(0);
     m_selection = -1;
     m_commands = EditCommands{};
+    m_awaitingUserRows = false;
     const std::optional<SymbolFilter> filter = FilterFromLabel(typeIndex);
     if (!filter) {
         return Update();
     }
     InsertRows(SymbolsForFilter(*filter));
-    if (ListsUserSymbols(*filter)) {
-        if (Status loaded = LoadUserSymbols(); !loaded) {
-            SymbolPageUpdate update = Update();
-            update.fileError = loaded.Failure();
-            return update;
-        }
-    }
+    m_awaitingUserRows = ListsUserSymbols(*filter);
     m_commands.add = *filter == SymbolFilter::User;
     return Update();
 }
 
-SymbolPageUpdate SymbolListModel::ChangeFilter(std::string label) {
-    SymbolPageUpdate update = RebuildSymbolList(label);
+SymbolPageUpdate SymbolListModel::FinishRebuild(LoadedUserRows loaded) {
+    if (!m_awaitingUserRows) {
+        return Update();
+    }
+    m_awaitingUserRows = false;
+    if (Status appended = AppendUserRows(std::move(loaded)); !appended) {
+        // The built-in rows stay; without the file's rows, nothing may be added to it.
+        m_commands.add = false;
+        SymbolPageUpdate update = Update();
+        update.fileError = appended.Failure();
+        return update;
+    }
+    return Update();
+}
+
+SymbolPageUpdate SymbolListModel::ChangeFilter(std::string label, UserRows userRows) {
+    SymbolPageUpdate update =
+        userRows == UserRows::Now ? RebuildSymbolList(label) : BeginRebuild(label);
     update.recomputeFragment = true;
     update.typeIndex = std::move(label);
     return update;
@@ -202,7 +300,7 @@ SymbolPageUpdate SymbolListModel::SortByColumn(int column) {
     if (column < NameColumn || column > ContentColumn) {
         return Update();
     }
-    m_selection = ApplyOrder(m_rows, SortedOrder(m_rows, column), m_selection);
+    ApplyRowOrder(m_keys[column].SortedOrder(m_order));
     return Update();
 }
 
@@ -222,7 +320,15 @@ SymbolPageUpdate SymbolListModel::Delete(std::string_view typeIndex) {
     if (!m_commands.remove || m_selection < 0 || m_selection >= RowCount()) {
         return Update();
     }
-    m_rows.erase(m_rows.begin() + m_selection);
+    const std::uint32_t kept = m_order[static_cast<std::size_t>(m_selection)];
+    m_rows.erase(m_rows.begin() + kept);
+    for (ColumnSortKeys& keys : m_keys) {
+        keys.Erase(kept);
+    }
+    m_order.erase(m_order.begin() + m_selection);
+    for (std::uint32_t& shown : m_order) {
+        shown -= shown > kept ? 1 : 0;
+    }
     SymbolPageUpdate update = SelectRow(-1, typeIndex);
     Save(typeIndex, update);
     return update;
@@ -235,7 +341,11 @@ SymbolPageUpdate SymbolListModel::Edit(std::string_view typeIndex,
     }
     // The row stays where it is until the next sort; a cancelled edit still rewrites the file.
     if (answer) {
-        m_rows[m_selection].record = *answer;
+        const std::uint32_t kept = m_order[static_cast<std::size_t>(m_selection)];
+        m_rows[kept].record = *answer;
+        for (int column = 0; column < kSymbolColumnCount; ++column) {
+            m_keys[column].Replace(kept, ColumnText(*answer, column));
+        }
     }
     SymbolPageUpdate update = Update();
     Save(typeIndex, update);

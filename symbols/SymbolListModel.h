@@ -4,6 +4,7 @@
 #include "symbols/SymbolOrder.h"
 #include "symbols/SymbolRecord.h"
 
+#include <array>
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -39,6 +40,16 @@ struct SymbolPageUpdate {
 
 enum class SaveOutcome { Skipped, Saved };
 
+// The user symbol file read off the window's thread, its rows in name order, with their sort
+// keys made there too while the rows' texts still sit in file order in memory.
+struct LoadedUserRows {
+    Result<std::vector<SymbolRow>> rows = std::vector<SymbolRow>();
+    std::array<ColumnSortKeys, kSymbolColumnCount> keys;
+};
+
+// Reads the file and makes the keys; touches nothing else, so any thread may run it.
+LoadedUserRows ReadUserRows(const std::filesystem::path& userSymbolFile);
+
 // The rows of the symbol list with their selection and the commands that act on them. The
 // window shows these rows and forwards its events here; nothing in it needs a window.
 // Operations that depend on the filter take the held TypeIndex label.
@@ -48,13 +59,14 @@ public:
 
     const std::filesystem::path& UserSymbolFile() const { return m_file; }
 
-    int RowCount() const { return static_cast<int>(m_rows.size()); }
+    int RowCount() const { return static_cast<int>(m_order.size()); }
     // Empty texts and icon -1 for a row that does not exist.
     std::string_view Name(int row) const;
     std::string_view Type(int row) const;
     std::string_view Content(int row) const;
     int Icon(int row) const;
-    const std::vector<SymbolRow>& Rows() const { return m_rows; }
+    // A copy of the rows in the order shown.
+    std::vector<SymbolRow> Rows() const;
 
     int Selection() const { return m_selection; }
     std::optional<SymbolRecord> SelectedRecord() const;
@@ -76,8 +88,17 @@ public:
     // Empties the list and fills it for the filter. The fragment is the caller's business.
     SymbolPageUpdate RebuildSymbolList(std::string_view typeIndex);
 
-    // The user chose another filter in the filter box.
-    SymbolPageUpdate ChangeFilter(std::string label);
+    // RebuildSymbolList in two halves, so that a long user file can be read elsewhere: the
+    // first lists the built-in rows, and while AwaitsUserRows the list is incomplete and is
+    // never saved; the second merges the rows read (ReadUserRows) as a load would.
+    SymbolPageUpdate BeginRebuild(std::string_view typeIndex);
+    bool AwaitsUserRows() const { return m_awaitingUserRows; }
+    SymbolPageUpdate FinishRebuild(LoadedUserRows loaded);
+
+    // The user chose another filter in the filter box. Later leaves the user rows to
+    // FinishRebuild.
+    enum class UserRows { Now, Later };
+    SymbolPageUpdate ChangeFilter(std::string label, UserRows userRows = UserRows::Now);
 
     // The list's selection changed; `row` is its first selected row or -1.
     SymbolPageUpdate SelectRow(int row, std::string_view typeIndex);
@@ -97,11 +118,23 @@ private:
     SymbolPageUpdate Update() const;
     void Save(std::string_view typeIndex, SymbolPageUpdate& update) const;
     int NamePosition(std::string_view name) const;
+    const SymbolRow& RowAt(int row) const { return m_rows[m_order[static_cast<std::size_t>(row)]]; }
+    void AppendRows(std::vector<SymbolRow>& rows);
     void InsertRows(std::vector<SymbolRow> rows);
     void MergeAppendedRows(std::size_t existing);
+    // Keeps the first `count` rows kept, wherever they are shown.
+    void TruncateRows(std::size_t count);
+    void ApplyRowOrder(std::vector<std::uint32_t> order);
+    Status AppendUserRows(LoadedUserRows loaded);
 
     std::filesystem::path m_file;
+    // The rows where they are kept: new ones at the end, never moved by a sort.
     std::vector<SymbolRow> m_rows;
+    // One key per kept row and column, always in step with m_rows.
+    std::array<ColumnSortKeys, kSymbolColumnCount> m_keys;
+    // The order shown: m_order[i] is the kept row shown at row i. Sorts rearrange this only.
+    std::vector<std::uint32_t> m_order;
+    bool m_awaitingUserRows = false;
     int m_selection = -1;
     EditCommands m_commands;
 };

@@ -9,6 +9,7 @@
 #include "symbols/SymbolFilter.h"
 #include "symbols/SymbolOrder.h"
 #include "symbols/SymbolTableModel.h"
+#include "symbols/UserRowsLoader.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -31,7 +32,9 @@ SymbolPageView::SymbolPageView(Composer& composer, Prompts& prompts, SymbolDialo
     : QObject(parent), m_composer(composer), m_prompts(prompts), m_dialogs(dialogs),
       m_hooks(std::move(setup.hooks)), m_list(setup.list), m_filterBox(setup.filterBox),
       m_model(std::move(setup.userSymbolFile)),
-      m_table(std::make_unique<SymbolTableModel>(m_model)) {
+      m_table(std::make_unique<SymbolTableModel>(m_model)),
+      m_backgroundReadBytes(setup.backgroundReadBytes),
+      m_loader(std::make_unique<UserRowsLoader>()) {
     m_list->setModel(m_table.get());
     m_list->setRootIsDecorated(false);
     m_list->setItemsExpandable(false);
@@ -60,9 +63,11 @@ SymbolPageView::SymbolPageView(Composer& composer, Prompts& prompts, SymbolDialo
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &SymbolPageView::OnSelectionChanged);
     connect(m_filterBox, &QComboBox::activated, this, &SymbolPageView::OnFilterChosen);
+    connect(m_loader.get(), &UserRowsLoader::Finished, this, &SymbolPageView::OnRowsRead);
 }
 
 SymbolPageView::~SymbolPageView() {
+    m_loader->Discard();
     if (m_list != nullptr) {
         m_list->setModel(nullptr);
     }
@@ -103,6 +108,8 @@ bool SymbolPageView::HandleCommand(int commandId) {
 }
 
 void SymbolPageView::AddSymbol() {
+    // Every command below changes or saves the whole list, so it waits for all of it.
+    FinishLoading();
     if (!m_model.Commands().add) {
         return;
     }
@@ -117,6 +124,7 @@ void SymbolPageView::AddSymbol() {
 }
 
 void SymbolPageView::DeleteSymbol() {
+    FinishLoading();
     if (!m_model.Commands().remove) {
         return;
     }
@@ -124,6 +132,7 @@ void SymbolPageView::DeleteSymbol() {
 }
 
 void SymbolPageView::EditSymbol() {
+    FinishLoading();
     const std::optional<SymbolRecord> selected = m_model.SelectedRecord();
     if (!m_model.Commands().edit || !selected) {
         return;
@@ -147,7 +156,9 @@ void SymbolPageView::RegisterSymbol() {
     if (!answer) {
         return;
     }
-    // The list is rebuilt for the User filter even while another page hides it.
+    // The list is rebuilt for the User filter even while another page hides it, from the
+    // file as it is now.
+    m_loader->Discard();
     SymbolPageUpdate update = ChangeRows([&] { return m_model.Register(answer); }, Scroll::Top);
     if (IsSymbolPageShown()) {
         // Shown, the box and the fragment must not stay with the filter and row just left.
@@ -210,15 +221,52 @@ void SymbolPageView::OnFilterChosen(int index) {
         return;
     }
     std::string label = ToCp932(m_filterBox->itemText(index));
-    Apply(ChangeRows([&] { return m_model.ChangeFilter(std::move(label)); }, Scroll::Top));
+    m_loader->Discard();
+    Apply(ChangeRows(
+        [&] {
+            return ReadUserRows(
+                m_model.ChangeFilter(std::move(label), SymbolListModel::UserRows::Later));
+        },
+        Scroll::Top));
 }
 
 void SymbolPageView::OnHeaderClicked(int column) {
+    FinishLoading();
     Apply(ChangeRows([&] { return m_model.SortByColumn(column); }, Scroll::Keep));
 }
 
 void SymbolPageView::Rebuild() {
-    Apply(ChangeRows([this] { return m_model.RebuildSymbolList(TypeIndex()); }, Scroll::Top));
+    m_loader->Discard();
+    Apply(ChangeRows([this] { return ReadUserRows(m_model.BeginRebuild(TypeIndex())); },
+                     Scroll::Top));
+}
+
+SymbolPageUpdate SymbolPageView::ReadUserRows(SymbolPageUpdate update) {
+    if (!m_model.AwaitsUserRows()) {
+        return update;
+    }
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(m_model.UserSymbolFile(), error);
+    if (!error && size != static_cast<std::uintmax_t>(-1) && size >= m_backgroundReadBytes) {
+        m_loader->Start(m_model.UserSymbolFile());
+        return update;
+    }
+    SymbolPageUpdate finished =
+        m_model.FinishRebuild(quillet::ReadUserRows(m_model.UserSymbolFile()));
+    finished.recomputeFragment = update.recomputeFragment;
+    finished.typeIndex = std::move(update.typeIndex);
+    return finished;
+}
+
+void SymbolPageView::FinishLoading() {
+    if (std::optional<LoadedUserRows> rows = m_loader->Wait()) {
+        // The rows go in around the selection, which stays on its row.
+        Apply(ChangeRows([&] { return m_model.FinishRebuild(std::move(*rows)); }, Scroll::Keep));
+    }
+}
+
+void SymbolPageView::OnRowsRead() {
+    FinishLoading();
 }
 
 SymbolPageUpdate SymbolPageView::ChangeRows(const std::function<SymbolPageUpdate()>& change,

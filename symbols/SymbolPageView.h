@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -20,6 +21,7 @@ class Composer;
 class Prompts;
 class SymbolDialogRunner;
 class SymbolTableModel;
+class UserRowsLoader;
 
 // Pixel widths of the symbol list's three columns, as the settings keep them.
 struct SymbolColumnWidths {
@@ -49,6 +51,9 @@ struct SymbolPageSetup {
     // Widths outside 0 to 32767 fall back to the defaults.
     SymbolColumnWidths columnWidths;
     SymbolPageHooks hooks;
+    // A user symbol file at least this long is read on a thread of its own while the list
+    // shows the built-in rows; a shorter one is read at once.
+    std::uintmax_t backgroundReadBytes = 256 * 1024;
 };
 
 // The symbol page's window side: shows the symbol list and the filter box, forwards their
@@ -84,6 +89,10 @@ public:
     // The columns' current widths, for the settings written at close.
     SymbolColumnWidths ColumnWidths() const;
     const SymbolListModel& Rows() const { return m_model; }
+    // True until the rows of a user symbol file read in the background are listed.
+    bool IsLoading() const { return m_model.AwaitsUserRows(); }
+    // Lists the rows of a background read now, waiting for it if need be.
+    void FinishLoading();
 
 private:
     enum class Scroll { Top, Keep };
@@ -93,6 +102,9 @@ private:
     void OnHeaderClicked(int column);
 
     void Rebuild();
+    // After a rebuild that left the user rows out: reads them now or starts the reader.
+    SymbolPageUpdate ReadUserRows(SymbolPageUpdate update);
+    void OnRowsRead();
     // Runs a change that adds, removes or reorders rows, then shows the model's selection.
     SymbolPageUpdate ChangeRows(const std::function<SymbolPageUpdate()>& change, Scroll scroll);
     void SelectInList(int row);
@@ -111,6 +123,9 @@ private:
     SymbolListModel m_model;
     // Declared after the rows it shows, so it goes first.
     std::unique_ptr<SymbolTableModel> m_table;
+    std::uintmax_t m_backgroundReadBytes;
+    // Declared last: its thread is waited for before anything it hands rows to goes.
+    std::unique_ptr<UserRowsLoader> m_loader;
     // Set while the page itself changes the list's selection.
     bool m_syncing = false;
 };

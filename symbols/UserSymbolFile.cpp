@@ -1,13 +1,12 @@
 #include "symbols/UserSymbolFile.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/Folders.h"
 #include "platform/UniqueFd.h"
 
 #include <cerrno>
 #include <cstdint>
-#include <cstdlib>
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -57,34 +56,19 @@ template <typename Take> void ForEachRecord(std::string_view rest, Take take) {
     }
 }
 
-fs::path HomeFolder() {
-    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
-        return home;
-    }
-    if (const passwd* entry = ::getpwuid(::getuid()); entry != nullptr && entry->pw_dir) {
-        return entry->pw_dir;
-    }
-    return {};
-}
-
 } // namespace
 
 fs::path ProgramFolder() {
-    std::error_code error;
-    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
-    return error ? fs::path() : executable.parent_path();
+    return ExecutablePath().parent_path();
 }
 
 UserSymbolFolders DefaultUserSymbolFolders() {
     UserSymbolFolders folders;
-    folders.programFolder = ProgramFolder();
-    // A relative XDG_DATA_HOME is to be ignored.
-    if (const char* data = std::getenv("XDG_DATA_HOME");
-        data != nullptr && fs::path(data).is_absolute()) {
-        folders.dataHome = data;
-    } else {
-        folders.dataHome = HomeFolder() / ".local" / "share";
+    // An installed program's folder belongs to the system even when it can be written.
+    if (!InstalledDataFolder(ExecutablePath())) {
+        folders.programFolder = ProgramFolder();
     }
+    folders.dataHome = DataHome();
     return folders;
 }
 

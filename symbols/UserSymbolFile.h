@@ -20,11 +20,12 @@ struct UserSymbolFolders {
     std::filesystem::path dataHome; // $XDG_DATA_HOME, or ~/.local/share
 };
 
-// The program folder and the data home of this process's environment.
+// The program folder and the data home of this process's environment; no program folder for
+// an installed program, whose user data always goes to the data home.
 UserSymbolFolders DefaultUserSymbolFolders();
 
-// "User.mrk" beside the executable, or in dataHome/quillet/ when the program folder
-// cannot be written (an installed program), since every save replaces the file there.
+// "User.mrk" beside the executable, or in dataHome/quillet/ when there is no program folder
+// or it cannot be written, since every save replaces the file there.
 std::filesystem::path UserSymbolPath(const UserSymbolFolders& folders);
 
 // The file's records as user rows (UserIcon), in file order. Lines end at LF, one CR before

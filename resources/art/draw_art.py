@@ -3,8 +3,10 @@
 
 The pictures are drawn below as character grids in one 16-colour palette; this script
 assembles them (strips, tab variants, the program icon for the desktop) and writes XPM
-files, a few PNG files and the binary tool-bar layouts into resources/images/. Run it
-with `make art` after changing a picture and commit its output.
+files, a few PNG files and the binary tool-bar layouts into resources/images/. Every
+picture is written twice: NAME.xpm as drawn and NAME@2x.xpm with each pixel doubled, which
+Qt shows on screens of twice the density. Run it with `make art` after changing a picture
+and commit its output.
 """
 
 import os
@@ -67,9 +69,19 @@ def recolour(rows, mapping):
     return ["".join(mapping.get(ch, ch) for ch in row) for row in rows]
 
 
+def doubled(rows):
+    """Each pixel as a 2 x 2 block: pixel art stays sharp at twice the density."""
+    return [row for row in ("".join(ch * 2 for ch in r) for r in rows) for _ in range(2)]
+
+
 def write_xpm(name, rows):
+    write_xpm_file(name, rows)
+    write_xpm_file(name + "@2x", doubled(rows))
+
+
+def write_xpm_file(name, rows):
     used = sorted({ch for row in rows for ch in row})
-    ident = name.replace("-", "_")
+    ident = name.replace("-", "_").replace("@", "_at_")
     lines = ["/* XPM */", f"static const char* const {ident}[] = {{"]
     lines.append(f'"{len(rows[0])} {len(rows)} {len(used)} 1",')
     lines += [f'"{ch} c {PALETTE[ch]}",' for ch in used]
@@ -181,10 +193,12 @@ def main():
     write_xpm("bitmap-139-check", grid(icons.CHECK, 19, 19))
     write_xpm("cursor-1204-eyedropper", grid(icons.EYEDROPPER, 32, 32))
 
-    desktop = os.path.join(OUT, "..", "desktop")
-    for size in (32, 64):
-        write_png(os.path.join(desktop, f"hicolor/{size}x{size}/apps/quillet.png"), program,
-                  size // 32)
+    # The desktop's icon theme: the small picture at 16, the large one at whole multiples.
+    desktop = os.path.join(OUT, "..", "desktop", "hicolor")
+    small = grid(icons.PROGRAM_SMALL, 16, 16)
+    write_png(os.path.join(desktop, "16x16/apps/quillet.png"), small, 1)
+    for size in (32, 64, 128, 256):
+        write_png(os.path.join(desktop, f"{size}x{size}/apps/quillet.png"), program, size // 32)
 
 
 if __name__ == "__main__":

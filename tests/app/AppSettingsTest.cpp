@@ -21,13 +21,14 @@ const std::string kFirstStartFile = "[Window]\r\n"
                                     "WindowSource=0\r\n"
                                     "TabPage=0\r\n"
                                     "ToolBarIndex=0\r\n"
+                                    "WindowPreview=0\r\n"
                                     "[Mark]\r\n"
                                     "TypeIndex=トランプ\r\n"
                                     "ColumnName=80\r\n"
                                     "ColumnType=60\r\n"
                                     "ColumnContent=200\r\n";
 
-TEST(AppSettings, FirstStartReadsTheDefaultsAndWritesAllTenKeysInTwoSections) {
+TEST(AppSettings, FirstStartReadsTheDefaultsAndWritesEveryKeyInTwoSections) {
     const TemporaryFolder folder;
     const fs::path ini = folder / "config" / "quillet" / "quillet.INI";
     const AppSettings settings = LoadSettings(ini);
@@ -38,7 +39,7 @@ TEST(AppSettings, FirstStartReadsTheDefaultsAndWritesAllTenKeysInTwoSections) {
 
 TEST(AppSettings, RoundTripKeepsEveryValue) {
     const TemporaryFolder folder;
-    const AppSettings settings{512, 333, 1, 1, 6, 2, "ユーザー定義", 120, 0, INT_MAX};
+    const AppSettings settings{512, 333, 1, 1, 6, 2, "ユーザー定義", 120, 0, INT_MAX, 1};
     ASSERT_TRUE(SaveSettings(settings, folder / "q.INI"));
     EXPECT_EQ(LoadSettings(folder / "q.INI"), settings);
 }
@@ -47,12 +48,13 @@ TEST(AppSettings, OutOfRangeValuesAreStoredAsReadAndWrittenBack) {
     const TemporaryFolder folder;
     const std::string file = "[Window]\r\nWindowWidth=100\r\nWindowHeight=150\r\nWindowTop=5\r\n"
                              "WindowSource=-1\r\nTabPage=9\r\nToolBarIndex=-3\r\n"
+                             "WindowPreview=7\r\n"
                              "[Mark]\r\nTypeIndex=no such filter\r\nColumnName=-80\r\n"
                              "ColumnType=70000\r\nColumnContent=2147483647\r\n";
     const fs::path ini = folder.Write("q.INI", file);
     const AppSettings settings = LoadSettings(ini);
     EXPECT_EQ(settings,
-              (AppSettings{100, 150, 5, -1, 9, -3, "no such filter", -80, 70000, INT_MAX}));
+              (AppSettings{100, 150, 5, -1, 9, -3, "no such filter", -80, 70000, INT_MAX, 7}));
     ASSERT_TRUE(SaveSettings(settings, ini));
     EXPECT_EQ(folder.Read("q.INI"), file);
 }
@@ -77,7 +79,8 @@ TEST(AppSettings, SaveKeepsCommentsAndUnknownKeysAndAddsTheMissingOnes) {
     ASSERT_TRUE(SaveSettings(settings, ini));
     EXPECT_EQ(folder.Read("q.INI"),
               "; mine\r\n[Window]\r\nExtra=1\r\nwindowwidth = 410\r\nWindowHeight=200\r\n"
-              "WindowTop=0\r\nWindowSource=0\r\nTabPage=0\r\nToolBarIndex=0\r\n\r\n"
+              "WindowTop=0\r\nWindowSource=0\r\nTabPage=0\r\nToolBarIndex=0\r\n"
+              "WindowPreview=0\r\n\r\n"
               "[Other]\r\nKeep=yes\r\n[Mark]\r\nTypeIndex=トランプ\r\nColumnName=80\r\n"
               "ColumnType=60\r\nColumnContent=200\r\n");
     EXPECT_EQ(folder.EntryCount(), 1u);

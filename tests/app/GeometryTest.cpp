@@ -10,14 +10,10 @@ TEST(Geometry, OuterSizeAddsTheNominalFrameAndClientSizeRemovesIt) {
     EXPECT_EQ(OuterFromClient({392, 216}), (Size{400, 243}));
 }
 
-TEST(Geometry, DialogUnitsScaleByAQuarterAcrossAndAnEighthDown) {
-    const BaseUnits base{6, 12};
-    EXPECT_EQ(DialogUnitsToPixels({9, 40, 31, 8}, base), (Rect{13, 60, 46, 12}));
-    EXPECT_EQ(DialogUnitsToPixels({198, 153, 0, 0}, {7, 15}), (Rect{346, 286, 0, 0}));
-}
-
-TEST(Geometry, BaseUnitWidthIsTheRoundedAverageLetterWidth) {
-    EXPECT_EQ(MeasureBaseUnits(312, 12), (BaseUnits{6, 12})); // 6.0 per letter
-    EXPECT_EQ(MeasureBaseUnits(338, 12), (BaseUnits{7, 12})); // 6.5 rounds up
-    EXPECT_EQ(MeasureBaseUnits(337, 13), (BaseUnits{6, 13}));
+// The template's label and text field start at 9 dialog units, 15.75 pixels with a base
+// width of 7; the browse button is 50 x 15 units, 87.5 x 22.5 pixels.
+TEST(Geometry, TemplateRectanglesRoundTheirEdgesToTheNearestPixel) {
+    const DialogBaseUnits base{7, 12};
+    EXPECT_EQ(DialogUnitsToPixels({9, 50, 6, 13}, base), (Rect{16, 75, 10, 20}));
+    EXPECT_EQ(DialogUnitsToPixels({135, 100, 50, 15}, base), (Rect{236, 150, 88, 23}));
 }

@@ -51,6 +51,12 @@ TEST(FaceList, LeavesOutVerticalVariantsEmptyNamesAndRepeats) {
     EXPECT_EQ(faces, (std::vector<std::string>{"標準フォント", "IPAGothic"}));
 }
 
+TEST(FaceList, NamesEachFamilyOnceWithoutItsFoundryAndLeavesOutGenericAliases) {
+    const auto faces = BuildFaceList({"C059 [urw]", "Monospace", "C059 [UKWN]", "Sans Serif",
+                                      "Nimbus Sans [URW ]", "Serif", "Nimbus Sans", "[x]"});
+    EXPECT_EQ(faces, (std::vector<std::string>{"標準フォント", "[x]", "C059", "Nimbus Sans"}));
+}
+
 TEST(FaceList, HoldsTheDefaultAloneWhenNoFontIsInstalled) {
     EXPECT_EQ(BuildFaceList({}), (std::vector<std::string>{"標準フォント"}));
 }

@@ -7,6 +7,7 @@
 #include "controls/CTipToolBar.h"
 #include "core/CommandIds.h"
 #include "output/CDragEdit.h"
+#include "output/CPreviewWindow.h"
 #include "output/CSourceWindow.h"
 
 #include <QAbstractItemView>
@@ -77,7 +78,18 @@ TEST_F(MainDialogTest, ItsWindowsPopupsAndMenusComeAndGoWithoutEndingIt) {
         Dialog().WindowMenu()->popup(Dialog().mapToGlobal(QPoint(5, 5)));
         QTest::keyClick(Dialog().WindowMenu(), Qt::Key_Escape);
 
-        Dialog().WindowMenu()->actions().at(2)->trigger();
+        // The preview closes by Escape like the source window.
+        Dialog().PreviewAction()->trigger();
+        ASSERT_NE(Dialog().Preview(), nullptr);
+        QTest::keyClick(Dialog().Preview(), Qt::Key_Escape);
+        Dialog().PreviewAction()->trigger();
+        Dialog().PreviewAction()->trigger();
+
+        for (QAction* item : Dialog().WindowMenu()->actions()) {
+            if (item->data() == CommandId::About) {
+                item->trigger();
+            }
+        }
         auto* about = Dialog().findChild<QDialog*>("aboutBox");
         ASSERT_NE(about, nullptr);
         QTest::keyClick(about, Qt::Key_Escape);

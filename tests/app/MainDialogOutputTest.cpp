@@ -2,6 +2,7 @@
 
 #include "controls/CTipToolBar.h"
 #include "core/CommandIds.h"
+#include "output/CPreviewWindow.h"
 #include "output/CSourceWindow.h"
 #include "output/SplitButton.h"
 #include "platform/TextCodec.h"
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
 
@@ -99,6 +101,52 @@ TEST_F(MainDialogOutputTest, AnOpenSourceWindowIsWrittenAsOpenAndGoesWithTheMain
     EXPECT_EQ(StoredSettings().WindowSource, 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(source.isNull());
+}
+
+TEST_F(MainDialogOutputTest, PreviewOpensFromTheWindowMenuFollowsTypingAndIsWrittenAsOpen) {
+    Open();
+    QAction* item = Dialog().PreviewAction();
+    EXPECT_TRUE(Dialog().WindowMenu()->actions().contains(item));
+    EXPECT_EQ(item->text(), QStringLiteral("プレビュー(&P)"));
+    EXPECT_FALSE(item->isChecked());
+
+    item->trigger();
+    QPointer<CPreviewWindow> preview = Dialog().Preview();
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_EQ(preview->windowTitle(), QStringLiteral("プレビュー"));
+    EXPECT_TRUE(item->isChecked());
+    TypeMain(QStringLiteral("見出し"));
+    ASSERT_EQ(preview->Blocks().size(), 1);
+    EXPECT_EQ(qobject_cast<QTextBrowser*>(preview->Blocks()[0])->toPlainText(),
+              QStringLiteral("見出し"));
+
+    Dialog().close();
+    EXPECT_EQ(StoredSettings().WindowPreview, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(preview.isNull());
+}
+
+TEST_F(MainDialogOutputTest, StoredOpenPreviewComesBackAndTheSourceWindowMenuClosesIt) {
+    AppSettings settings = DefaultSettings();
+    settings.WindowSource = 1;
+    settings.WindowPreview = 1;
+    StoreSettings(settings);
+    Open();
+    QCoreApplication::processEvents();
+    ASSERT_NE(Dialog().Preview(), nullptr);
+    EXPECT_TRUE(Dialog().Preview()->isVisible());
+    // Beside the main window, under the source window.
+    EXPECT_GT(Dialog().Preview()->y(), Source()->y());
+
+    QMenu* menu = Source()->MakeContextMenu();
+    ASSERT_TRUE(menu->actions().contains(Dialog().PreviewAction()));
+    Dialog().PreviewAction()->trigger();
+    delete menu;
+    EXPECT_EQ(Dialog().Preview(), nullptr);
+    EXPECT_FALSE(Dialog().PreviewAction()->isChecked());
+    Dialog().close();
+    EXPECT_EQ(StoredSettings().WindowPreview, 0);
 }
 
 } // namespace

@@ -6,17 +6,21 @@
 #include "output/SplitButton.h"
 #include "platform/TextCodec.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTreeView>
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 namespace quillet::test {
 namespace {
@@ -35,6 +39,35 @@ TEST_F(MainDialogTest, FontPageAt400PixelsPlacesItsListsFromTheRightEdge) {
     SelectTab(3);
     EXPECT_EQ(OuterHeight(), 215);
     EXPECT_EQ(Dialog().minimumHeight(), Dialog().maximumHeight());
+}
+
+// Dialog units convert with rounding: 9 units across are 15.75 pixels, 13 down 19.5.
+TEST_F(MainDialogTest, TemplateControlsSitOnTheirRoundedPixels) {
+    Open();
+    EXPECT_EQ(Find<QWidget>(1008)->x(), 16);
+    EXPECT_EQ(Find<QWidget>(1020)->geometry().topLeft(), QPoint(16, 75));
+    EXPECT_EQ(Find<QWidget>(1020)->height(), 20);
+    EXPECT_EQ(Find<QWidget>(1006)->size(), QSize(88, 23));
+}
+
+TEST_F(MainDialogTest, DropDownListsKeepTheirWidthButOpenWideEnoughForTheirItems) {
+    Open();
+    // A style whose lists open below the box, as wide as the box unless told otherwise.
+    const std::unique_ptr<QStyle> style(QStyleFactory::create(QStringLiteral("Windows")));
+    ASSERT_NE(style, nullptr);
+    for (const auto& [page, id, longest] :
+         {std::tuple{0, 1014, "標準フォント"}, {3, 1022, "ウィンドウをクリア"}}) {
+        SelectTab(page);
+        auto* list = Find<QComboBox>(id);
+        list->setStyle(style.get());
+        const int closedWidth = list->width();
+        list->showPopup();
+        EXPECT_GT(list->view()->viewport()->width(),
+                  list->view()->fontMetrics().horizontalAdvance(QString::fromUtf8(longest)));
+        list->hidePopup();
+        EXPECT_EQ(list->width(), closedWidth);
+        list->setStyle(nullptr);
+    }
 }
 
 TEST_F(MainDialogTest, WideningTheWindowLaysThePageOutAgain) {
@@ -120,6 +153,7 @@ TEST_F(MainDialogTest, APageOutsideTheTabsShowsTheFontPageWithNoPageSelected) {
     Open();
     EXPECT_EQ(Dialog().CurrentPage(), 0);
     EXPECT_EQ(Dialog().Tags().State().PageSelected, (std::array<int, 7>{}));
+    EXPECT_EQ(Find<FontSampleView>(1001)->Text(), "サンプル");
     EXPECT_EQ(ShownDefaultAction(*Find<CTipToolBar>(136)), 0);
     EXPECT_EQ(OuterWidth(), 290);
     EXPECT_FALSE(Dialog().windowFlags() & Qt::WindowStaysOnTopHint);
@@ -181,13 +215,14 @@ TEST_F(MainDialogTest, EnterWithDragAsTheDefaultDoesNothing) {
     EXPECT_TRUE(Dialog().isVisible());
 }
 
-TEST_F(MainDialogTest, WindowMenuHoldsCloseAndTheAboutBox) {
+TEST_F(MainDialogTest, WindowMenuHoldsCloseThePreviewAndTheAboutBox) {
     Open();
     const QList<QAction*> items = Dialog().WindowMenu()->actions();
-    ASSERT_EQ(items.size(), 3);
+    ASSERT_EQ(items.size(), 4);
     EXPECT_TRUE(items[1]->isSeparator());
-    EXPECT_EQ(items[2]->text(), "バージョン情報(&A)...");
-    items[2]->trigger();
+    EXPECT_EQ(items[2], Dialog().PreviewAction());
+    EXPECT_EQ(items[3]->text(), "バージョン情報(&A)...");
+    items[3]->trigger();
     auto* about = Dialog().findChild<QDialog*>("aboutBox");
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());

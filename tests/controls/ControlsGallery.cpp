@@ -119,7 +119,7 @@ bool Tabs(const QDir& dir) {
     QPainter painter(&sheet);
     for (int i = 0; i < 21; ++i) {
         painter.drawImage((i % 7) * 24 + 2, (i / 7) * 24 + 2,
-                          LoadTabImage(resource::TabBitmaps[i], highlight));
+                          LoadTabImage(resource::TabBitmaps[i], highlight).normal);
     }
     painter.end();
     return sheet.save(dir.filePath(QStringLiteral("tab-images.png")));

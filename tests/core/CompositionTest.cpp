@@ -60,14 +60,14 @@ TEST(Composition, ImageTagIsTheContentOfTheLinkAndTheScrollingText) {
               "<Marquee><A Href=\"a.htm\"><Img Src=\"pic.gif\"></A></Marquee>");
 }
 
-TEST(Composition, SymbolContentPassesThroughTheGradationByteForByte) {
-    const ComposerState state = WithSelected({TagPage::Symbol, TagPage::Gradation});
-    const std::string symbol = "<Font Face=\"Symbol\">\xFF</Font>";
-    const std::string fragment = ComposeFragment(state, TagPage::Symbol, symbol);
-    // Every character of the symbol, markup included, becomes a piece of its own.
-    EXPECT_EQ(fragment.size(), symbol.size() * (1 + 28));
-    EXPECT_NE(fragment.find("<Font Color=\"000000\">\xFF</Font>"), std::string::npos);
-    EXPECT_EQ(fragment.substr(0, 31), "<Font Color=\"000000\"><</Font><F");
+TEST(Composition, GradationKeepsASymbolsMarkupButColoursTheGradationTextAsTyped) {
+    ComposerState state = WithSelected({TagPage::Symbol, TagPage::Gradation});
+    state.GradationEnd = ChoiceOf(*FindPaletteColorByName("白"));
+    EXPECT_EQ(ComposeFragment(state, TagPage::Symbol, "<B>ab</B>"),
+              "<B><Font Color=\"000000\">a</Font><Font Color=\"ffffff\">b</Font></B>");
+    state.GradationText = "<B>";
+    EXPECT_EQ(ComposeFragment(state, TagPage::Gradation).substr(0, 29),
+              "<Font Color=\"000000\"><</Font>");
 }
 
 TEST(Composition, EmptyTitleWithAnAddressGivesAnEmptyLink) {

@@ -93,4 +93,18 @@ TEST(Gradation, LongTextKeepsEveryCharacterAndEndsOnTheEndColour) {
     EXPECT_EQ(out.size(), 1000U * 28 + text.size());
 }
 
+// The pieces are staged in a buffer of their own: what the output held stays in front, and
+// a quote too long for that buffer still comes out whole.
+TEST(Gradation, AppendsAfterWhatTheOutputHeldWhateverTheQuote) {
+    std::string out = "kept";
+    AppendGradation(out, "ab", 0, 0, "'");
+    EXPECT_EQ(out, "kept<Font Color='000000'>a</Font><Font Color='000000'>b</Font>");
+
+    const std::string quote(20000, 'q');
+    out = "kept";
+    AppendGradation(out, "ab", 0, 0, quote);
+    EXPECT_EQ(out, "kept<Font Color=" + quote + "000000" + quote + ">a</Font><Font Color=" + quote +
+                       "000000" + quote + ">b</Font>");
+}
+
 } // namespace

@@ -101,6 +101,13 @@ TEST_F(CDragEditTest, DroppedTextIsInsertedAtThePointerSelectedAndUndoable) {
     EXPECT_EQ(second.text(), QStringLiteral("abc"));
 }
 
+TEST_F(CDragEditTest, DroppedTextOutsideTheCodePageShowsAsTyped) {
+    QMimeData data;
+    data.setData(QStringLiteral("text/plain;charset=utf-8"), QStringLiteral("café ☃").toUtf8());
+    EXPECT_EQ(DragOnto(second, data, At(second, 0)), Qt::MoveAction);
+    EXPECT_EQ(second.text(), QStringLiteral("café ☃"));
+}
+
 TEST_F(CDragEditTest, RefusesDataWithoutPlainText) {
     QMimeData picture;
     picture.setData(QStringLiteral("image/png"), "png");

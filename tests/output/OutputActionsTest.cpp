@@ -81,6 +81,9 @@ protected:
         host.ClearPages = [this] { ++cleared; };
         host.SourceWindowFlag = [this] { return flag; };
         host.SetSourceWindowFlag = [this](int value) { flag = value; };
+        host.StartDrag = [this](std::unique_ptr<QMimeData> data) {
+            dragged.push_back(std::move(data));
+        };
         actions = std::make_unique<OutputActions>(window, *outputBar, *windowBar, prompts, host);
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     }
@@ -104,6 +107,7 @@ protected:
     int flag = 0;
     int rebuilds = 0;
     int cleared = 0;
+    std::vector<std::unique_ptr<QMimeData>> dragged;
     test::TemporaryFolder folder;
 };
 
@@ -189,6 +193,8 @@ TEST_F(OutputActionsTest, SaveAsksForATextOrHtmlFileAndWritesIt) {
     EXPECT_EQ(folder.Read("page.htm"),
               "<HTML>\r\n<BODY>\r\n" + kFragment + "\r\n</BODY>\r\n</HTML>\r\n");
     EXPECT_TRUE(prompts.shown.empty());
+    // Where the preview looks for images with a relative address.
+    EXPECT_EQ(actions->LastSaveFolder(), QString::fromStdString(folder.Path().string()));
 }
 
 TEST_F(OutputActionsTest, FailedSaveKeepsTheOldFileAndSaysSo) {
@@ -200,6 +206,7 @@ TEST_F(OutputActionsTest, FailedSaveKeepsTheOldFileAndSaysSo) {
         actions->SaveTag();
     }
     EXPECT_EQ(folder.Read("page.txt"), "old");
+    EXPECT_TRUE(actions->LastSaveFolder().isEmpty());
     EXPECT_EQ(prompts.shown, (Messages{{QStringLiteral("「%1」に書き込めませんでした。\n"
                                                        "ファイルが大きすぎます。\n"
                                                        "元のファイルは変更されていません。")
@@ -223,9 +230,41 @@ TEST_F(OutputActionsTest, ArrowOpensTheMenuUnderTheButtonAndTheChosenEntryRuns) 
     });
     EXPECT_EQ(enabled,
               (std::map<QString, bool>{
-                  {"102", true}, {"103", false}, {"104", true}, {"57688", true}, {"57687", true}}));
+                  {"102", true}, {"103", true}, {"104", true}, {"57688", true}, {"57687", true}}));
     EXPECT_EQ(shownAt, Split()->mapToGlobal(QPoint(0, Split()->height())));
     EXPECT_EQ(cleared, 1);
+}
+
+TEST_F(OutputActionsTest, PressingAndMovingTheSplitButtonShowingDragDragsTheFragment) {
+    const QPoint middle(10, Split()->height() / 2);
+    const QPoint away = middle + QPoint(QApplication::startDragDistance() + 1, 0);
+    // Copy shown: a press and a move are only a press.
+    QTest::mousePress(Split(), Qt::LeftButton, {}, middle);
+    QTest::mouseMove(Split(), away);
+    QTest::mouseRelease(Split(), Qt::LeftButton, {}, away);
+    EXPECT_TRUE(dragged.empty());
+
+    // The menu's drag entry makes drag the default; a click on it drags nothing.
+    ASSERT_TRUE(actions->RunCommand(CommandId::Drag));
+    EXPECT_EQ(actions->DefaultActionIndex(), 1);
+    QTest::mouseClick(Split(), Qt::LeftButton, {}, middle);
+    EXPECT_TRUE(dragged.empty());
+
+    QTest::mousePress(Split(), Qt::LeftButton, {}, middle);
+    QTest::mouseMove(Split(), away);
+    ASSERT_EQ(dragged.size(), 1u);
+    EXPECT_FALSE(Split()->isDown());
+    // The clipboard's two forms of the text.
+    EXPECT_EQ(dragged[0]->data(kCp932TextMime).toStdString(), kFragment);
+    EXPECT_EQ(QString::fromUtf8(dragged[0]->data(kUtf8TextMime)), QStringLiteral("<B>記号</B>"));
+    QTest::mouseRelease(Split(), Qt::LeftButton, {}, away);
+    EXPECT_EQ(prompts.asked.size(), 0u);
+
+    // Nothing to drag, no drag.
+    fragment.clear();
+    QTest::mousePress(Split(), Qt::LeftButton, {}, middle);
+    QTest::mouseMove(Split(), away);
+    EXPECT_EQ(dragged.size(), 1u);
 }
 
 TEST_F(OutputActionsTest, SourceWindowFollowsTheToggleAndTheFragment) {

@@ -95,9 +95,15 @@ TEST(CodePage932Decode, CharactersBecomeTheirUnicodeAndStrayBytesPrivateUse) {
     EXPECT_EQ(cp932::ToUtf16("\xFF"), std::u16string(1, cp932::kRawByteBase + 0xFF));
     EXPECT_EQ(cp932::ToUtf16(Bytes({0x81, 0x20})),
               (std::u16string{static_cast<char16_t>(cp932::kRawByteBase + 0x81), u' '}));
-    // The first code of a character that has two decodes; the second stays raw.
+    // The first code of a character that has two decodes; both bytes of the second stay
+    // raw, whatever the trail byte would read as alone.
     EXPECT_EQ(cp932::ToUtf16(Bytes({0xFA, 0x5C})), u"纊");
-    EXPECT_EQ(cp932::ToUtf16(Bytes({0xED, 0x40}))[0], cp932::kRawByteBase + 0xED);
+    for (const unsigned second : {0xED40U, 0xEEB1U, 0x879AU, 0xFA54U}) {
+        EXPECT_EQ(cp932::ToUtf16(Bytes({second >> 8, second & 0xFF})),
+                  (std::u16string{static_cast<char16_t>(cp932::kRawByteBase + (second >> 8)),
+                                  static_cast<char16_t>(cp932::kRawByteBase + (second & 0xFF))}))
+            << std::hex << second;
+    }
 }
 
 TEST(CodePage932Encode, CharactersOutsideTheCodePageBecomeDecimalReferences) {

@@ -26,6 +26,26 @@ TEST(Folders, ConfigHomeIsXdgConfigHomeWhenAbsoluteElseDotConfig) {
     EXPECT_EQ(ConfigHome(), "/somewhere/config");
 }
 
+TEST(Folders, DataHomeIsXdgDataHomeWhenAbsoluteElseDotLocalShare) {
+    const ScopedEnvironment home("HOME", "/home/writer");
+    const ScopedEnvironment relative("XDG_DATA_HOME", "relative/data");
+    EXPECT_EQ(DataHome(), "/home/writer/.local/share");
+    const ScopedEnvironment data("XDG_DATA_HOME", "/somewhere/data");
+    EXPECT_EQ(DataHome(), "/somewhere/data");
+}
+
+TEST(Folders, InstalledDataFolderOnlyForBinBesideShareQuillet) {
+    const TemporaryFolder prefix;
+    fs::create_directories(prefix / "bin");
+    fs::create_directories(prefix / "build" / "app");
+    EXPECT_EQ(InstalledDataFolder(prefix / "bin" / "quillet"), std::nullopt);
+    fs::create_directories(prefix / "share" / "quillet");
+    EXPECT_EQ(InstalledDataFolder(prefix / "bin" / "quillet"), prefix / "share" / "quillet");
+    // A build tree or an unpacked folder is not an installation, whatever lies around it.
+    EXPECT_EQ(InstalledDataFolder(prefix / "build" / "app" / "quillet"), std::nullopt);
+    EXPECT_EQ(InstalledDataFolder(prefix / "quillet"), std::nullopt);
+}
+
 TEST(Folders, FavoritesFolderOnlyWhenItIsAFolder) {
     const TemporaryFolder folder;
     const ScopedEnvironment home("HOME", folder.Path().string());

@@ -21,6 +21,13 @@ TEST(InternetShortcut, ReadsTheAddressOrEmptyText) {
     EXPECT_EQ(ReadInternetShortcutUrl(folder.Write("b.png", "\x89PNG\r\n\x1a\n")), "");
 }
 
+TEST(InternetShortcut, CharactersThatWouldLeaveTheQuotedAttributeArePercentEncoded) {
+    const TemporaryFolder folder;
+    EXPECT_EQ(ReadInternetShortcutUrl(
+                  folder.Write("q.url", "[InternetShortcut]\r\nURL=http://x/?q=\"a\"<b>&c=表\r\n")),
+              "http://x/?q=%22a%22%3Cb%3E&c=表");
+}
+
 TEST(InternetShortcut, LongAddressIsCutTo4999BytesBetweenCharacters) {
     const TemporaryFolder folder;
     const std::string ascii(6000, 'a');

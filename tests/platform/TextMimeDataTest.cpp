@@ -13,9 +13,9 @@ TEST(TextMimeData, CarriesUtf8AndTheExactCodePageBytesAndPrefersTheBytes) {
     const QString codePage = QStringLiteral("text/plain;charset=windows-31j");
     EXPECT_EQ(data->data(codePage), QByteArray("\x82\xa0\xff"));
     data->setData(codePage, QByteArray("\x82\xa0\0", 3));
-    EXPECT_EQ(DroppedText(*data), "\x82\xa0"); // a terminating zero is not text
+    EXPECT_EQ(DroppedText(*data), QStringLiteral("あ")); // a terminating zero is not text
     data->removeFormat(codePage);
-    EXPECT_EQ(DroppedText(*data), "\x82\xa0\xff");
+    EXPECT_EQ(DroppedText(*data), QStringLiteral("あ\uF7FF"));
 }
 
 } // namespace

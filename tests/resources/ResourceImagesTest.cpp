@@ -2,6 +2,7 @@
 #include "resources/ResourceIds.h"
 
 #include <QApplication>
+#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -32,10 +33,13 @@ struct StripCase {
 class ToolBarStripTest : public testing::TestWithParam<StripCase> {};
 
 TEST_P(ToolBarStripTest, HoldsOneSixteenByFifteenImagePerButton) {
-    const QImage strip = LoadToolBarStrip(GetParam().id);
-    EXPECT_EQ(strip.size(), QSize(16 * GetParam().images, 15));
-    EXPECT_TRUE(strip.hasAlphaChannel());
-    EXPECT_FALSE(HasColour(strip, qRgb(192, 192, 192))) << "light grey is the transparent colour";
+    const PixelArt strip = LoadToolBarStrip(GetParam().id);
+    EXPECT_EQ(strip.Size(), QSize(16 * GetParam().images, 15));
+    EXPECT_EQ(strip.doubled.size(), strip.Size() * 2);
+    for (const QImage& image : {strip.normal, strip.doubled}) {
+        EXPECT_TRUE(image.hasAlphaChannel());
+        EXPECT_FALSE(HasColour(image, qRgb(192, 192, 192))) << "light grey is transparent";
+    }
     const auto layout = LoadToolBarLayout(GetParam().id);
     ASSERT_TRUE(layout);
     EXPECT_EQ(layout->ImageCount(), GetParam().images);
@@ -49,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(ResourceImages, ToolBarStripTest,
                          });
 
 TEST(ResourceImages, StripImageIsCutAtItsIndexAndNullPastTheEnd) {
-    const QImage strip = LoadToolBarStrip(136);
+    const QImage strip = LoadToolBarStrip(136).normal;
     EXPECT_EQ(StripImage(strip, {16, 15}, 4), strip.copy(64, 0, 16, 15));
     EXPECT_TRUE(StripImage(strip, {16, 15}, 5).isNull());
     EXPECT_TRUE(StripImage(strip, {16, 15}, -1).isNull());
@@ -60,52 +64,55 @@ TEST(ResourceImages, StripImageIsCutAtItsIndexAndNullPastTheEnd) {
 
 TEST(ResourceImages, MissingResourcesGiveNothing) {
     EXPECT_FALSE(LoadToolBarLayout(999));
-    EXPECT_TRUE(LoadToolBarStrip(999).isNull());
-    EXPECT_TRUE(LoadTabImage(999, Qt::blue).isNull());
-    EXPECT_TRUE(LoadIconImage(999).isNull());
+    EXPECT_TRUE(LoadToolBarStrip(999).IsNull());
+    EXPECT_TRUE(LoadTabImage(999, Qt::blue).IsNull());
+    EXPECT_TRUE(LoadIconImage(999).IsNull());
     EXPECT_TRUE(LoadIcon(999).isNull());
     EXPECT_EQ(LoadCursor(999).shape(), Qt::ArrowCursor);
 }
 
 TEST(ResourceImages, EveryTabImageIsTwentyByTwenty) {
     for (const int id : resource::TabBitmaps) {
-        EXPECT_EQ(LoadTabImage(id, Qt::blue).size(), QSize(20, 20)) << id;
+        EXPECT_EQ(LoadTabImage(id, Qt::blue).Size(), QSize(20, 20)) << id;
     }
 }
 
 TEST(ResourceImages, TabImageMapsMagentaToTheHighlightAndLightGreyToTransparent) {
     const QRgb highlight = qRgb(12, 34, 56);
     // Page 0's included image carries the highlight mark; its normal image does not.
-    const QImage included = LoadTabImage(resource::TabBitmaps[7], QColor(highlight));
-    EXPECT_TRUE(HasColour(included, highlight));
-    EXPECT_FALSE(HasColour(included, qRgb(255, 0, 255)));
-    EXPECT_EQ(included.pixel(0, 0), kTransparent);
-    EXPECT_FALSE(HasColour(LoadTabImage(resource::TabBitmaps[0], QColor(highlight)), highlight));
+    const PixelArt included = LoadTabImage(resource::TabBitmaps[7], QColor(highlight));
+    for (const QImage& image : {included.normal, included.doubled}) {
+        EXPECT_TRUE(HasColour(image, highlight));
+        EXPECT_FALSE(HasColour(image, qRgb(255, 0, 255)));
+        EXPECT_EQ(image.pixel(0, 0), kTransparent);
+    }
+    EXPECT_FALSE(
+        HasColour(LoadTabImage(resource::TabBitmaps[0], QColor(highlight)).normal, highlight));
 }
 
 TEST(ResourceImages, SymbolListIconsAreSixteenBySixteen) {
     for (const int id : resource::SymbolListIcons) {
-        EXPECT_EQ(LoadIconImage(id).size(), QSize(16, 16)) << id;
+        EXPECT_EQ(LoadIconImage(id).Size(), QSize(16, 16)) << id;
     }
-    EXPECT_EQ(LoadIconImage(resource::BrowseIcon).size(), QSize(16, 16));
+    EXPECT_EQ(LoadIconImage(resource::BrowseIcon).Size(), QSize(16, 16));
 }
 
 TEST(ResourceImages, ProgramIconHasASmallAndALargeSizeAtBothDensities) {
     const QIcon icon = ProgramIcon();
     EXPECT_TRUE(icon.availableSizes().contains(QSize(16, 16)));
     EXPECT_TRUE(icon.availableSizes().contains(QSize(32, 32)));
-    EXPECT_EQ(LoadIconImage(resource::ProgramIcon).size(), QSize(32, 32));
+    EXPECT_EQ(LoadIconImage(resource::ProgramIcon).Size(), QSize(32, 32));
 }
 
 TEST(ResourceImages, CheckImageMapsItsGreysToTheButtonColours) {
     const QColor shadow(10, 20, 30);
     const QColor face(40, 50, 60);
-    const QImage check = LoadCheckImage(shadow, face, QColor(Qt::white));
+    const QImage check = LoadCheckImage(shadow, face, QColor(Qt::white)).normal;
     EXPECT_EQ(check.size(), QSize(19, 19));
     EXPECT_EQ(check.pixel(0, 0), face.rgb());
     EXPECT_TRUE(HasColour(check, qRgb(0, 0, 0)));
     // With the face colour as the highlight, the background drops out entirely.
-    EXPECT_EQ(LoadCheckImage(shadow, face, face).pixel(0, 0), kTransparent);
+    EXPECT_EQ(LoadCheckImage(shadow, face, face).doubled.pixel(0, 0), kTransparent);
 }
 
 TEST(ResourceImages, EyedropperCursorPointsWithItsLowerLeftTip) {
@@ -114,6 +121,55 @@ TEST(ResourceImages, EyedropperCursorPointsWithItsLowerLeftTip) {
     EXPECT_EQ(cursor.hotSpot(), QPoint(9, 22));
     EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32));
     EXPECT_NE(cursor.pixmap().toImage().pixel(9, 22), kTransparent);
+    // On a dense screen the drawn double, pointing at the same place of the picture.
+    const QCursor dense = LoadCursor(resource::EyedropperCursor, 2.0);
+    EXPECT_EQ(dense.hotSpot(), QPoint(18, 44));
+    EXPECT_EQ(dense.pixmap().size(), QSize(64, 64));
+    EXPECT_EQ(dense.pixmap().devicePixelRatio(), 2.0);
+}
+
+// The art generator writes NAME@2x beside every picture: the same pixels, each doubled.
+TEST(ResourceImages, EveryPictureHasItsPixelForPixelDouble) {
+    const QDir dir(QStringLiteral(":/quillet"));
+    int pictures = 0;
+    for (const QString& name : dir.entryList({QStringLiteral("*.xpm")})) {
+        if (name.contains(QStringLiteral("@2x"))) {
+            continue;
+        }
+        ++pictures;
+        const QImage normal = QImage(dir.filePath(name)).convertToFormat(QImage::Format_ARGB32);
+        QString doubledName = name;
+        doubledName.insert(name.lastIndexOf('.'), QStringLiteral("@2x"));
+        const QImage doubled =
+            QImage(dir.filePath(doubledName)).convertToFormat(QImage::Format_ARGB32);
+        EXPECT_EQ(doubled,
+                  normal.scaled(normal.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation))
+            << name.toStdString();
+    }
+    EXPECT_EQ(dir.entryList({QStringLiteral("*@2x.xpm")}).size(), pictures);
+}
+
+TEST(ResourceImages, CrispPixmapTakesTheDrawnDoubleOnScreensOfAnEvenFactor) {
+    QImage normal(1, 1, QImage::Format_ARGB32);
+    normal.fill(qRgb(255, 0, 0));
+    QImage doubled(2, 2, QImage::Format_ARGB32);
+    doubled.fill(qRgb(0, 0, 255));
+    const PixelArt art{normal, doubled};
+    struct Case {
+        qreal ratio;
+        int size;
+        QRgb colour;
+    };
+    for (const Case& c : {Case{1.0, 1, qRgb(255, 0, 0)}, Case{1.5, 2, qRgb(0, 0, 255)},
+                          Case{2.0, 2, qRgb(0, 0, 255)}, Case{3.0, 3, qRgb(255, 0, 0)},
+                          Case{4.0, 4, qRgb(0, 0, 255)}}) {
+        const QPixmap pixmap = CrispPixmap(art, c.ratio);
+        EXPECT_EQ(pixmap.size(), QSize(c.size, c.size)) << c.ratio;
+        EXPECT_EQ(pixmap.devicePixelRatio(), c.size) << c.ratio;
+        EXPECT_EQ(pixmap.toImage().pixel(c.size - 1, c.size - 1), c.colour) << c.ratio;
+    }
+    // Without a double the picture as drawn is scaled.
+    EXPECT_EQ(CrispPixmap(PixelArt{normal, {}}, 2.0).toImage().pixel(1, 1), qRgb(255, 0, 0));
 }
 
 TEST(ResourceImages, CrispPixmapDoublesPixelsWithoutBlending) {

@@ -1,12 +1,14 @@
 #include "symbols/SymbolListModel.h"
 
 #include "platform/AtomicFile.h"
+#include "platform/CodePage932.h"
 #include "symbols/BuiltInSymbols.h"
 #include "symbols/UserSymbolFile.h"
 #include "tests/symbols/SymbolTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace fs = std::filesystem;
@@ -119,6 +121,66 @@ TEST_F(SymbolList, LoadingAFileOrdersRowsAsInsertingThemOneByOneWould) {
         oneByOne.InsertSymbolRow(record.name, record.type, record.content, UserIcon);
     }
     EXPECT_EQ(m_model.Rows(), oneByOne.Rows());
+}
+
+// The sort keys are kept between sorts; whatever happened to the rows in between, a sort
+// must order them as sorting their texts afresh would.
+TEST_F(SymbolList, SortsAfterAddsEditsDeletesAndFilterChangesMatchAFreshSort) {
+    const std::vector<std::string> pieces{"a", "A", "<b>", "ハ", "ﾊ", "Ｚ", "ｚ", ""};
+    std::mt19937 random(5);
+    const auto text = [&] { return pieces[random() % 8] + pieces[random() % 8]; };
+    Records records;
+    for (int i = 0; i < 60; ++i) {
+        records.push_back({text(), text(), text()});
+    }
+    WriteFile(records);
+    m_model.RebuildSymbolList(kAll);
+    m_model.ChangeFilter(kUser);
+    // The commands are given another filter's label, so that they leave the file alone.
+    for (int step = 0; step < 300; ++step) {
+        const int row =
+            m_model.RowCount() > 0 ? static_cast<int>(random()) % m_model.RowCount() : -1;
+        switch (random() % 4) {
+        case 0:
+            m_model.Add(kAll, SymbolRecord{text(), text(), text()});
+            break;
+        case 1:
+            m_model.SelectRow(row, kUser);
+            m_model.Edit(kAll, SymbolRecord{text(), text(), text()});
+            break;
+        case 2:
+            m_model.SelectRow(row, kUser);
+            m_model.Delete(kAll);
+            break;
+        default: {
+            const int column = static_cast<int>(random() % 3);
+            std::vector<SymbolRow> expected = m_model.Rows();
+            std::stable_sort(expected.begin(), expected.end(), [&](const auto& a, const auto& b) {
+                return cp932::CompareNoCase(ColumnText(a.record, column),
+                                            ColumnText(b.record, column)) < 0;
+            });
+            m_model.SortByColumn(column);
+            ASSERT_EQ(m_model.Rows(), expected) << "step " << step;
+        }
+        }
+    }
+}
+
+// The two halves of a rebuild, as the window uses them for a long file read elsewhere.
+TEST_F(SymbolList, AListStillAwaitingTheFilesRowsIsNeverSaved) {
+    WriteFile({{"m", "t", "1"}, {"b", "t", "2"}});
+    m_model.BeginRebuild(kUser);
+    EXPECT_TRUE(m_model.AwaitsUserRows());
+    const std::string before = FileBytes();
+    m_model.InsertSymbolRow("k", "t", "3", UserIcon);
+    EXPECT_EQ(m_model.SaveUserSymbols(kUser).Value(), SaveOutcome::Skipped);
+    EXPECT_EQ(FileBytes(), before);
+
+    m_model.FinishRebuild(ReadUserRows(File()));
+    EXPECT_FALSE(m_model.AwaitsUserRows());
+    EXPECT_EQ(RowNames(), (Names{"b", "k", "m"}));
+    EXPECT_EQ(m_model.SaveUserSymbols(kUser).Value(), SaveOutcome::Saved);
+    EXPECT_EQ(FileBytes(), "b\r\nt\r\n2\r\n\r\nk\r\nt\r\n3\r\n\r\nm\r\nt\r\n1\r\n\r\n");
 }
 
 TEST_F(SymbolList, DeleteAfterATypeSortRemovesTheHighlightedRowAndSavesInTypeOrder) {

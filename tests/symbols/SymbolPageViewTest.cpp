@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 namespace quillet {
@@ -90,13 +91,27 @@ protected:
         };
         m_page = std::make_unique<SymbolPageView>(
             m_composer, m_prompts, m_dialogs,
-            SymbolPageSetup{m_list, m_box, m_folder / "User.mrk", {100, -5, 300}, hooks});
+            // Files of any length are read at once unless a test asks otherwise.
+            SymbolPageSetup{m_list,
+                            m_box,
+                            m_folder / "User.mrk",
+                            {100, -5, 300},
+                            hooks,
+                            std::numeric_limits<std::uintmax_t>::max()});
         m_view.symbols = m_page.get();
         m_window.resize(480, 320);
         m_list->setGeometry(0, 40, 480, 280);
         m_window.show();
     }
 
+    // A page that reads any user file on a thread of its own, as it does long ones.
+    void ReadUserFilesInBackground() {
+        m_page.reset();
+        SymbolPageSetup setup{m_list, m_box, m_folder / "User.mrk", {}, {}};
+        setup.backgroundReadBytes = 0;
+        m_page = std::make_unique<SymbolPageView>(m_composer, m_prompts, m_dialogs, setup);
+        m_view.symbols = m_page.get();
+    }
     void ShowUserSymbols(const std::vector<SymbolRecord>& records) {
         m_folder.Write("User.mrk", FormatUserSymbols(test::UserRows(records)));
         m_composer.State().TypeIndex = Cp("ユーザー設定");
@@ -303,6 +318,27 @@ TEST_F(SymbolPage, ColumnWidthsComeFromTheSettingsAndSurviveRebuilds) {
     ChooseFilter(0);
     ClickHeader(2);
     EXPECT_EQ(m_page->ColumnWidths(), (SymbolColumnWidths{100, 60, 300}));
+}
+
+TEST_F(SymbolPage, ABackgroundReadListsTheFileOnceTheEventLoopHandsItOver) {
+    ReadUserFilesInBackground();
+    ShowUserSymbols({{"m", "t", "1"}, {"b", "t", "2"}});
+    EXPECT_TRUE(m_page->IsLoading());
+    EXPECT_EQ(m_list->model()->rowCount(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !m_page->IsLoading(); }, 5000));
+    EXPECT_EQ(Column(0), (QStringList{"b", "m"}));
+}
+
+// Saving a half-read list would drop the rest of the file.
+TEST_F(SymbolPage, AddDuringABackgroundReadWaitsForItAndKeepsEveryStoredSymbol) {
+    ReadUserFilesInBackground();
+    ShowUserSymbols({{"m", "t", "1"}, {"b", "t", "2"}});
+    m_dialogs.answer = SymbolRecord{"k", "t", "3"};
+    m_page->AddSymbol();
+    EXPECT_FALSE(m_page->IsLoading());
+    EXPECT_EQ(Column(0), (QStringList{"b", "k", "m"}));
+    EXPECT_EQ(m_folder.Read("User.mrk"),
+              "b\r\nt\r\n2\r\n\r\nk\r\nt\r\n3\r\n\r\nm\r\nt\r\n1\r\n\r\n");
 }
 
 } // namespace
