@@ -1,5 +1,6 @@
 // Dropped text: whatever another program offers, the text taken from it maps between the
-// edit's UTF-16 units and its code page bytes, and a move within the text keeps every byte.
+// edit's UTF-16 units and its code page bytes, code page bytes arrive unchanged, and a move
+// within the text keeps every byte.
 // Input: the formats offered, their data, then the edit's text, selection and drop point.
 #include "fuzz/FuzzInput.h"
 #include "output/DragRules.h"
@@ -31,18 +32,23 @@ int Index(FuzzInput& input, int size) {
     return (high << 8 | input.Byte()) % (size + 1);
 }
 
-void RequireMapsBothWays(const std::string& dropped) {
-    const std::u16string units = quillet::cp932::ToUtf16(dropped);
+// The edit holds the dropped text as UTF-16 and keeps its code page bytes beside it.
+std::string RequireMapsBothWays(const QString& dropped) {
+    const std::u16string units(reinterpret_cast<const char16_t*>(dropped.utf16()),
+                               static_cast<std::size_t>(dropped.size()));
     const quillet::EncodedText encoded(units);
-    Require(encoded.Bytes() == dropped, "the edit's bytes are the dropped bytes");
+    const std::string& bytes = encoded.Bytes();
+    Require(quillet::cp932::FromUtf16(quillet::cp932::ToUtf16(bytes)) == bytes,
+            "the edit's bytes decode and encode alike");
     int previous = 0;
     for (int unit = 0; unit <= static_cast<int>(units.size()); ++unit) {
         const int byte = encoded.ByteFromUnit(unit);
-        Require(byte >= previous && byte <= static_cast<int>(dropped.size()),
+        Require(byte >= previous && byte <= static_cast<int>(bytes.size()),
                 "positions map in order");
         Require(encoded.UnitFromByte(byte) <= unit, "a byte position maps back at or before");
         previous = byte;
     }
+    return bytes;
 }
 
 void RequireMoveKeepsBytes(std::string_view text, FuzzInput& input) {
@@ -77,8 +83,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput input(data, size);
     const std::uint8_t offered = input.Byte();
     QMimeData mime;
+    std::string cp932;
     if (offered & 1) {
-        Offer(mime, Spelling(quillet::kCp932TextMime, offered >> 3), input.Text());
+        cp932 = input.Text();
+        Offer(mime, Spelling(quillet::kCp932TextMime, offered >> 3), cp932);
     }
     if (offered & 2) {
         Offer(mime, Spelling(quillet::kUtf8TextMime, offered >> 4), input.Text());
@@ -86,12 +94,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (offered & 4) {
         Offer(mime, QStringLiteral("text/plain"), input.Text());
     }
-    const std::optional<std::string> dropped = quillet::DroppedText(mime);
+    const std::optional<QString> dropped = quillet::DroppedText(mime);
     Require(dropped.has_value() == ((offered & 7) != 0), "plain text whenever some is offered");
     Require(quillet::OffersPlainText(mime) == dropped.has_value(), "offers what it gives");
     if (dropped) {
-        RequireMapsBothWays(*dropped);
-        RequireMoveKeepsBytes(*dropped, input);
+        const std::string bytes = RequireMapsBothWays(*dropped);
+        if (offered & 1) {
+            // Programs that copy C strings send the terminating zero along.
+            cp932.erase(cp932.find_last_not_of('\0') + 1);
+            Require(bytes == cp932, "code page bytes arrive unchanged");
+        }
+        RequireMoveKeepsBytes(bytes, input);
     }
     return 0;
 }
