@@ -20,7 +20,9 @@
 #include <QTabBar>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -147,7 +149,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     dir.setPath(QString::fromLocal8Bit(argv[1]));
-    const bool ok =
-        ToolBars(dir) & ActionMenu(dir) & BrowseButton(dir) & Tabs(dir) & ColorPopup(dir);
-    return ok ? 0 : 1;
+    // Every control is drawn, also after one failed.
+    const bool drawn[] = {ToolBars(dir), ActionMenu(dir), BrowseButton(dir), Tabs(dir),
+                          ColorPopup(dir)};
+    return std::ranges::all_of(drawn, std::identity()) ? 0 : 1;
 }
