@@ -14,9 +14,14 @@ using quillet::fuzz::Require;
 
 namespace {
 
+// Symbols hold markup and references, which a combined gradation must keep whole.
 class FuzzView : public quillet::NullComposerView {
 public:
-    std::string SymbolContentAt(int row) const override { return row >= 0 ? "&amp;" : ""; }
+    std::string SymbolContentAt(int row) const override {
+        constexpr const char* kContents[] = {"&amp;", "<Font Face=\"Wingdings\">N</Font>",
+                                             "<B>ab&copy;c</B>"};
+        return row >= 0 ? kContents[row % 3] : "";
+    }
 };
 
 // Typed texts may hold markup of their own, which is the user's to balance.
