@@ -1,6 +1,7 @@
 #include "core/MarkupGradation.h"
 
 #include "core/HexColor.h"
+#include "platform/AsciiText.h"
 #include "platform/CodePage932.h"
 
 #include <vector>
@@ -15,14 +16,6 @@ struct Unit {
     bool Tag;
 };
 
-bool IsAsciiAlpha(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
-bool IsAsciiAlnum(char c) {
-    return IsAsciiAlpha(c) || (c >= '0' && c <= '9');
-}
-
 // Length of the tag at `pos` ('<' then a letter, '/' or '!', up to its '>'; a '>' inside a
 // quoted attribute value does not end it), or 0 when no tag starts there.
 std::size_t TagLength(std::string_view text, std::size_t pos) {
@@ -30,7 +23,7 @@ std::size_t TagLength(std::string_view text, std::size_t pos) {
         return 0;
     }
     const char next = text[pos + 1];
-    if (!IsAsciiAlpha(next) && next != '/' && next != '!') {
+    if (!IsAsciiLetter(next) && next != '/' && next != '!') {
         return 0;
     }
     char quote = 0;
@@ -59,7 +52,7 @@ std::size_t ReferenceLength(std::string_view text, std::size_t pos) {
         }
     }
     const std::size_t nameStart = at;
-    while (at < text.size() && IsAsciiAlnum(text[at])) {
+    while (at < text.size() && IsAsciiLetterOrDigit(text[at])) {
         ++at;
     }
     if (at == nameStart || at >= text.size() || text[at] != ';') {

@@ -5,6 +5,7 @@
 #include "core/ComposerView.h"
 #include "core/PageSelection.h"
 #include "fuzz/FuzzInput.h"
+#include "platform/AsciiText.h"
 
 #include <algorithm>
 #include <vector>
@@ -38,11 +39,8 @@ int PageIndex(FuzzInput& input) {
 
 // In lower case, as names match in any case.
 std::string TagName(std::string_view tag) {
-    std::string name(tag.substr(0, std::min(tag.find_first_of(" \t\r\n/", 1), tag.size())));
-    std::ranges::transform(name, name.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return name;
+    return quillet::AsciiLower(
+        tag.substr(0, std::min(tag.find_first_of(" \t\r\n/", 1), tag.size())));
 }
 
 void RequireBalanced(std::string_view fragment) {

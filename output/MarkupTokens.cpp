@@ -1,11 +1,9 @@
 #include "output/MarkupTokens.h"
 
+#include "platform/AsciiText.h"
+
 namespace quillet {
 namespace {
-
-bool IsAsciiLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
 
 bool IsSpace(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f';
@@ -97,16 +95,6 @@ bool MarkupToken::HasAttribute(std::string_view name) const {
         }
     }
     return false;
-}
-
-std::string AsciiLower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return lower;
 }
 
 // '<' and '>' are never the second byte of a double-byte character, so the scan can go

@@ -30,7 +30,4 @@ struct MarkupToken {
 // text is never escaped, so a "<" in it is either a tag or plain text by the same rule.
 std::vector<MarkupToken> TokenizeMarkup(std::string_view fragment);
 
-// ASCII lower case; every other byte stays.
-std::string AsciiLower(std::string_view text);
-
 } // namespace quillet

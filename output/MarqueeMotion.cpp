@@ -1,6 +1,6 @@
 #include "output/MarqueeMotion.h"
 
-#include "output/MarkupTokens.h"
+#include "platform/AsciiText.h"
 
 #include <algorithm>
 

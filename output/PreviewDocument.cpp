@@ -2,6 +2,7 @@
 
 #include "output/MarkupTokens.h"
 #include "output/SymbolFaceGlyphs.h"
+#include "platform/AsciiText.h"
 
 #include <algorithm>
 #include <array>
