@@ -3,7 +3,7 @@
 #include "app/HelpPage.h"
 #include "app/MainDialog.h"
 #include "platform/Folders.h"
-#include "platform/Prompts.h"
+#include "platform/QtPrompts.h"
 #include "platform/TerminationSignal.h"
 #include "symbols/UserSymbolFile.h"
 

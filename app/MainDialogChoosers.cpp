@@ -2,11 +2,11 @@
 // the link, a colour for a sample.
 #include "app/MainDialog.h"
 
-#include "app/ColorSwatch.h"
+#include "app/CColorSwatch.h"
 #include "controls/CColorPopup.h"
+#include "controls/CDragEdit.h"
 #include "controls/ColorTarget.h"
 #include "core/TagPage.h"
-#include "output/CDragEdit.h"
 #include "platform/Folders.h"
 #include "platform/InternetShortcut.h"
 #include "platform/Prompts.h"
@@ -50,7 +50,7 @@ void CMainDialog::BrowseLinkTarget() {
 }
 
 void CMainDialog::OpenColorPopup(int sampleId) {
-    auto* sample = qobject_cast<ColorSwatch*>(Control(sampleId));
+    auto* sample = qobject_cast<CColorSwatch*>(Control(sampleId));
     const int page = CurrentPage();
     if (sample == nullptr || !IsValidPage(page)) {
         return;

@@ -2,7 +2,7 @@
 // menu, and the two ways out.
 #include "app/MainDialog.h"
 
-#include "app/PageTabControl.h"
+#include "app/CPageTabControl.h"
 #include "app/PageTable.h"
 #include "output/OutputActions.h"
 #include "platform/FileErrorText.h"

@@ -3,9 +3,9 @@
 #include "app/MainDialog.h"
 
 #include "controls/CTipToolBar.h"
-#include "output/CPreviewWindow.h"
-#include "output/CSourceWindow.h"
 #include "output/OutputActions.h"
+#include "preview/CPreviewWindow.h"
+#include "source/CSourceWindow.h"
 
 #include <QPushButton>
 

@@ -2,15 +2,15 @@
 // and combine pages. All of it walks the page table.
 #include "app/MainDialog.h"
 
-#include "app/ColorSwatch.h"
+#include "app/CColorSwatch.h"
+#include "app/CPageTabControl.h"
 #include "app/DialogTemplate.h"
 #include "app/ListSearch.h"
-#include "app/PageTabControl.h"
 #include "app/PageTable.h"
+#include "controls/CDragEdit.h"
 #include "controls/CTipToolBar.h"
 #include "core/CommandIds.h"
 #include "core/PageSelection.h"
-#include "output/CDragEdit.h"
 #include "platform/TextCodec.h"
 #include "symbols/SymbolPageView.h"
 

@@ -2,9 +2,9 @@
 // context menu, kept open across runs by "WindowPreview".
 #include "app/MainDialog.h"
 
-#include "output/CPreviewWindow.h"
-#include "output/CSourceWindow.h"
 #include "output/OutputActions.h"
+#include "preview/CPreviewWindow.h"
+#include "source/CSourceWindow.h"
 
 #include <QAction>
 #include <QShowEvent>

@@ -2,20 +2,21 @@
 // the initialisation that applies the settings.
 #include "app/MainDialog.h"
 
-#include "app/ColorSwatch.h"
+#include "app/CColorSwatch.h"
+#include "app/CDropDownList.h"
+#include "app/CFontSampleView.h"
+#include "app/CPageTabControl.h"
 #include "app/ComposerApp.h"
 #include "app/DialogTemplate.h"
-#include "app/DropDownList.h"
 #include "app/ListSearch.h"
-#include "app/PageTabControl.h"
 #include "app/PageTable.h"
+#include "controls/CDragEdit.h"
 #include "controls/CImageButton.h"
 #include "controls/CTipToolBar.h"
 #include "controls/DialogFont.h"
 #include "core/CommandIds.h"
 #include "core/ComposerTexts.h"
 #include "core/MarqueeTag.h"
-#include "output/CDragEdit.h"
 #include "output/OutputActions.h"
 #include "platform/Prompts.h"
 #include "platform/TextCodec.h"
@@ -88,7 +89,7 @@ void CMainDialog::CreateControls() {
     m_baseUnits = BaseUnitsOf(LatinLettersWidth(metrics), QFontInfo(font()).pixelSize());
 
     // The tab control comes first so that every page control lies above it.
-    m_tabs = Place(ControlId::TabControl, new PageTabControl(this));
+    m_tabs = Place(ControlId::TabControl, new CPageTabControl(this));
     m_tabs->Bar()->setIconSize(QSize(20, 20));
 
     m_defaultButton = Place(ControlId::DefaultButton, new QPushButton("OK", this));
@@ -104,8 +105,8 @@ void CMainDialog::CreateControls() {
     }
     m_mainEdit = Place(ControlId::MainText, new CDragEdit(this));
     m_secondEdit = Place(ControlId::LinkUrlText, new CDragEdit(this));
-    m_faceList = Place(ControlId::FaceList, new DropDownList(this));
-    m_choiceList = Place(ControlId::ChoiceList, new DropDownList(this));
+    m_faceList = Place(ControlId::FaceList, new CDropDownList(this));
+    m_choiceList = Place(ControlId::ChoiceList, new CDropDownList(this));
     // The template gives drop-down lists their opened height; closed they are as high as
     // a text field.
     for (QComboBox* list : {m_faceList, m_choiceList}) {
@@ -115,11 +116,11 @@ void CMainDialog::CreateControls() {
 
     const auto colorOf = [this](int id) { return [this, id] { return SampleColor(id); }; };
     m_colorSample =
-        Place(ControlId::ColorSample, new ColorSwatch(colorOf(ControlId::ColorSample), this));
+        Place(ControlId::ColorSample, new CColorSwatch(colorOf(ControlId::ColorSample), this));
     m_startSample = Place(ControlId::GradationStartSample,
-                          new ColorSwatch(colorOf(ControlId::GradationStartSample), this));
+                          new CColorSwatch(colorOf(ControlId::GradationStartSample), this));
     m_endSample = Place(ControlId::GradationEndSample,
-                        new ColorSwatch(colorOf(ControlId::GradationEndSample), this));
+                        new CColorSwatch(colorOf(ControlId::GradationEndSample), this));
     auto* picture = Place(ControlId::GradationIcon, new QLabel(this));
     picture->setAlignment(Qt::AlignCenter);
     picture->setPixmap(
@@ -128,7 +129,7 @@ void CMainDialog::CreateControls() {
     // The template's text shows until the font page's first regeneration, or for good when
     // no page is selected at start.
     m_sample = Place(ControlId::FontSample,
-                     new FontSampleView(colorOf(ControlId::FontSample), "サンプル", this));
+                     new CFontSampleView(colorOf(ControlId::FontSample), "サンプル", this));
 
     // The symbol page gives it its rows, columns and icons when the window initialises.
     m_symbolList = Place(ControlId::SymbolList, new QTreeView(this));
@@ -141,7 +142,7 @@ void CMainDialog::CreateControls() {
     m_speedLabel = Place(ControlId::SpeedLabel, new QLabel("00ドット/秒", this));
 
     const QCursor eyedropper = LoadCursor(resource::EyedropperCursor, devicePixelRatioF());
-    for (ColorSwatch* swatch : {m_colorSample, m_startSample, m_endSample}) {
+    for (CColorSwatch* swatch : {m_colorSample, m_startSample, m_endSample}) {
         swatch->setCursor(eyedropper);
     }
 
@@ -181,16 +182,16 @@ void CMainDialog::ConnectInputs() {
             OnSpeedScrollEnded();
         }
     });
-    connect(m_tabs, &PageTabControl::SelectionChanged, this, &CMainDialog::OnTabSelectionChanged);
-    connect(m_tabs, &PageTabControl::RightClicked, this, &CMainDialog::OnTabRightClicked);
-    connect(m_tabs, &PageTabControl::CurrentTabClicked, this, &CMainDialog::OnCurrentTabClicked);
+    connect(m_tabs, &CPageTabControl::SelectionChanged, this, &CMainDialog::OnTabSelectionChanged);
+    connect(m_tabs, &CPageTabControl::RightClicked, this, &CMainDialog::OnTabRightClicked);
+    connect(m_tabs, &CPageTabControl::CurrentTabClicked, this, &CMainDialog::OnCurrentTabClicked);
     connect(m_browseButton, &QPushButton::clicked, this, &CMainDialog::BrowseLinkTarget);
     connect(this, &CMainDialog::ColorSampleClicked, this, &CMainDialog::OpenColorPopup);
-    connect(m_colorSample, &ColorSwatch::Clicked, this,
+    connect(m_colorSample, &CColorSwatch::Clicked, this,
             [this] { emit ColorSampleClicked(ControlId::ColorSample); });
-    connect(m_startSample, &ColorSwatch::Clicked, this,
+    connect(m_startSample, &CColorSwatch::Clicked, this,
             [this] { emit ColorSampleClicked(ControlId::GradationStartSample); });
-    connect(m_endSample, &ColorSwatch::Clicked, this,
+    connect(m_endSample, &CColorSwatch::Clicked, this,
             [this] { emit ColorSampleClicked(ControlId::GradationEndSample); });
 }
 
@@ -242,7 +243,7 @@ void CMainDialog::OnInitDialog() {
     for (int command : {CommandId::AddSymbol, CommandId::DeleteSymbol, CommandId::EditSymbol}) {
         m_styleBar->EnableCommand(command, false);
     }
-    for (ColorSwatch* swatch : {m_colorSample, m_startSample, m_endSample}) {
+    for (CColorSwatch* swatch : {m_colorSample, m_startSample, m_endSample}) {
         swatch->setToolTip("標準");
     }
     m_output->SetDefaultAction(m_settings.ToolBarIndex);

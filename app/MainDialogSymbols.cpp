@@ -2,8 +2,8 @@
 // drag and drop.
 #include "app/MainDialog.h"
 
+#include "controls/CDragEdit.h"
 #include "controls/CTipToolBar.h"
-#include "output/CDragEdit.h"
 #include "symbols/SymbolPageView.h"
 
 #include <QComboBox>

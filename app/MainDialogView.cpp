@@ -1,8 +1,9 @@
 // What regeneration does to the window, the tool bars' looks and the samples' colours.
 #include "app/MainDialog.h"
 
-#include "app/ColorSwatch.h"
-#include "app/PageTabControl.h"
+#include "app/CColorSwatch.h"
+#include "app/CFontSampleView.h"
+#include "app/CPageTabControl.h"
 #include "controls/CTipToolBar.h"
 #include "core/CommandIds.h"
 #include "core/ComposerTexts.h"
@@ -134,7 +135,7 @@ void CMainDialog::SetSampleFont(const SampleFont& request) {
     font.setItalic(request.Italic);
     font.setUnderline(request.Underline);
     font.setStrikeOut(request.Strike);
-    FontSampleView::SetCellHeight(font, request.PixelHeight);
+    CFontSampleView::SetCellHeight(font, request.PixelHeight);
     m_sample->SetSample(font, FromCp932(SampleText()));
 }
 

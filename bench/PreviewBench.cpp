@@ -1,6 +1,6 @@
 #include "core/ColorPalette.h"
 #include "core/Gradation.h"
-#include "output/PreviewDocument.h"
+#include "preview/PreviewDocument.h"
 
 #include <benchmark/benchmark.h>
 

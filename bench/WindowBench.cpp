@@ -8,9 +8,9 @@
 #include "app/MainDialog.h"
 #include "controls/CTipToolBar.h"
 #include "core/CommandIds.h"
-#include "output/CPreviewWindow.h"
-#include "output/CSourceWindow.h"
 #include "platform/Prompts.h"
+#include "preview/CPreviewWindow.h"
+#include "source/CSourceWindow.h"
 #include "symbols/SymbolDialogRunner.h"
 #include "symbols/SymbolFilter.h"
 

@@ -16,9 +16,9 @@ namespace quillet {
 namespace {
 
 // A fixed-width gap with an etched line, as tool bars draw their separators.
-class SeparatorGap : public QWidget {
+class CSeparatorGap : public QWidget {
 public:
-    SeparatorGap(int width, QWidget* parent) : QWidget(parent) {
+    CSeparatorGap(int width, QWidget* parent) : QWidget(parent) {
         setFixedWidth(width);
         setObjectName(QStringLiteral("separator"));
     }
@@ -92,7 +92,7 @@ int CTipToolBar::SetButtonIds(std::span<const int> ids) {
         Item item;
         item.commandId = planned.commandId;
         if (planned.separator) {
-            item.action = addWidget(new SeparatorGap(planned.width, this));
+            item.action = addWidget(new CSeparatorGap(planned.width, this));
         } else {
             item.image = planned.image;
             item.action = addAction(Image(planned.image), QString());

@@ -2,9 +2,9 @@
 // edit's UTF-16 units and its code page bytes, code page bytes arrive unchanged, and a move
 // within the text keeps every byte.
 // Input: the formats offered, their data, then the edit's text, selection and drop point.
+#include "controls/DragRules.h"
+#include "controls/EncodedText.h"
 #include "fuzz/FuzzInput.h"
-#include "output/DragRules.h"
-#include "output/EncodedText.h"
 #include "platform/CodePage932.h"
 #include "platform/TextMimeData.h"
 

@@ -3,7 +3,6 @@
 #include "controls/CImageMenu.h"
 #include "controls/CTipToolBar.h"
 #include "core/CommandIds.h"
-#include "output/CSourceWindow.h"
 #include "output/DefaultAction.h"
 #include "output/SplitButton.h"
 #include "output/TagFile.h"
@@ -13,6 +12,7 @@
 #include "platform/TextCodec.h"
 #include "platform/TextMimeData.h"
 #include "resources/ResourceIds.h"
+#include "source/CSourceWindow.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -34,14 +34,4 @@ public:
     virtual std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) = 0;
 };
 
-// The real dialogs of the toolkit.
-class QtPrompts : public Prompts {
-public:
-    bool AskYesNo(QWidget* parent, const QString& text, MessageIcon icon) override;
-    void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) override;
-    std::optional<QString> SaveFileName(QWidget* parent, const FileRequest& request) override;
-    std::optional<QString> OpenFileName(QWidget* parent, const FileRequest& request) override;
-    std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) override;
-};
-
 } // namespace quillet

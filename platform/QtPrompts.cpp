@@ -1,4 +1,4 @@
-#include "platform/Prompts.h"
+#include "platform/QtPrompts.h"
 
 #include <QColorDialog>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "MainDialogTestSupport.h"
 
-#include "app/ColorSwatch.h"
+#include "app/CColorSwatch.h"
 #include "controls/CColorPopup.h"
 #include "core/ColorPalette.h"
 #include "platform/TextCodec.h"
@@ -20,7 +20,7 @@ class MainDialogChoosersTest : public MainDialogTest {
 protected:
     // Clicks the sample and, in the popup it opens, the swatch of one palette entry.
     void PickColor(int sampleId, int swatchId) {
-        auto* sample = Find<ColorSwatch>(sampleId);
+        auto* sample = Find<CColorSwatch>(sampleId);
         const QPoint at(5, 4);
         QTest::mouseClick(sample, Qt::LeftButton, {}, at);
         QPointer<CColorPopup> popup = Dialog().findChild<CColorPopup*>();
@@ -77,7 +77,7 @@ TEST_F(MainDialogChoosersTest, APickedColourGoesIntoTheSlotOfTheSampleAndThePage
     TypeMain("ab");
     PickColor(1023, 1093); // 赤
     EXPECT_EQ(Fragment(), "<Font Color=\"Red\">ab</Font>");
-    EXPECT_EQ(Find<ColorSwatch>(1023)->Color(), QColor(255, 0, 0));
+    EXPECT_EQ(Find<CColorSwatch>(1023)->Color(), QColor(255, 0, 0));
 
     SelectTab(1);
     TypeMain("ab");
@@ -87,7 +87,7 @@ TEST_F(MainDialogChoosersTest, APickedColourGoesIntoTheSlotOfTheSampleAndThePage
     PickColor(1025, 1109); // 青
     EXPECT_EQ(state.GradationEnd, (ColorChoice{ToCp932("青"), MakeRgb(0, 0, 255)}));
     EXPECT_EQ(state.GradationStart, start);
-    EXPECT_EQ(Find<ColorSwatch>(1025)->Color(), QColor(0, 0, 255));
+    EXPECT_EQ(Find<CColorSwatch>(1025)->Color(), QColor(0, 0, 255));
     EXPECT_NE(Fragment(), before);
     EXPECT_EQ(state.FontColor.Value, MakeRgb(255, 0, 0));
 }

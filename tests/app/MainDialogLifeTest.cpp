@@ -2,13 +2,13 @@
 // menu's Close and Escape may end that loop.
 #include "MainDialogTestSupport.h"
 
-#include "app/PageTabControl.h"
+#include "app/CPageTabControl.h"
 #include "controls/CColorPopup.h"
+#include "controls/CDragEdit.h"
 #include "controls/CTipToolBar.h"
 #include "core/CommandIds.h"
-#include "output/CDragEdit.h"
-#include "output/CPreviewWindow.h"
-#include "output/CSourceWindow.h"
+#include "preview/CPreviewWindow.h"
+#include "source/CSourceWindow.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -131,7 +131,7 @@ TEST_F(MainDialogTest, DuringTheDragWaitKeysNeitherEditNorEndTheProgram) {
 TEST_F(MainDialogTest, TheWheelOverTheTabsKeepsThePageAndTheCombination) {
     Open();
     RightClickTab(2);
-    QTabBar* bar = Find<PageTabControl>(1002)->Bar();
+    QTabBar* bar = Find<CPageTabControl>(1002)->Bar();
     const QPointF at = bar->tabRect(0).center();
     QWheelEvent wheel(at, bar->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, {}, Qt::NoScrollPhase,
                       false);

@@ -2,10 +2,10 @@
 
 #include "controls/CTipToolBar.h"
 #include "core/CommandIds.h"
-#include "output/CPreviewWindow.h"
-#include "output/CSourceWindow.h"
 #include "output/SplitButton.h"
 #include "platform/TextCodec.h"
+#include "preview/CPreviewWindow.h"
+#include "source/CSourceWindow.h"
 #include "tests/support/SplitMenuProbe.h"
 #include "tests/support/TemporaryFolder.h"
 

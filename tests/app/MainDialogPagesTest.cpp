@@ -1,7 +1,8 @@
 #include "MainDialogTestSupport.h"
 
-#include "app/ColorSwatch.h"
-#include "app/PageTabControl.h"
+#include "app/CColorSwatch.h"
+#include "app/CFontSampleView.h"
+#include "app/CPageTabControl.h"
 #include "core/CommandIds.h"
 #include "platform/TextCodec.h"
 
@@ -46,9 +47,9 @@ TEST_F(MainDialogTest, ChoicesAndStylesOfTheFontPageWrapTheText) {
     Choose(1022, "5");
     Press(CommandId::Bold);
     EXPECT_EQ(Fragment(), "<B><Font Size=\"5\">abc</Font></B>");
-    EXPECT_TRUE(Find<FontSampleView>(1001)->SampleFont().bold());
+    EXPECT_TRUE(Find<CFontSampleView>(1001)->SampleFont().bold());
     // Size 5 asks for a 23-pixel cell, not a 23-pixel em.
-    const int cell = QFontMetrics(Find<FontSampleView>(1001)->SampleFont()).height();
+    const int cell = QFontMetrics(Find<CFontSampleView>(1001)->SampleFont()).height();
     EXPECT_LE(cell, 23);
     EXPECT_GE(cell, 21);
     Press(CommandId::Bold);
@@ -127,7 +128,7 @@ TEST_F(MainDialogTest, MultiSelectOnTheFontPageCombinesTheParagraph) {
     EXPECT_EQ(Dialog().Marks().Tab(5), (TabLook{19, false}));
     EXPECT_EQ(Dialog().Marks().Tab(6), (TabLook{20, false}));
     EXPECT_EQ(Fragment(), "<P Align=\"Center\">abc</P>");
-    QTabBar* bar = Find<PageTabControl>(1002)->Bar();
+    QTabBar* bar = Find<CPageTabControl>(1002)->Bar();
     EXPECT_EQ(bar->tabText(0), "フォント");
     EXPECT_EQ(bar->tabText(2), "");
 
@@ -156,7 +157,7 @@ TEST_F(MainDialogTest, RightClickingAnIncompatibleTabEntersMultiSelectWithoutInc
 
 TEST_F(MainDialogTest, RightClickOnThePageAreaEntersMultiSelectWithNoPage) {
     Open();
-    auto* tabs = Find<PageTabControl>(1002);
+    auto* tabs = Find<CPageTabControl>(1002);
     QWidget* area = tabs->findChild<QWidget*>("pageArea");
     QTest::mouseClick(area, Qt::RightButton, {}, area->rect().center());
     EXPECT_EQ(Dialog().Tags().State().MultiSelect, 1);

@@ -1,6 +1,6 @@
 #include "MainDialogTestSupport.h"
 
-#include "app/PageTabControl.h"
+#include "app/CPageTabControl.h"
 #include "controls/CTipToolBar.h"
 #include "platform/TextCodec.h"
 
@@ -64,12 +64,12 @@ bool MainDialogTest::SettingsFileExists() const {
 }
 
 void MainDialogTest::SelectTab(int page) {
-    QTabBar* bar = Find<PageTabControl>(1002)->Bar();
+    QTabBar* bar = Find<CPageTabControl>(1002)->Bar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center());
 }
 
 void MainDialogTest::RightClickTab(int page) {
-    QTabBar* bar = Find<PageTabControl>(1002)->Bar();
+    QTabBar* bar = Find<CPageTabControl>(1002)->Bar();
     QTest::mouseClick(bar, Qt::RightButton, {}, bar->tabRect(page).center());
 }
 

@@ -1,6 +1,7 @@
 #include "MainDialogTestSupport.h"
 
-#include "app/ColorSwatch.h"
+#include "app/CColorSwatch.h"
+#include "app/CFontSampleView.h"
 #include "controls/CTipToolBar.h"
 #include "core/CommandIds.h"
 #include "output/SplitButton.h"
@@ -153,7 +154,7 @@ TEST_F(MainDialogTest, APageOutsideTheTabsShowsTheFontPageWithNoPageSelected) {
     Open();
     EXPECT_EQ(Dialog().CurrentPage(), 0);
     EXPECT_EQ(Dialog().Tags().State().PageSelected, (std::array<int, 7>{}));
-    EXPECT_EQ(Find<FontSampleView>(1001)->Text(), "サンプル");
+    EXPECT_EQ(Find<CFontSampleView>(1001)->Text(), "サンプル");
     EXPECT_EQ(ShownDefaultAction(*Find<CTipToolBar>(136)), 0);
     EXPECT_EQ(OuterWidth(), 290);
     EXPECT_FALSE(Dialog().windowFlags() & Qt::WindowStaysOnTopHint);
@@ -254,7 +255,7 @@ TEST_F(MainDialogTest, ColorSampleFollowsThePageAndShowsTheColoursName) {
     state.FontColor = {ToCp932("赤"), MakeRgb(255, 0, 0)};
     state.MarqueeBgColor = {ToCp932("黄色"), MakeRgb(255, 255, 0)};
     Dialog().Tags().RebuildTag();
-    auto* sample = Find<ColorSwatch>(1023);
+    auto* sample = Find<CColorSwatch>(1023);
     EXPECT_EQ(sample->Color(), QColor(255, 0, 0));
     EXPECT_EQ(sample->toolTip(), "赤");
     SelectTab(4);

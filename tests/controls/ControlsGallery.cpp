@@ -7,7 +7,7 @@
 #include "controls/CImageMenu.h"
 #include "controls/CTipToolBar.h"
 #include "core/CommandIds.h"
-#include "platform/Prompts.h"
+#include "platform/QtPrompts.h"
 #include "resources/ResourceIds.h"
 #include "resources/ResourceImages.h"
 

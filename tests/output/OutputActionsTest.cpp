@@ -2,11 +2,11 @@
 
 #include "controls/CTipToolBar.h"
 #include "core/CommandIds.h"
-#include "output/CSourceWindow.h"
 #include "output/SplitButton.h"
 #include "platform/Prompts.h"
 #include "platform/TextMimeData.h"
 #include "resources/ResourceIds.h"
+#include "source/CSourceWindow.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/SplitMenuProbe.h"
 #include "tests/support/TemporaryFolder.h"

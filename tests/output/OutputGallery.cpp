@@ -2,9 +2,9 @@
 // a look after changing their drawing. Usage: output_gallery OUTPUT_FOLDER
 
 #include "controls/CTipToolBar.h"
-#include "output/CSourceWindow.h"
 #include "output/SplitButton.h"
 #include "resources/ResourceIds.h"
+#include "source/CSourceWindow.h"
 
 #include <QApplication>
 #include <QDir>

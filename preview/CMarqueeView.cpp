@@ -1,0 +1,102 @@
+#include "preview/CMarqueeView.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
+#include <QTimerEvent>
+
+#include <cmath>
+
+namespace quillet {
+
+CMarqueeView::CMarqueeView(QWidget* parent) : QWidget(parent) {
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // The content runs on one line, however wide, as in a browser.
+    m_content.setDocumentMargin(0);
+    connect(m_content.documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
+            [this] {
+                updateGeometry();
+                update();
+            });
+}
+
+void CMarqueeView::FitContent() {
+    m_content.setTextWidth(-1);
+    m_content.setTextWidth(m_content.idealWidth());
+    updateGeometry();
+    UpdateTimer();
+}
+
+void CMarqueeView::SetMotion(MarqueeBehavior behavior, int amount, const QColor& background) {
+    m_behavior = behavior;
+    m_amount = amount;
+    m_background = background;
+    m_steps = 0;
+    UpdateTimer();
+    update();
+}
+
+MarqueeTrack CMarqueeView::Track() const {
+    return {m_behavior, m_amount, ContentWidth(), width()};
+}
+
+int CMarqueeView::ContentWidth() const {
+    return static_cast<int>(std::ceil(m_content.idealWidth()));
+}
+
+QSize CMarqueeView::sizeHint() const {
+    const int height = static_cast<int>(std::ceil(m_content.size().height()));
+    return {ContentWidth(), std::max(height, fontMetrics().height())};
+}
+
+QSize CMarqueeView::minimumSizeHint() const {
+    return {0, sizeHint().height()};
+}
+
+void CMarqueeView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (m_background.isValid()) {
+        painter.fillRect(rect(), m_background);
+    }
+    painter.translate(Offset(), 0);
+    m_content.drawContents(&painter);
+}
+
+// A minimised window sends its widgets hide events while they stay visible to Qt, so the
+// events, not isVisible(), say whether anyone can see the motion.
+void CMarqueeView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    m_shown = true;
+    UpdateTimer();
+}
+
+void CMarqueeView::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    m_shown = false;
+    UpdateTimer();
+}
+
+void CMarqueeView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    UpdateTimer();
+}
+
+void CMarqueeView::timerEvent(QTimerEvent* event) {
+    if (event->timerId() != m_timer.timerId()) {
+        QWidget::timerEvent(event);
+        return;
+    }
+    ++m_steps;
+    update();
+    UpdateTimer();
+}
+
+void CMarqueeView::UpdateTimer() {
+    const bool moving = m_shown && !MarqueeAtRest(Track(), m_steps);
+    if (moving && !m_timer.isActive()) {
+        m_timer.start(kMarqueeStepMilliseconds, Qt::PreciseTimer, this);
+    } else if (!moving && m_timer.isActive()) {
+        m_timer.stop();
+    }
+}
+
+} // namespace quillet

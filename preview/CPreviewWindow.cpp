@@ -1,0 +1,232 @@
+#include "preview/CPreviewWindow.h"
+
+#include "controls/FrameCoalescer.h"
+#include "platform/TextCodec.h"
+#include "preview/CMarqueeView.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QPainter>
+#include <QScrollArea>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace quillet {
+namespace {
+
+// A browser's page: black on white, links in blue, text 16 pixels high.
+constexpr int kPageTextPixels = 16;
+
+QPalette PagePalette(QPalette palette) {
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Link, QColor(0, 0, 238));
+    return palette;
+}
+
+QFont PageFont(const QFont& base) {
+    QFont font(base);
+    font.setPixelSize(kPageTextPixels);
+    return font;
+}
+
+bool IsInstalled(std::string_view face) {
+    return QFontDatabase::hasFamily(FromCp932(face));
+}
+
+// Rich text as high as its content at the width it is given, so that the column of blocks
+// scrolls as one page.
+class CPreviewTextBlock : public QTextBrowser {
+public:
+    explicit CPreviewTextBlock(QWidget* parent) : QTextBrowser(parent) {
+        setFrameShape(QFrame::NoFrame);
+        setOpenLinks(false);
+        setOpenExternalLinks(false);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+    void FitHeight() {
+        document()->setTextWidth(viewport()->width());
+        setFixedHeight(static_cast<int>(std::ceil(document()->size().height())));
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QTextBrowser::resizeEvent(event);
+        FitHeight();
+    }
+};
+
+} // namespace
+
+QImage MissingImagePicture(const QString& address, const QFont& font) {
+    const QFontMetrics metrics(font);
+    const QString text = address.isEmpty() ? QStringLiteral(" ") : address;
+    const int mark = metrics.height();
+    QImage picture(metrics.horizontalAdvance(text) + mark + 14, mark + 8,
+                   QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setPen(QColor(160, 160, 160));
+    painter.drawRect(picture.rect().adjusted(0, 0, -1, -1));
+    // A small crossed-out frame, as browsers mark a picture they could not load.
+    const QRect box(4, 4, mark, mark);
+    painter.setPen(QColor(192, 0, 0));
+    painter.drawRect(box.adjusted(1, 1, -2, -2));
+    painter.drawLine(box.topLeft() + QPoint(3, 3), box.bottomRight() - QPoint(3, 3));
+    painter.drawLine(box.topRight() + QPoint(-3, 3), box.bottomLeft() + QPoint(3, -3));
+    painter.setPen(QColor(96, 96, 96));
+    painter.setFont(font);
+    painter.drawText(QRect(box.right() + 6, 4, picture.width(), mark), Qt::AlignVCenter, text);
+    return picture;
+}
+
+CPreviewWindow::CPreviewWindow(QWidget* parent) : CToolWindow(parent) {
+    setWindowTitle(QStringLiteral("プレビュー"));
+    setObjectName(QStringLiteral("preview"));
+
+    auto* page = new QWidget;
+    page->setAutoFillBackground(true);
+    page->setPalette(PagePalette(page->palette()));
+    m_column = new QVBoxLayout(page);
+    m_column->setContentsMargins(8, 8, 8, 8);
+    m_column->setSpacing(0);
+    m_column->addStretch(1);
+
+    m_scroll = new QScrollArea(this);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroll->setWidget(page);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_scroll);
+    resize(360, 200);
+
+    m_frames = new FrameCoalescer([this] { Render(); }, this);
+    m_frames->SetFrameMilliseconds(FrameCoalescer::FrameMilliseconds(parent));
+}
+
+void CPreviewWindow::SetFragment(const std::string& fragment) {
+    // Regeneration runs on every keystroke; an unchanged fragment keeps its motion.
+    if (m_rendered && fragment == m_fragment) {
+        return;
+    }
+    m_fragment = fragment;
+    m_frames->Request();
+}
+
+void CPreviewWindow::ShowPending() {
+    m_frames->Flush();
+}
+
+QList<QWidget*> CPreviewWindow::Blocks() const {
+    m_frames->Flush();
+    return m_blocks;
+}
+
+void CPreviewWindow::SetImageFolder(const QString& folder) {
+    if (folder == m_imageFolder) {
+        return;
+    }
+    m_imageFolder = folder;
+    if (m_frames->IsPending()) {
+        m_frames->Flush();
+    } else if (m_rendered) {
+        Render();
+    }
+}
+
+void CPreviewWindow::Render() {
+    m_rendered = true;
+    for (QWidget* block : m_blocks) {
+        delete block;
+    }
+    m_blocks.clear();
+
+    const PreviewDocument document = MakePreviewDocument(m_fragment, IsInstalled);
+    const QWidget* page = m_scroll->widget();
+    const QFont font = PageFont(this->font());
+    for (const PreviewBlock& block : document.Blocks) {
+        QWidget* widget = nullptr;
+        if (block.Marquee) {
+            auto* marquee = new CMarqueeView(m_scroll->widget());
+            marquee->Content().setDefaultFont(font);
+            AddImages(marquee->Content(), document.Images);
+            marquee->Content().setHtml(FromCp932(block.Html));
+            marquee->FitContent();
+            marquee->SetMotion(block.Behavior, block.Amount, QColor(FromCp932(block.BgColor)));
+            widget = marquee;
+        } else {
+            auto* text = new CPreviewTextBlock(m_scroll->widget());
+            text->setPalette(PagePalette(page->palette()));
+            text->document()->setDefaultFont(font);
+            text->document()->setDocumentMargin(0);
+            AddImages(*text->document(), document.Images);
+            text->setHtml(FromCp932(block.Html));
+            text->FitHeight();
+            widget = text;
+        }
+        m_column->insertWidget(static_cast<int>(m_blocks.size()), widget);
+        m_blocks.push_back(widget);
+    }
+}
+
+QString CPreviewWindow::ImagePath(const PreviewImage& image) const {
+    switch (image.where) {
+    case PreviewImage::Where::Absolute: {
+        const QString path = FromCp932(image.Path);
+        // An address with "file:" is a URL, with its special characters percent-encoded.
+        const bool url =
+            image.Source.size() > 5 &&
+            QString::fromLatin1(image.Source.substr(0, 5)).compare("file:", Qt::CaseInsensitive) ==
+                0;
+        return url ? QUrl::fromPercentEncoding(path.toUtf8()) : path;
+    }
+    case PreviewImage::Where::Relative:
+        return m_imageFolder.isEmpty() ? QString()
+                                       : QDir(m_imageFolder).filePath(FromCp932(image.Path));
+    case PreviewImage::Where::Remote:
+        break;
+    }
+    return {};
+}
+
+QImage CPreviewWindow::LoadImage(const PreviewImage& image) {
+    const QString path = ImagePath(image);
+    const QFileInfo file(path);
+    if (path.isEmpty() || !file.isFile()) {
+        return {};
+    }
+    // Pictures are read again only when they change on disk.
+    const QDateTime modified = file.lastModified();
+    const auto cached = m_images.constFind(path);
+    if (cached != m_images.cend() && cached->modified == modified) {
+        return cached->image;
+    }
+    const QImage loaded(path);
+    m_images.insert(path, {modified, loaded});
+    return loaded;
+}
+
+void CPreviewWindow::AddImages(QTextDocument& document, const std::vector<PreviewImage>& images) {
+    for (std::size_t index = 0; index < images.size(); ++index) {
+        QImage picture = LoadImage(images[index]);
+        if (picture.isNull()) {
+            picture = MissingImagePicture(FromCp932(images[index].Source), font());
+        }
+        document.addResource(QTextDocument::ImageResource,
+                             QUrl(QString::fromStdString(PreviewImageName(index))), picture);
+    }
+}
+
+} // namespace quillet

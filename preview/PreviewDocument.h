@@ -1,0 +1,54 @@
+#pragma once
+
+#include "preview/MarqueeMotion.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillet {
+
+// What the preview shows for a fragment: a column of blocks, each either rich text for
+// Qt's text engine or a scrolling text, which that engine cannot move. Texts are code page
+// 932; characters outside it are numeric character references.
+struct PreviewBlock {
+    bool Marquee = false;
+    std::string Html;
+    // Scrolling text only.
+    std::string BgColor; // "#rrggbb" or a colour name; empty for none
+    MarqueeBehavior Behavior = MarqueeBehavior::Scroll;
+    int Amount = kDefaultScrollAmount;
+
+    bool operator==(const PreviewBlock&) const = default;
+};
+
+// An image of the fragment, named PreviewImageName(index) in the blocks' rich text.
+struct PreviewImage {
+    enum class Where { Absolute, Relative, Remote };
+    std::string Source; // the Src as written
+    Where where = Where::Relative;
+    std::string Path; // Absolute: the path without a "file:" prefix; Relative: the Src
+
+    bool operator==(const PreviewImage&) const = default;
+};
+
+struct PreviewDocument {
+    std::vector<PreviewBlock> Blocks;
+    std::vector<PreviewImage> Images;
+};
+
+// Whether a typeface is installed. A face that is not falls back to the default face, and
+// a symbol face that is not shows the characters its glyphs depict.
+using FaceInstalled = std::function<bool(std::string_view face)>;
+
+// Reads the fragment as a browser would and writes it as the subset of HTML that Qt's rich
+// text engine takes: sizes in pixels, colours with "#", a span per font element.
+PreviewDocument MakePreviewDocument(std::string_view fragment, const FaceInstalled& installed);
+
+std::string PreviewImageName(std::size_t index);
+
+// Browser pixel sizes of font sizes 1 to 7; a size outside is clamped to them.
+int FontSizePixels(int size);
+
+} // namespace quillet
