@@ -74,7 +74,7 @@ public:
     void ShowPage();
     // Sizes the window for the current page and places the controls.
     void LayoutPage();
-    // Command 106.
+    // CommandId::StayOnTop.
     void ToggleTopmost();
     // After a colour changed: the samples ask for their colours when they paint.
     void RepaintSamples();
@@ -85,13 +85,14 @@ public:
     // Null while the preview is closed.
     CPreviewWindow* Preview() const;
     QAction* PreviewAction() const { return m_previewAction; }
-    // Commands 57688 and 57687 of the action menu; both work from every page.
+    // CommandId::RegisterSymbol and CommandId::ClearPages of the action menu; both work from
+    // every page.
     void RegisterSymbol();
     void ClearPages();
     const std::filesystem::path& UserSymbolFile() const { return m_userSymbolFile; }
 
 signals:
-    // A click on colour sample 1023, 1024 or 1025.
+    // A click on ControlId::ColorSample, GradationStartSample or GradationEndSample.
     void ColorSampleClicked(int sampleId);
     // A tool-bar command the window does not carry out itself.
     void CommandRequested(int commandId);
@@ -179,7 +180,7 @@ private:
     void CheckButton(int commandId, bool pressed) override;
     void SetSampleFont(const SampleFont& font) override;
     SystemColors Colors() const override;
-    // What samples 1023 to 1025 are filled with and the sample text 1001 is drawn in.
+    // What the colour samples are filled with and ControlId::FontSample's text is drawn in.
     QColor SampleColor(int sampleId) const;
 
     Prompts& m_prompts;
@@ -218,8 +219,8 @@ private:
     QMenu* m_windowMenu = nullptr;
     QAction* m_previewAction = nullptr;
     QPointer<CPreviewWindow> m_preview;
-    std::vector<std::string> m_choices; // entries of 1022, code page 932
-    std::vector<std::string> m_faces;   // entries of 1014, code page 932
+    std::vector<std::string> m_choices; // entries of ControlId::ChoiceList, code page 932
+    std::vector<std::string> m_faces;   // entries of ControlId::FaceList, code page 932
     bool m_controlsReady = false;
     bool m_layingOut = false;
 };

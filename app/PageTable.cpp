@@ -162,8 +162,10 @@ constexpr std::array kAllPageControls{
     SpeedSlider,
 };
 
-constexpr std::array kAllStyleButtons{57684, 57685, 57686, 57673, 57674, 57675,
-                                      57676, 57677, 57678, 57679, 57682, 57683};
+constexpr std::array kAllStyleButtons{
+    CommandId::AddSymbol,   CommandId::DeleteSymbol, CommandId::EditSymbol,  CommandId::Bold,
+    CommandId::Italic,      CommandId::Underline,    CommandId::Strike,      CommandId::AlignLeft,
+    CommandId::AlignCenter, CommandId::AlignRight,   CommandId::Superscript, CommandId::Subscript};
 
 std::optional<int> Resolve(const std::optional<Span>& span, int outerWidth, int outerHeight) {
     if (!span) {

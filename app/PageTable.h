@@ -56,7 +56,7 @@ struct PageSpec {
     std::span<const int> controls;
     // Buttons of the style tool bar shown on the page; the others are hidden.
     std::span<const int> styleButtons;
-    // Entries of the choice list 1022, in order.
+    // Entries of ControlId::ChoiceList, in order.
     std::span<const char* const> choices;
     // Outer height; none on the symbol page, whose height the user sets.
     std::optional<int> outerHeight;

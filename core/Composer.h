@@ -27,17 +27,18 @@ public:
     // until the next regeneration, which reuses its memory: copy it to hold it longer.
     const std::string& RebuildTag();
 
-    // Edit 1020: the whole text, into the current page's field (nothing on the symbol page).
+    // ControlId::MainText: the whole text, into the current page's field (none on the
+    // symbol page).
     void SetMainText(std::string text);
-    // Edit 1021 on any page.
+    // ControlId::LinkUrlText on any page.
     void SetLinkUrl(std::string url);
-    // Face list 1014 on any page.
+    // ControlId::FaceList on any page.
     void SetFontFace(std::string face);
-    // Choice list 1022: the size, link target or behaviour of the current page, or the
+    // ControlId::ChoiceList: the size, link target or behaviour of the current page, or the
     // symbol category, whose list is then rebuilt with no row selected. True when the
-    // category is the user's, where Add (57684) becomes enabled.
+    // category is the user's, where CommandId::AddSymbol becomes enabled.
     bool SetChoice(std::string item);
-    // Slider 1007 at the end of a scroll action; clamped to 1 to 99.
+    // ControlId::SpeedSlider at the end of a scroll action; clamped to 1 to 99.
     void SetMarqueeSpeed(int speed);
     // A colour picker choice, into the slot of the current page: the font colour, the
     // gradation's start or end, the scrolling text's background. Other pages keep nothing

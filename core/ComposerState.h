@@ -64,9 +64,10 @@ ComposerState MakeInitialState(const SystemColors& colors);
 // Only a flag of exactly 1 selects a page; an index outside 0 to 6 is never selected.
 bool IsSelected(const ComposerState& state, int page);
 
-// The field that edit 1020 edits on a page; nullptr on the symbol page, where it is hidden.
+// The field that ControlId::MainText edits on a page; nullptr on the symbol page, which
+// hides it.
 std::string ComposerState::*MainTextField(TagPage page);
-// The field that choice list 1022 selects on a page; nullptr where the list has no items
+// The field that ControlId::ChoiceList selects on a page; nullptr where the list has no items
 // that the state keeps.
 std::string ComposerState::*ChoiceField(TagPage page);
 // The colour a picker choice goes to on a page (the gradation has two ends); nullptr on

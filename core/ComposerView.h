@@ -29,15 +29,16 @@ public:
     virtual bool HasControls() const = 0;
     // The selected tab, 0 to 6; anything else composes an empty content.
     virtual int CurrentPage() const = 0;
-    // Colour samples 1023, 1024 and 1025 show their colour's name as a tip.
+    // The colour samples (ControlId::ColorSample, GradationStartSample, GradationEndSample)
+    // show their colour's name as a tip.
     virtual void SetSampleTip(int sampleId, const std::string& text) = 0;
-    // Label 1009 under the speed slider.
+    // ControlId::SpeedLabel under the speed slider.
     virtual void SetSpeedLabel(const std::string& text) = 0;
     // The fragment for the source window; ignored while that window is closed.
     virtual void ShowInSourceWindow(const std::string& fragment) = 0;
-    // Copy, drag and save (102, 103, 104) are enabled exactly when there is a fragment.
+    // CommandId::Copy, Drag and Save are enabled exactly when there is a fragment.
     virtual void EnableOutputButtons(bool enabled) = 0;
-    // Pressed or released look of a style button (57673 to 57683).
+    // Pressed or released look of a style button (CommandId::Bold to CommandId::Subscript).
     virtual void CheckButton(int commandId, bool pressed) = 0;
     // Content column of a symbol list row; empty when there is no such row.
     virtual std::string SymbolContentAt(int row) const = 0;

@@ -5,10 +5,11 @@
 
 namespace quillet {
 
-// A press of a style button (57673 to 57679, 57682, 57683). Bold, italic, underline and
-// strike flip on their own; the three alignments and sub/superscript are each a group of
-// which at most one is set, and pressing the set one again clears it. The buttons' pressed
-// looks follow through the view. False, and nothing changed, for any other command.
+// A press of a style button (CommandId::Bold to CommandId::AlignRight, Superscript,
+// Subscript). Bold, italic, underline and strike flip on their own; the three alignments
+// and sub/superscript are each a group of which at most one is set, and pressing the set
+// one again clears it. The buttons' pressed looks follow through the view. False, and
+// nothing changed, for any other command.
 bool ApplyStyleToggle(ComposerState& state, int commandId, ComposerView& view);
 
 } // namespace quillet

@@ -26,8 +26,8 @@ class Prompts;
 struct OutputHost {
     // Regenerates and returns the fragment; asked afresh whenever an action runs.
     std::function<std::string()> RebuildTag;
-    // Commands 57688 and 57687 of the action menu. A command left empty has no handler, and
-    // its menu entry is disabled.
+    // CommandId::RegisterSymbol and CommandId::ClearPages of the action menu. A command left
+    // empty has no handler, and its menu entry is disabled.
     std::function<void()> RegisterSymbol;
     std::function<void()> ClearPages;
     // Where "WindowSource" lives: 1 while the source window is open. Without them the flag
@@ -41,8 +41,8 @@ struct OutputHost {
 };
 
 // Copy, save, the default action of the split button, its action menu, and the source
-// window. The main window owns one, hands it its output tool bar (136, prepared with
-// PrepareSplitButton) and its window tool bar (140), and routes the commands to it.
+// window. The main window owns one, hands it its resource::OutputToolBar (prepared with
+// PrepareSplitButton) and its resource::WindowToolBar, and routes the commands to it.
 class OutputActions : public QObject {
     Q_OBJECT
 
@@ -56,12 +56,12 @@ public:
     // The action the split button shows, for "ToolBarIndex"; copy if it shows none.
     int DefaultActionIndex() const;
 
-    void CopyTag();            // 102
-    void DragTag();            // 103: makes drag the default, ready for the split button
-    void SaveTag();            // 104
-    void RunDefaultAction();   // 1017, the Enter key
+    void CopyTag();            // CommandId::Copy
+    void DragTag();            // CommandId::Drag: makes drag the default, for the split button
+    void SaveTag();            // CommandId::Save
+    void RunDefaultAction();   // CommandId::RunDefaultAction, the Enter key
     void ShowActionMenu();     // the split button's arrow
-    void ToggleSourceWindow(); // 57672
+    void ToggleSourceWindow(); // CommandId::SourceWindow
 
     // At start, after the flag has been read: opens the source window when it was open.
     void RestoreSourceWindow();

@@ -8,7 +8,7 @@ namespace quillet {
 
 class CTipToolBar;
 
-// The output tool bar (136) as one split button: the first button of the layout with a
+// resource::OutputToolBar as one split button: the first button of the layout with a
 // drop-down arrow, text beside its image, in the dialog font; the other buttons go. It
 // shows copy until ShowDefaultAction says otherwise.
 void PrepareSplitButton(CTipToolBar& bar);

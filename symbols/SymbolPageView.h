@@ -34,7 +34,7 @@ struct SymbolColumnWidths {
 
 // What the symbol page needs from the main window besides the composer.
 struct SymbolPageHooks {
-    // Enables or disables Add, Delete or Edit (57684 to 57686) on the edit tool bar.
+    // Enables or disables CommandId::AddSymbol, DeleteSymbol or EditSymbol on the style tool bar.
     std::function<void(int commandId, bool enabled)> enableCommand;
     // Shows the current page anew from the state; on the symbol page it must end in
     // ShowSymbolPage. Run after Clear.
@@ -42,10 +42,10 @@ struct SymbolPageHooks {
 };
 
 struct SymbolPageSetup {
-    // Control 1000. A plain QTreeView: the page gives it its model (a QTreeWidget refuses
+    // ControlId::SymbolList. A plain QTreeView: the page gives it its model (a QTreeWidget refuses
     // one).
     QTreeView* list = nullptr;
-    // Control 1022, the drop-down box the pages share.
+    // ControlId::ChoiceList, the drop-down box the pages share.
     QComboBox* filterBox = nullptr;
     std::filesystem::path userSymbolFile;
     // Widths outside 0 to 32767 fall back to the defaults.
@@ -73,7 +73,7 @@ public:
     // composes the fragment.
     void ShowSymbolPage();
 
-    // Add, Delete, Edit, Clear and Register (57684 to 57688); false for any other command.
+    // CommandId::AddSymbol to CommandId::RegisterSymbol; false for any other command.
     bool HandleCommand(int commandId);
     void AddSymbol();
     void DeleteSymbol();
