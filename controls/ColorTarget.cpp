@@ -1,5 +1,7 @@
 #include "controls/ColorTarget.h"
 
+#include "core/CommandIds.h"
+
 #include <array>
 
 namespace quillet {
@@ -15,10 +17,11 @@ struct SampleRow {
 
 // The gradation's "標準" is the window-text colour, its ends' default, like the font's.
 constexpr std::array<SampleRow, 4> kSamples{{
-    {colorsample::FontOrMarquee, TagPage::Font, &ComposerState::FontColor, false, false},
-    {colorsample::FontOrMarquee, TagPage::Marquee, &ComposerState::MarqueeBgColor, false, true},
-    {colorsample::GradationStart, TagPage::Gradation, &ComposerState::GradationStart, false, false},
-    {colorsample::GradationEnd, TagPage::Gradation, &ComposerState::GradationEnd, true, false},
+    {ControlId::ColorSample, TagPage::Font, &ComposerState::FontColor, false, false},
+    {ControlId::ColorSample, TagPage::Marquee, &ComposerState::MarqueeBgColor, false, true},
+    {ControlId::GradationStartSample, TagPage::Gradation, &ComposerState::GradationStart, false,
+     false},
+    {ControlId::GradationEndSample, TagPage::Gradation, &ComposerState::GradationEnd, true, false},
 }};
 
 } // namespace

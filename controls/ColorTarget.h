@@ -8,13 +8,6 @@
 
 namespace quillet {
 
-// The main window's colour samples that open the colour popup.
-namespace colorsample {
-inline constexpr int FontOrMarquee = 1023;
-inline constexpr int GradationStart = 1024;
-inline constexpr int GradationEnd = 1025;
-} // namespace colorsample
-
 // What the colour popup is told about the colour it edits.
 struct ColorRequest {
     Rgb current = 0;           // the chooser starts from it
@@ -31,6 +24,7 @@ struct ColorTarget {
     ColorRequest request;
 };
 
+// The sample is ControlId::ColorSample, GradationStartSample or GradationEndSample.
 // None when the sample edits nothing on that page (the samples are hidden there).
 std::optional<ColorTarget> ColorTargetOf(int sampleId, TagPage page, const ComposerState& state,
                                          const SystemColors& colors);

@@ -1,5 +1,7 @@
 #include "resources/ResourceImages.h"
 
+#include "resources/ResourceIds.h"
+
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
@@ -22,7 +24,7 @@ struct HotSpot {
 };
 
 // Where each cursor points: the eyedropper at its lower-left tip.
-constexpr HotSpot kHotSpots[] = {{1204, 9, 22}};
+constexpr HotSpot kHotSpots[] = {{resource::EyedropperCursor, 9, 22}};
 
 const QString kDoubled = QStringLiteral("@2x");
 
@@ -141,7 +143,7 @@ PixelArt LoadTabImage(int id, const QColor& highlight) {
 }
 
 PixelArt LoadCheckImage(const QColor& shadow, const QColor& face, const QColor& highlight) {
-    PixelArt image = LoadPicture("bitmap", 139);
+    PixelArt image = LoadPicture("bitmap", resource::CheckBitmap);
     // Light grey first, in case the shadow colour is light grey itself.
     MapColour(image, kLightGrey, face.rgb());
     MapColour(image, kGrey, shadow.rgb());
