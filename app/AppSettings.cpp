@@ -14,15 +14,22 @@ struct IntKey {
     int AppSettings::*field;
 };
 
+// A key holds a number or a switch; the other member is null.
+struct WindowKey {
+    const char* name;
+    int AppSettings::*number;
+    bool AppSettings::*flag;
+};
+
 // Read and written in this order; "TypeIndex" comes between the two tables.
-constexpr IntKey kWindowKeys[] = {
-    {"WindowWidth", &AppSettings::WindowWidth},
-    {"WindowHeight", &AppSettings::WindowHeight},
-    {"WindowTop", &AppSettings::WindowTop},
-    {"WindowSource", &AppSettings::WindowSource},
-    {"TabPage", &AppSettings::TabPage},
-    {"ToolBarIndex", &AppSettings::ToolBarIndex},
-    {"WindowPreview", &AppSettings::WindowPreview},
+constexpr WindowKey kWindowKeys[] = {
+    {"WindowWidth", &AppSettings::WindowWidth, nullptr},
+    {"WindowHeight", &AppSettings::WindowHeight, nullptr},
+    {"WindowTop", nullptr, &AppSettings::WindowTop},
+    {"WindowSource", nullptr, &AppSettings::WindowSource},
+    {"TabPage", &AppSettings::TabPage, nullptr},
+    {"ToolBarIndex", &AppSettings::ToolBarIndex, nullptr},
+    {"WindowPreview", nullptr, &AppSettings::WindowPreview},
 };
 constexpr const char* kTypeIndexKey = "TypeIndex";
 constexpr IntKey kColumnKeys[] = {
@@ -51,8 +58,12 @@ std::filesystem::path SettingsFilePath() {
 AppSettings LoadSettings(const std::filesystem::path& iniPath) {
     const ProfileDocument profile = ReadProfile(iniPath);
     AppSettings settings = DefaultSettings();
-    for (const IntKey& key : kWindowKeys) {
-        settings.*key.field = profile.Int(kWindowSection, key.name, settings.*key.field);
+    for (const WindowKey& key : kWindowKeys) {
+        if (key.number != nullptr) {
+            settings.*key.number = profile.Int(kWindowSection, key.name, settings.*key.number);
+        } else {
+            settings.*key.flag = profile.Int(kWindowSection, key.name, settings.*key.flag) == 1;
+        }
     }
     settings.TypeIndex = profile.String(kMarkSection, kTypeIndexKey, settings.TypeIndex);
     for (const IntKey& key : kColumnKeys) {
@@ -68,8 +79,9 @@ Status SaveSettings(const AppSettings& settings, const std::filesystem::path& in
     }
     ProfileDocument& profile = loaded.Value();
     bool stored = true;
-    for (const IntKey& key : kWindowKeys) {
-        stored = profile.SetInt(kWindowSection, key.name, settings.*key.field) && stored;
+    for (const WindowKey& key : kWindowKeys) {
+        const int value = key.number != nullptr ? settings.*key.number : settings.*key.flag ? 1 : 0;
+        stored = profile.SetInt(kWindowSection, key.name, value) && stored;
     }
     stored = profile.SetString(kMarkSection, kTypeIndexKey, settings.TypeIndex) && stored;
     for (const IntKey& key : kColumnKeys) {

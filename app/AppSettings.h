@@ -7,21 +7,22 @@
 
 namespace quillet {
 
-// The values kept between runs, section "Window" and section "Mark". Values are stored as
-// read; the main window clamps them where it applies them.
+// The values kept between runs, section "Window" and section "Mark". Numbers are stored as
+// read; the main window clamps them where it applies them. A switch is on only at exactly
+// 1 and is written as 0 or 1.
 struct AppSettings {
     int WindowWidth = 200;
     int WindowHeight = 200;
-    int WindowTop = 0;
-    int WindowSource = 0;
+    bool WindowTop = false;
+    bool WindowSource = false;
     int TabPage = 0;
     int ToolBarIndex = 0;
     std::string TypeIndex; // code page 932; its default is a Japanese text, see DefaultSettings
     int ColumnName = 80;
     int ColumnType = 60;
     int ColumnContent = 200;
-    // "Window": 1 while the preview window is open. Files from before it lack the key.
-    int WindowPreview = 0;
+    // "Window": on while the preview window is open. Files from before it lack the key.
+    bool WindowPreview = false;
 
     bool operator==(const AppSettings&) const = default;
 };

@@ -60,8 +60,8 @@ void CMainDialog::OnHelp() {
 }
 
 void CMainDialog::ToggleTopmost() {
-    m_settings.WindowTop = m_settings.WindowTop == 0 ? 1 : 0;
-    const bool onTop = m_settings.WindowTop == 1;
+    m_settings.WindowTop = !m_settings.WindowTop;
+    const bool onTop = m_settings.WindowTop;
     Qt::WindowFlags flags = windowFlags();
     flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
     // setWindowFlags would re-create a shown window, hiding it on the way, and a hidden

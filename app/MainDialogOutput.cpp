@@ -17,7 +17,7 @@ void CMainDialog::CreateOutputActions() {
     host.RegisterSymbol = [this] { RegisterSymbol(); };
     host.ClearPages = [this] { ClearPages(); };
     host.SourceWindowFlag = [this] { return m_settings.WindowSource; };
-    host.SetSourceWindowFlag = [this](int flag) { m_settings.WindowSource = flag; };
+    host.SetSourceWindowFlag = [this](bool flag) { m_settings.WindowSource = flag; };
     host.SourceWindowMenu = {m_previewAction};
     m_output = std::make_unique<OutputActions>(*this, *m_outputBar, *m_windowBar, m_prompts,
                                                std::move(host));

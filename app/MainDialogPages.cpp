@@ -195,7 +195,7 @@ void CMainDialog::ApplyTabMarks() {
 }
 
 void CMainDialog::OnTabSelectionChanged(int page) {
-    m_composer->State().MultiSelect = 0;
+    m_composer->State().MultiSelect = false;
     m_composer->SelectOnly(page);
     ShowPage();
     LayoutPage();
@@ -208,8 +208,8 @@ void CMainDialog::OnTabRightClicked(int tab) {
         return;
     }
     ComposerState& state = m_composer->State();
-    if (state.MultiSelect != 1) {
-        state.MultiSelect = 1;
+    if (!state.MultiSelect) {
+        state.MultiSelect = true;
         EnterMultiSelect(current);
     }
     if (CanCombine(current, tab)) {
@@ -222,10 +222,10 @@ void CMainDialog::OnTabRightClicked(int tab) {
 
 void CMainDialog::OnCurrentTabClicked(int tab) {
     ComposerState& state = m_composer->State();
-    if (tab != CurrentPage() || state.MultiSelect != 1) {
+    if (tab != CurrentPage() || !state.MultiSelect) {
         return;
     }
-    state.MultiSelect = 0;
+    state.MultiSelect = false;
     m_composer->SelectOnly(tab);
     ShowPage();
     m_composer->RebuildTag();

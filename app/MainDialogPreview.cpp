@@ -32,16 +32,15 @@ void CMainDialog::TogglePreview() {
 }
 
 void CMainDialog::RestorePreview() {
-    if (m_settings.WindowPreview == 1) {
+    if (m_settings.WindowPreview) {
         OpenPreview();
     } else {
-        m_settings.WindowPreview = 0;
         m_previewAction->setChecked(false);
     }
 }
 
 void CMainDialog::OpenPreview() {
-    m_settings.WindowPreview = 1;
+    m_settings.WindowPreview = true;
     m_previewAction->setChecked(true);
     if (m_preview == nullptr) {
         auto* preview = new CPreviewWindow(this);
@@ -65,7 +64,7 @@ void CMainDialog::ShowPreviewBesideWindow() {
 
 void CMainDialog::OnPreviewClosed() {
     m_preview = nullptr;
-    m_settings.WindowPreview = 0;
+    m_settings.WindowPreview = false;
     m_previewAction->setChecked(false);
 }
 

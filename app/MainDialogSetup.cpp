@@ -213,14 +213,12 @@ void CMainDialog::OnInitDialog() {
     }
 
     ApplyOuterWidth(m_settings.WindowWidth);
-    if (m_settings.WindowTop == 1) {
-        m_settings.WindowTop = 0;
+    if (m_settings.WindowTop) {
+        m_settings.WindowTop = false;
         ToggleTopmost();
     } else {
-        m_settings.WindowTop = 0;
         ShowStayOnTop(false);
     }
-    m_settings.WindowSource = m_settings.WindowSource == 1 ? 1 : 0;
     m_output->RestoreSourceWindow();
     RestorePreview();
 

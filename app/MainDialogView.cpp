@@ -77,7 +77,7 @@ void CMainDialog::CreateToolBars() {
             OnHelp();
         } else {
             // The source window's button mirrors the flag until its window takes it over.
-            m_windowBar->CheckCommand(command, m_settings.WindowSource == 1);
+            m_windowBar->CheckCommand(command, m_settings.WindowSource);
             emit CommandRequested(command);
         }
     });

@@ -16,14 +16,14 @@ const std::string kTwentyCharacters = "Quillet漢字のテストabcdeかな";
 ComposerState TypicalForm(std::initializer_list<TagPage> selected) {
     ComposerState state = MakeInitialState({});
     for (const TagPage page : selected) {
-        state.PageSelected[static_cast<std::size_t>(page)] = 1;
+        state.PageSelected[static_cast<std::size_t>(page)] = true;
     }
     state.FontText = kTwentyCharacters;
     state.GradationText = kTwentyCharacters;
     state.FontFace = "ＭＳ Ｐゴシック";
     state.FontSize = "5";
     state.FontColor = ChoiceOf(*FindPaletteColorByName("青"));
-    state.Bold = state.Italic = 1;
+    state.Bold = state.Italic = true;
     state.GradationEnd = ChoiceOf(*FindPaletteColorByName("赤"));
     state.Align = "Center";
     state.LinkUrl = "http://example.com/index.htm";

@@ -135,8 +135,8 @@ void BM_Keystroke(benchmark::State& state) {
     const std::int64_t characters = state.range(0);
     AppSettings settings = DefaultSettings();
     settings.TabPage = 1;
-    settings.WindowSource = state.range(1) == SourceOpen ? 1 : 0;
-    settings.WindowPreview = state.range(1) == PreviewOpen ? 1 : 0;
+    settings.WindowSource = state.range(1) == SourceOpen;
+    settings.WindowPreview = state.range(1) == PreviewOpen;
     BenchWindow window(settings);
     CMainDialog& dialog = window.Open();
     auto* edit = window.Find<QLineEdit>(1020);
@@ -174,7 +174,7 @@ void BM_FastTypingWithPreview(benchmark::State& state) {
     constexpr int kKeys = 30;
     AppSettings settings = DefaultSettings();
     settings.TabPage = 1;
-    settings.WindowPreview = 1;
+    settings.WindowPreview = true;
     BenchWindow window(settings);
     CMainDialog& dialog = window.Open();
     auto* edit = window.Find<QLineEdit>(1020);

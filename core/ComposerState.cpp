@@ -42,7 +42,7 @@ ComposerState MakeInitialState(const SystemColors& colors) {
 }
 
 bool IsSelected(const ComposerState& state, int page) {
-    return IsValidPage(page) && state.PageSelected[static_cast<std::size_t>(page)] == 1;
+    return IsValidPage(page) && state.PageSelected[static_cast<std::size_t>(page)];
 }
 
 std::string ComposerState::*MainTextField(TagPage page) {

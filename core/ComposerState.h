@@ -17,10 +17,10 @@ struct ComposerState {
     std::string FontFace;
     std::string FontSize;
     ColorChoice FontColor;
-    int Bold = 0;
-    int Italic = 0;
-    int Underline = 0;
-    int Strike = 0;
+    bool Bold = false;
+    bool Italic = false;
+    bool Underline = false;
+    bool Strike = false;
 
     std::string GradationText;
     ColorChoice GradationStart;
@@ -46,8 +46,8 @@ struct ComposerState {
 
     std::string Quote = "\"";
 
-    std::array<int, kPageCount> PageSelected{};
-    int MultiSelect = 0;
+    std::array<bool, kPageCount> PageSelected{};
+    bool MultiSelect = false;
 };
 
 // The platform's window-text and window colours; black and white where there is no window.
@@ -61,7 +61,7 @@ struct SystemColors {
 // Every field at its initial value, no page selected.
 ComposerState MakeInitialState(const SystemColors& colors);
 
-// Only a flag of exactly 1 selects a page; an index outside 0 to 6 is never selected.
+// An index outside 0 to 6 is never selected.
 bool IsSelected(const ComposerState& state, int page);
 
 // The field that ControlId::MainText edits on a page; nullptr on the symbol page, which

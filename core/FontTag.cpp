@@ -24,7 +24,7 @@ constexpr std::array<FontSizeRow, 8> kFontSizes{{
 // The style elements, innermost first: the opening text puts them in front of the font
 // element in this order, the closing text appends them after "</Font>".
 struct StyleElement {
-    int ComposerState::*Flag;
+    bool ComposerState::*Flag;
     std::string_view Open;
     std::string_view Close;
 };
@@ -63,7 +63,7 @@ const FontSizeRow* FindFontSize(std::string_view item) {
 
 void AppendFontOpenTag(std::string& out, const ComposerState& state, SampleFont* sample) {
     for (auto style = kStyles.rbegin(); style != kStyles.rend(); ++style) {
-        if (state.*style->Flag == 1) {
+        if (state.*style->Flag) {
             out += style->Open;
         }
     }
@@ -87,10 +87,10 @@ void AppendFontOpenTag(std::string& out, const ComposerState& state, SampleFont*
     if (sample != nullptr) {
         sample->Face = HasFace(state) ? state.FontFace : std::string(SampleFallbackFace());
         sample->PixelHeight = size != nullptr ? size->SampleHeight : state.SampleHeight;
-        sample->Bold = state.Bold == 1;
-        sample->Italic = state.Italic == 1;
-        sample->Underline = state.Underline == 1;
-        sample->Strike = state.Strike == 1;
+        sample->Bold = state.Bold;
+        sample->Italic = state.Italic;
+        sample->Underline = state.Underline;
+        sample->Strike = state.Strike;
     }
 }
 
@@ -99,7 +99,7 @@ void AppendFontCloseTag(std::string& out, const ComposerState& state) {
         out += "</Font>";
     }
     for (const StyleElement& style : kStyles) {
-        if (state.*style.Flag == 1) {
+        if (state.*style.Flag) {
             out += style.Close;
         }
     }

@@ -28,7 +28,7 @@ bool CanCombine(int current, int other) {
 
 void SelectOnly(ComposerState& state, int page) {
     for (int index = 0; index < kPageCount; ++index) {
-        state.PageSelected[static_cast<std::size_t>(index)] = index == page ? 1 : 0;
+        state.PageSelected[static_cast<std::size_t>(index)] = index == page;
     }
 }
 
@@ -36,8 +36,8 @@ void ToggleSelected(ComposerState& state, int page) {
     if (!IsValidPage(page)) {
         return;
     }
-    int& flag = state.PageSelected[static_cast<std::size_t>(page)];
-    flag = flag == 1 ? 0 : 1;
+    bool& flag = state.PageSelected[static_cast<std::size_t>(page)];
+    flag = !flag;
 }
 
 } // namespace quillet

@@ -12,7 +12,7 @@ namespace {
 
 struct FlagButton {
     int Command;
-    int ComposerState::*Flag;
+    bool ComposerState::*Flag;
 };
 
 constexpr std::array<FlagButton, 4> kFlagButtons{{
@@ -48,9 +48,9 @@ constexpr std::array<GroupButton, 5> kGroupButtons{{
 bool ApplyStyleToggle(ComposerState& state, int commandId, ComposerView& view) {
     const auto flag = std::ranges::find(kFlagButtons, commandId, &FlagButton::Command);
     if (flag != kFlagButtons.end()) {
-        int& value = state.*flag->Flag;
-        value = value == 1 ? 0 : 1;
-        view.CheckButton(commandId, value == 1);
+        bool& value = state.*flag->Flag;
+        value = !value;
+        view.CheckButton(commandId, value);
         return true;
     }
 

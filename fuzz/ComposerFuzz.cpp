@@ -112,13 +112,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 7: { // a click on a tab
             const int page = PageIndex(input);
             view.SetCurrentPage(page);
-            composer.State().MultiSelect = 0;
+            composer.State().MultiSelect = false;
             composer.SelectOnly(page);
             break;
         }
         case 8: { // a right click on another tab
             const int page = PageIndex(input);
-            composer.State().MultiSelect = 1;
+            composer.State().MultiSelect = true;
             if (page != view.CurrentPage() && quillet::CanCombine(view.CurrentPage(), page)) {
                 composer.ToggleSelected(page);
             }

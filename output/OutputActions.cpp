@@ -146,7 +146,7 @@ void OutputActions::ShowActionMenu() {
 }
 
 void OutputActions::ToggleSourceWindow() {
-    if (SourceFlag() == 0) {
+    if (!SourceFlag()) {
         OpenSourceWindow();
     } else {
         CloseSourceWindow();
@@ -154,10 +154,9 @@ void OutputActions::ToggleSourceWindow() {
 }
 
 void OutputActions::RestoreSourceWindow() {
-    if (SourceFlag() == 1) {
+    if (SourceFlag()) {
         OpenSourceWindow();
     } else {
-        SetSourceFlag(0);
         m_windowBar.CheckCommand(CommandId::SourceWindow, false);
     }
 }
@@ -304,11 +303,11 @@ std::string OutputActions::RebuildTag() const {
     return m_host.RebuildTag ? m_host.RebuildTag() : std::string();
 }
 
-int OutputActions::SourceFlag() const {
+bool OutputActions::SourceFlag() const {
     return m_host.SourceWindowFlag ? m_host.SourceWindowFlag() : m_ownSourceFlag;
 }
 
-void OutputActions::SetSourceFlag(int flag) {
+void OutputActions::SetSourceFlag(bool flag) {
     if (m_host.SetSourceWindowFlag) {
         m_host.SetSourceWindowFlag(flag);
     } else {
@@ -319,7 +318,7 @@ void OutputActions::SetSourceFlag(int flag) {
 void OutputActions::OpenSourceWindow() {
     const WaitCursor wait;
     m_windowBar.CheckCommand(CommandId::SourceWindow, true);
-    SetSourceFlag(1);
+    SetSourceFlag(true);
     if (m_sourceWindow == nullptr) {
         auto* window = new CSourceWindow(&m_window);
         window->SetMenuActions(m_host.SourceWindowMenu);
@@ -351,7 +350,7 @@ void OutputActions::CloseSourceWindow() {
 void OutputActions::OnSourceWindowClosed() {
     // The window deletes itself later; from now on it is gone for this object.
     m_sourceWindow = nullptr;
-    SetSourceFlag(0);
+    SetSourceFlag(false);
     m_windowBar.CheckCommand(CommandId::SourceWindow, false);
 }
 

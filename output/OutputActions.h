@@ -30,10 +30,10 @@ struct OutputHost {
     // empty has no handler, and its menu entry is disabled.
     std::function<void()> RegisterSymbol;
     std::function<void()> ClearPages;
-    // Where "WindowSource" lives: 1 while the source window is open. Without them the flag
+    // Where "WindowSource" lives: on while the source window is open. Without them the flag
     // is kept here.
-    std::function<int()> SourceWindowFlag;
-    std::function<void(int)> SetSourceWindowFlag;
+    std::function<bool()> SourceWindowFlag;
+    std::function<void(bool)> SetSourceWindowFlag;
     // Commands of the window offered in the source window's context menu after its own.
     QList<QAction*> SourceWindowMenu;
     // Runs the drag of the fragment; empty for the platform's drag from the split button.
@@ -88,8 +88,8 @@ protected:
 
 private:
     std::string RebuildTag() const;
-    int SourceFlag() const;
-    void SetSourceFlag(int flag);
+    bool SourceFlag() const;
+    void SetSourceFlag(bool flag);
     void OpenSourceWindow();
     void CloseSourceWindow();
     void OnSourceWindowClosed();
@@ -102,7 +102,7 @@ private:
     CTipToolBar& m_windowBar;
     Prompts& m_prompts;
     OutputHost m_host;
-    int m_ownSourceFlag = 0;
+    bool m_ownSourceFlag = false;
     QPointer<QToolButton> m_splitButton;
     QPointer<CSourceWindow> m_sourceWindow;
     QString m_lastSaveFolder;

@@ -39,12 +39,12 @@ TEST(AppSettings, FirstStartReadsTheDefaultsAndWritesEveryKeyInTwoSections) {
 
 TEST(AppSettings, RoundTripKeepsEveryValue) {
     const TemporaryFolder folder;
-    const AppSettings settings{512, 333, 1, 1, 6, 2, "ユーザー定義", 120, 0, INT_MAX, 1};
+    const AppSettings settings{512, 333, true, true, 6, 2, "ユーザー定義", 120, 0, INT_MAX, true};
     ASSERT_TRUE(SaveSettings(settings, folder / "q.INI"));
     EXPECT_EQ(LoadSettings(folder / "q.INI"), settings);
 }
 
-TEST(AppSettings, OutOfRangeValuesAreStoredAsReadAndWrittenBack) {
+TEST(AppSettings, OutOfRangeNumbersAreStoredAsReadAndSwitchesOtherThanOneReadOff) {
     const TemporaryFolder folder;
     const std::string file = "[Window]\r\nWindowWidth=100\r\nWindowHeight=150\r\nWindowTop=5\r\n"
                              "WindowSource=-1\r\nTabPage=9\r\nToolBarIndex=-3\r\n"
@@ -53,10 +53,15 @@ TEST(AppSettings, OutOfRangeValuesAreStoredAsReadAndWrittenBack) {
                              "ColumnType=70000\r\nColumnContent=2147483647\r\n";
     const fs::path ini = folder.Write("q.INI", file);
     const AppSettings settings = LoadSettings(ini);
-    EXPECT_EQ(settings,
-              (AppSettings{100, 150, 5, -1, 9, -3, "no such filter", -80, 70000, INT_MAX, 7}));
+    EXPECT_EQ(settings, (AppSettings{100, 150, false, false, 9, -3, "no such filter", -80, 70000,
+                                     INT_MAX, false}));
     ASSERT_TRUE(SaveSettings(settings, ini));
-    EXPECT_EQ(folder.Read("q.INI"), file);
+    EXPECT_EQ(folder.Read("q.INI"),
+              "[Window]\r\nWindowWidth=100\r\nWindowHeight=150\r\nWindowTop=0\r\n"
+              "WindowSource=0\r\nTabPage=9\r\nToolBarIndex=-3\r\n"
+              "WindowPreview=0\r\n"
+              "[Mark]\r\nTypeIndex=no such filter\r\nColumnName=-80\r\n"
+              "ColumnType=70000\r\nColumnContent=2147483647\r\n");
 }
 
 TEST(AppSettings, MissingKeysTakeTheirDefaultsOneByOne) {

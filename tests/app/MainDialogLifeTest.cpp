@@ -46,13 +46,13 @@ TEST_F(MainDialogTest, StayOnTopBothWaysKeepsTheProgramRunning) {
         EXPECT_EQ(bar->ButtonImage(button), 0);
     };
     EXPECT_TRUE(StillRunsAfter(bothWays));
-    EXPECT_EQ(StoredSettings().WindowTop, 0);
+    EXPECT_FALSE(StoredSettings().WindowTop);
 }
 
 TEST_F(MainDialogTest, StayOnTopIsWrittenAsItStandsAtClose) {
     Open();
     EXPECT_TRUE(StillRunsAfter([this] { Press(CommandId::StayOnTop); }));
-    EXPECT_EQ(StoredSettings().WindowTop, 1);
+    EXPECT_TRUE(StoredSettings().WindowTop);
 }
 
 TEST_F(MainDialogTest, ItsWindowsPopupsAndMenusComeAndGoWithoutEndingIt) {
@@ -137,7 +137,7 @@ TEST_F(MainDialogTest, TheWheelOverTheTabsKeepsThePageAndTheCombination) {
                       false);
     QCoreApplication::sendEvent(bar, &wheel);
     EXPECT_EQ(Dialog().CurrentPage(), 0);
-    EXPECT_EQ(Dialog().Tags().State().MultiSelect, 1);
+    EXPECT_TRUE(Dialog().Tags().State().MultiSelect);
     EXPECT_TRUE(Dialog().windowTitle().endsWith("[複数選択]"));
 }
 

@@ -83,12 +83,12 @@ TEST_F(MainDialogOutputTest, SourceWindowFollowsTypingAndItsCloseBoxIsWrittenAsC
     source->close();
     EXPECT_FALSE(Find<CTipToolBar>(140)->IsCommandChecked(CommandId::SourceWindow));
     Dialog().close();
-    EXPECT_EQ(StoredSettings().WindowSource, 0);
+    EXPECT_FALSE(StoredSettings().WindowSource);
 }
 
 TEST_F(MainDialogOutputTest, AnOpenSourceWindowIsWrittenAsOpenAndGoesWithTheMainWindow) {
     AppSettings settings = DefaultSettings();
-    settings.WindowSource = 1;
+    settings.WindowSource = true;
     StoreSettings(settings);
     Open();
     QPointer<CSourceWindow> source = Source();
@@ -98,7 +98,7 @@ TEST_F(MainDialogOutputTest, AnOpenSourceWindowIsWrittenAsOpenAndGoesWithTheMain
     EXPECT_EQ(source->y(), Dialog().frameGeometry().top());
 
     Dialog().close();
-    EXPECT_EQ(StoredSettings().WindowSource, 1);
+    EXPECT_TRUE(StoredSettings().WindowSource);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(source.isNull());
 }
@@ -122,15 +122,15 @@ TEST_F(MainDialogOutputTest, PreviewOpensFromTheWindowMenuFollowsTypingAndIsWrit
               QStringLiteral("見出し"));
 
     Dialog().close();
-    EXPECT_EQ(StoredSettings().WindowPreview, 1);
+    EXPECT_TRUE(StoredSettings().WindowPreview);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(preview.isNull());
 }
 
 TEST_F(MainDialogOutputTest, StoredOpenPreviewComesBackAndTheSourceWindowMenuClosesIt) {
     AppSettings settings = DefaultSettings();
-    settings.WindowSource = 1;
-    settings.WindowPreview = 1;
+    settings.WindowSource = true;
+    settings.WindowPreview = true;
     StoreSettings(settings);
     Open();
     QCoreApplication::processEvents();
@@ -146,7 +146,7 @@ TEST_F(MainDialogOutputTest, StoredOpenPreviewComesBackAndTheSourceWindowMenuClo
     EXPECT_EQ(Dialog().Preview(), nullptr);
     EXPECT_FALSE(Dialog().PreviewAction()->isChecked());
     Dialog().close();
-    EXPECT_EQ(StoredSettings().WindowPreview, 0);
+    EXPECT_FALSE(StoredSettings().WindowPreview);
 }
 
 } // namespace

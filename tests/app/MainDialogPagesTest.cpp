@@ -139,7 +139,7 @@ TEST_F(MainDialogTest, MultiSelectOnTheFontPageCombinesTheParagraph) {
     RightClickTab(2);
     ClickCurrentTab();
     EXPECT_EQ(Dialog().windowTitle(), "Quillet - フォント");
-    EXPECT_EQ(Dialog().Tags().State().MultiSelect, 0);
+    EXPECT_FALSE(Dialog().Tags().State().MultiSelect);
     EXPECT_EQ(Dialog().Marks().Tab(5), (TabLook{5, false}));
     EXPECT_EQ(Fragment(), "abc");
 }
@@ -149,8 +149,8 @@ TEST_F(MainDialogTest, RightClickingAnIncompatibleTabEntersMultiSelectWithoutInc
     SelectTab(5);
     RightClickTab(0);
     const ComposerState& state = Dialog().Tags().State();
-    EXPECT_EQ(state.MultiSelect, 1);
-    EXPECT_EQ(state.PageSelected[0], 0);
+    EXPECT_TRUE(state.MultiSelect);
+    EXPECT_FALSE(state.PageSelected[0]);
     EXPECT_EQ(Dialog().Marks().Tab(0), (TabLook{14, false}));
     EXPECT_TRUE(Dialog().windowTitle().endsWith("[複数選択]"));
 }
@@ -160,8 +160,9 @@ TEST_F(MainDialogTest, RightClickOnThePageAreaEntersMultiSelectWithNoPage) {
     auto* tabs = Find<CPageTabControl>(1002);
     QWidget* area = tabs->findChild<QWidget*>("pageArea");
     QTest::mouseClick(area, Qt::RightButton, {}, area->rect().center());
-    EXPECT_EQ(Dialog().Tags().State().MultiSelect, 1);
-    EXPECT_EQ(Dialog().Tags().State().PageSelected, (std::array<int, 7>{1, 0, 0, 0, 0, 0, 0}));
+    EXPECT_TRUE(Dialog().Tags().State().MultiSelect);
+    EXPECT_EQ(Dialog().Tags().State().PageSelected,
+              (std::array<bool, 7>{true, false, false, false, false, false, false}));
     EXPECT_EQ(Dialog().windowTitle(), "Quillet - フォント[複数選択]");
 }
 

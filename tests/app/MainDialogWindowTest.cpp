@@ -109,7 +109,8 @@ TEST_F(MainDialogTest, FirstStartWithoutSettingsOpensTheFontPageAtTheMinimumWidt
     EXPECT_EQ(Dialog().CurrentPage(), 0);
     EXPECT_EQ(ShownDefaultAction(*Find<CTipToolBar>(136)), 0);
     EXPECT_FALSE(Dialog().windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(Dialog().Tags().State().PageSelected, (std::array<int, 7>{1, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(Dialog().Tags().State().PageSelected,
+              (std::array<bool, 7>{true, false, false, false, false, false, false}));
     EXPECT_EQ(Dialog().focusWidget(), Find<QLineEdit>(1020));
     auto* list = Find<QTreeView>(1000);
     EXPECT_EQ(list->columnWidth(0), 80);
@@ -149,24 +150,23 @@ TEST_F(MainDialogTest, APageOutsideTheTabsShowsTheFontPageWithNoPageSelected) {
     settings.TabPage = 9;
     settings.ToolBarIndex = 7;
     settings.WindowWidth = 100;
-    settings.WindowTop = 5;
     StoreSettings(settings);
     Open();
     EXPECT_EQ(Dialog().CurrentPage(), 0);
-    EXPECT_EQ(Dialog().Tags().State().PageSelected, (std::array<int, 7>{}));
+    EXPECT_EQ(Dialog().Tags().State().PageSelected, (std::array<bool, 7>{}));
     EXPECT_EQ(Find<CFontSampleView>(1001)->Text(), "サンプル");
     EXPECT_EQ(ShownDefaultAction(*Find<CTipToolBar>(136)), 0);
     EXPECT_EQ(OuterWidth(), 290);
     EXPECT_FALSE(Dialog().windowFlags() & Qt::WindowStaysOnTopHint);
     Dialog().close();
     EXPECT_EQ(StoredSettings().TabPage, 0);
-    EXPECT_EQ(StoredSettings().WindowTop, 0);
+    EXPECT_FALSE(StoredSettings().WindowTop);
 }
 
 TEST_F(MainDialogTest, StoredStayOnTopSourceWindowAndDefaultActionAreApplied) {
     AppSettings settings = DefaultSettings();
-    settings.WindowTop = 1;
-    settings.WindowSource = 1;
+    settings.WindowTop = true;
+    settings.WindowSource = true;
     settings.ToolBarIndex = 2;
     StoreSettings(settings);
     Open();

@@ -155,7 +155,7 @@ TEST_F(ComposerTest, ResettingAPageRestoresItsInputsAndReleasesItsButtons) {
     EXPECT_EQ(state.FontText, "");
     EXPECT_EQ(state.FontFace, "標準フォント");
     EXPECT_EQ(state.FontColor, StandardColor(MakeRgb(7, 7, 7)));
-    EXPECT_EQ(state.Italic, 0);
+    EXPECT_FALSE(state.Italic);
     EXPECT_FALSE(m_view.Pressed(CommandId::Italic));
     EXPECT_EQ(state.Align, "Right"); // another page's input
     EXPECT_TRUE(m_view.Pressed(CommandId::AlignRight));
@@ -168,11 +168,12 @@ TEST_F(ComposerTest, ResettingAPageRestoresItsInputsAndReleasesItsButtons) {
 TEST_F(ComposerTest, ResettingTheSymbolPageReturnsToTheFirstCategoryKeepingTheSelection) {
     m_composer.State().TypeIndex = "ユーザー設定";
     m_composer.State().SymbolSelection = 3;
-    m_composer.State().PageSelected = {0, 1, 0, 0, 0, 0, 1};
+    m_composer.State().PageSelected = {false, true, false, false, false, false, true};
     m_composer.ResetPageInputs(kSymbol);
     EXPECT_EQ(m_composer.State().TypeIndex, "トランプ");
     EXPECT_EQ(m_composer.State().SymbolSelection, -1);
-    EXPECT_EQ(m_composer.State().PageSelected, (std::array<int, 7>{0, 1, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(m_composer.State().PageSelected,
+              (std::array<bool, 7>{false, true, false, false, false, false, true}));
 }
 
 TEST(Composer, RunsWithoutAWindowThroughTheNullView) {

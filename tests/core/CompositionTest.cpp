@@ -10,7 +10,7 @@ namespace {
 ComposerState WithSelected(std::initializer_list<TagPage> pages) {
     ComposerState state = MakeInitialState({});
     for (const TagPage page : pages) {
-        state.PageSelected[static_cast<std::size_t>(page)] = 1;
+        state.PageSelected[static_cast<std::size_t>(page)] = true;
     }
     return state;
 }
@@ -18,7 +18,7 @@ ComposerState WithSelected(std::initializer_list<TagPage> pages) {
 TEST(Composition, NestsParagraphLinkAndStylesAroundTheContent) {
     ComposerState state = WithSelected({TagPage::Font, TagPage::Hyperlink, TagPage::Paragraph});
     state.FontText = "abc";
-    state.Bold = 1;
+    state.Bold = true;
     state.LinkUrl = "a.htm";
     state.Align = "Center";
     EXPECT_EQ(ComposeFragment(state, TagPage::Font),
@@ -29,7 +29,7 @@ TEST(Composition, EveryTextElementNestsInTheFixedOrder) {
     ComposerState state = WithSelected({TagPage::Font, TagPage::Gradation, TagPage::Paragraph,
                                         TagPage::Hyperlink, TagPage::Marquee});
     state.GradationText = "ab";
-    state.Italic = 1;
+    state.Italic = true;
     state.FontColor = ChoiceOf(*FindPaletteColorByName("赤"));
     state.VerticalPosition = "Sup";
     state.Align = "Right";
@@ -74,13 +74,6 @@ TEST(Composition, EmptyTitleWithAnAddressGivesAnEmptyLink) {
     ComposerState state = WithSelected({TagPage::Hyperlink});
     state.LinkUrl = "a.htm";
     EXPECT_EQ(ComposeFragment(state, TagPage::Hyperlink), "<A Href=\"a.htm\"></A>");
-}
-
-TEST(Composition, OnlyAFlagOfExactlyOneSelects) {
-    ComposerState state = WithSelected({TagPage::Font});
-    state.FontText = "<b>x&amp;</b>";
-    state.PageSelected[static_cast<std::size_t>(TagPage::Marquee)] = 2;
-    EXPECT_EQ(ComposeFragment(state, TagPage::Font), "<b>x&amp;</b>");
 }
 
 } // namespace

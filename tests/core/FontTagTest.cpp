@@ -49,10 +49,10 @@ TEST(FontTag, EverythingInitialGivesNoTextAtAll) {
 
 TEST(FontTag, StylesAloneNeedNoFontElementAndCloseInReverse) {
     ComposerState state = Initial();
-    state.Bold = 1;
+    state.Bold = true;
     EXPECT_EQ(FontOpenTag(state) + FontCloseTag(state), "<B></B>");
-    state.Bold = 0;
-    state.Italic = state.Strike = 1;
+    state.Bold = false;
+    state.Italic = state.Strike = true;
     EXPECT_EQ(FontOpenTag(state) + FontCloseTag(state), "<I><S></S></I>");
 }
 
@@ -69,7 +69,7 @@ TEST(FontTag, EverythingSetNestsStylesOutsideTheFontInFixedOrder) {
     state.FontFace = "ＭＳ Ｐゴシック";
     state.FontSize = "5";
     state.FontColor = ChoiceOf(*FindPaletteColorByName("青"));
-    state.Bold = state.Italic = state.Underline = state.Strike = 1;
+    state.Bold = state.Italic = state.Underline = state.Strike = true;
     EXPECT_EQ(FontOpenTag(state),
               "<B><I><U><S><Font Face=\"ＭＳ Ｐゴシック\" Size=\"5\" Color=\"Blue\">");
     EXPECT_EQ(FontCloseTag(state), "</Font></S></U></I></B>");
@@ -88,7 +88,7 @@ TEST(FontTag, SizeOutsideTheListWritesNoAttributeAndKeepsTheSampleHeight) {
 
 TEST(FontTagSample, TakesTheFaceOrTheFallbackAndTheStyles) {
     ComposerState state = Initial();
-    state.Bold = state.Underline = 1;
+    state.Bold = state.Underline = true;
     SampleFont sample;
     FontOpenTag(state, &sample);
     EXPECT_EQ(sample, (SampleFont{"ＭＳ Ｐゴシック", 19, true, false, true, false}));

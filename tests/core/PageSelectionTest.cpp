@@ -38,22 +38,24 @@ TEST(CanCombine, NoTabOrAPageOutsideTheTableCountsAsCombinable) {
 
 TEST(PageSelection, SelectOnlyLeavesOnePageAndToggleFlipsOne) {
     ComposerState state = MakeInitialState({});
-    state.PageSelected = {1, 1, 0, 1, 0, 0, 2};
+    state.PageSelected = {true, true, false, true, false, false, true};
     SelectOnly(state, 3);
-    EXPECT_EQ(state.PageSelected, (std::array<int, 7>{0, 0, 0, 1, 0, 0, 0}));
+    EXPECT_EQ(state.PageSelected,
+              (std::array<bool, 7>{false, false, false, true, false, false, false}));
     ToggleSelected(state, 2);
     ToggleSelected(state, 3);
-    EXPECT_EQ(state.PageSelected, (std::array<int, 7>{0, 0, 1, 0, 0, 0, 0}));
+    EXPECT_EQ(state.PageSelected,
+              (std::array<bool, 7>{false, false, true, false, false, false, false}));
 }
 
 TEST(PageSelection, IndicesOutsideThePagesSelectNothing) {
     ComposerState state = MakeInitialState({});
-    state.PageSelected = {1, 1, 1, 1, 1, 1, 1};
+    state.PageSelected.fill(true);
     ToggleSelected(state, -1);
     ToggleSelected(state, 7);
-    EXPECT_EQ(state.PageSelected, (std::array<int, 7>{1, 1, 1, 1, 1, 1, 1}));
+    EXPECT_EQ(state.PageSelected, (std::array<bool, 7>{true, true, true, true, true, true, true}));
     SelectOnly(state, -1);
-    EXPECT_EQ(state.PageSelected, (std::array<int, 7>{}));
+    EXPECT_EQ(state.PageSelected, (std::array<bool, 7>{}));
 }
 
 } // namespace

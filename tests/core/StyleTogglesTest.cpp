@@ -22,17 +22,17 @@ protected:
 
 TEST_F(StyleToggles, FourFlagsFlipIndependentlyWithTheirButtons) {
     Press({CommandId::Bold, CommandId::Underline});
-    EXPECT_EQ(m_state.Bold, 1);
-    EXPECT_EQ(m_state.Italic, 0);
-    EXPECT_EQ(m_state.Underline, 1);
+    EXPECT_TRUE(m_state.Bold);
+    EXPECT_FALSE(m_state.Italic);
+    EXPECT_TRUE(m_state.Underline);
     EXPECT_TRUE(m_view.Pressed(CommandId::Bold));
     EXPECT_TRUE(m_view.Pressed(CommandId::Underline));
 
     Press({CommandId::Bold, CommandId::Strike, CommandId::Italic});
-    EXPECT_EQ(m_state.Bold, 0);
-    EXPECT_EQ(m_state.Italic, 1);
-    EXPECT_EQ(m_state.Strike, 1);
-    EXPECT_EQ(m_state.Underline, 1);
+    EXPECT_FALSE(m_state.Bold);
+    EXPECT_TRUE(m_state.Italic);
+    EXPECT_TRUE(m_state.Strike);
+    EXPECT_TRUE(m_state.Underline);
     EXPECT_FALSE(m_view.Pressed(CommandId::Bold));
     EXPECT_TRUE(m_view.Pressed(CommandId::Strike));
 }

@@ -72,7 +72,7 @@ protected:
         // Regeneration as the composer does it: the source window follows while it is open.
         host.RebuildTag = [this] {
             ++rebuilds;
-            if (flag == 1) {
+            if (flag) {
                 actions->ShowInSourceWindow(fragment);
             }
             return fragment;
@@ -80,7 +80,7 @@ protected:
         host.RegisterSymbol = [] {};
         host.ClearPages = [this] { ++cleared; };
         host.SourceWindowFlag = [this] { return flag; };
-        host.SetSourceWindowFlag = [this](int value) { flag = value; };
+        host.SetSourceWindowFlag = [this](bool value) { flag = value; };
         host.StartDrag = [this](std::unique_ptr<QMimeData> data) {
             dragged.push_back(std::move(data));
         };
@@ -104,7 +104,7 @@ protected:
     FakePrompts prompts;
     std::unique_ptr<OutputActions> actions;
     std::string fragment = kFragment;
-    int flag = 0;
+    bool flag = false;
     int rebuilds = 0;
     int cleared = 0;
     std::vector<std::unique_ptr<QMimeData>> dragged;
@@ -273,7 +273,7 @@ TEST_F(OutputActionsTest, SourceWindowFollowsTheToggleAndTheFragment) {
     ASSERT_NE(source, nullptr);
     EXPECT_TRUE(source->isVisible());
     EXPECT_EQ(source->windowTitle(), QStringLiteral("ソース"));
-    EXPECT_EQ(flag, 1);
+    EXPECT_TRUE(flag);
     EXPECT_TRUE(SourceButtonPressed());
     EXPECT_EQ(source->Text(), QStringLiteral("<B>記号</B>"));
 
@@ -286,14 +286,14 @@ TEST_F(OutputActionsTest, SourceWindowFollowsTheToggleAndTheFragment) {
               source->rect());
 
     actions->ToggleSourceWindow();
-    EXPECT_EQ(flag, 0);
+    EXPECT_FALSE(flag);
     EXPECT_FALSE(SourceButtonPressed());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(source, nullptr);
 }
 
 TEST_F(OutputActionsTest, CloseBoxAndEscapeClearTheFlagEnterDoesNot) {
-    flag = 1; // as stored at the last close
+    flag = true; // as stored at the last close
     actions->RestoreSourceWindow();
     ASSERT_NE(actions->SourceWindow(), nullptr);
     EXPECT_TRUE(SourceButtonPressed());
@@ -302,7 +302,7 @@ TEST_F(OutputActionsTest, CloseBoxAndEscapeClearTheFlagEnterDoesNot) {
     EXPECT_TRUE(actions->SourceWindow()->isVisible());
 
     actions->SourceWindow()->close();
-    EXPECT_EQ(flag, 0);
+    EXPECT_FALSE(flag);
     EXPECT_FALSE(SourceButtonPressed());
     EXPECT_EQ(actions->SourceWindow(), nullptr);
 
@@ -310,7 +310,7 @@ TEST_F(OutputActionsTest, CloseBoxAndEscapeClearTheFlagEnterDoesNot) {
     actions->ToggleSourceWindow();
     ASSERT_NE(actions->SourceWindow(), nullptr);
     QTest::keyClick(actions->SourceWindow()->findChild<QPlainTextEdit*>(), Qt::Key_Escape);
-    EXPECT_EQ(flag, 0);
+    EXPECT_FALSE(flag);
     EXPECT_FALSE(SourceButtonPressed());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.findChildren<CSourceWindow*>().isEmpty());

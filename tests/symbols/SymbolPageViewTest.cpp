@@ -253,7 +253,7 @@ TEST_F(SymbolPage, RegisterStoresTheFragmentAndTheBoxFollowsOnlyWhileThePageIsSh
     m_view.SetCurrentPage(static_cast<int>(TagPage::Font));
     m_composer.SelectOnly(static_cast<int>(TagPage::Font));
     m_composer.State().FontText = "x";
-    m_composer.State().Bold = 1;
+    m_composer.State().Bold = true;
     m_dialogs.answer = SymbolRecord{"n", "t", "<B>x</B>"};
     m_page->HandleCommand(CommandId::RegisterSymbol);
     EXPECT_EQ(m_dialogs.titles, QStringList{"記号に登録"});
