@@ -13,6 +13,8 @@
 #include <QLoggingCategory>
 #include <QTimer>
 
+#include <cstdlib>
+
 namespace quillet {
 namespace {
 
@@ -76,7 +78,7 @@ void CComposerApp::UseDialogFont() {
     QApplication::setFont(DialogFont());
 }
 
-bool CComposerApp::StartUp() {
+int CComposerApp::Run() {
     UseDialogFont();
     QtPrompts prompts;
     CMainDialog dialog(prompts);
@@ -99,8 +101,9 @@ bool CComposerApp::StartUp() {
             << QString::fromStdString(UserSymbolPath(DefaultUserSymbolFolders()).string());
         qCInfo(startupLog) << "window shown:" << dialog.isVisible();
     });
+    // The dialog's result only says which way it was closed: either way the run succeeded.
     dialog.exec();
-    return false;
+    return EXIT_SUCCESS;
 }
 
 } // namespace quillet

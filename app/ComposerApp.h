@@ -13,8 +13,8 @@ class CComposerApp : public QApplication {
 public:
     CComposerApp(int& argc, char** argv);
 
-    // Always false: no event loop runs after the main dialog has closed.
-    bool StartUp();
+    // Runs the main dialog until it closes and returns the program's exit code.
+    int Run();
 
     // The dialog font: "ＭＳ Ｐゴシック" 9 points, drawn by its metric twin.
     static QFont DialogFont();

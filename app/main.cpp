@@ -2,6 +2,5 @@
 
 int main(int argc, char** argv) {
     quillet::CComposerApp app(argc, argv);
-    app.StartUp();
-    return 0;
+    return app.Run();
 }

@@ -82,7 +82,7 @@ std::string MixedText(std::int64_t characters) {
 }
 
 // The buffer is reused from one call to the next, as the composer reuses the fragment's.
-void BM_ApplyGradation(benchmark::State& bench) {
+void BM_AppendGradation(benchmark::State& bench) {
     const std::string text = MixedText(bench.range(0));
     std::string out;
     // Grown once beforehand, as the fragment's buffer is after the first keystroke.
@@ -97,7 +97,7 @@ void BM_ApplyGradation(benchmark::State& bench) {
     bench.SetBytesProcessed(static_cast<std::int64_t>(bytes));
     bench.SetItemsProcessed(bench.iterations() * bench.range(0));
 }
-BENCHMARK(BM_ApplyGradation)
+BENCHMARK(BM_AppendGradation)
     ->Arg(1'000)
     ->Arg(64'000)
     ->Arg(1'000'000)

@@ -62,7 +62,6 @@ public:
 
     const ImageMenuItem* ItemFor(const QAction* action) const;
     QSize ImageSize() const { return m_imageSize; }
-    int ImageFor(int commandId) const { return FindImage(m_imageMap, commandId); }
     const QFont& MenuFont() const { return m_menuFont; }
     QColor Color(SystemColor color) const;
 

@@ -96,10 +96,4 @@ void AppendGradation(std::string& out, std::string_view text, Rgb start, Rgb end
     out.append(stage, at);
 }
 
-std::string ApplyGradation(const ComposerState& state, std::string_view text) {
-    std::string out;
-    AppendGradation(out, text, state.GradationStart.Value, state.GradationEnd.Value, state.Quote);
-    return out;
-}
-
 } // namespace quillet

@@ -14,8 +14,4 @@ namespace quillet {
 void AppendGradation(std::string& out, std::string_view text, Rgb start, Rgb end,
                      std::string_view quote);
 
-// The gradation of the state's start and end colours over `text`; empty for fewer than two
-// characters.
-std::string ApplyGradation(const ComposerState& state, std::string_view text);
-
 } // namespace quillet

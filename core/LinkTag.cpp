@@ -9,6 +9,13 @@
 namespace quillet {
 namespace {
 
+// One item of the link target list and the target it writes (empty: no attribute).
+struct LinkTargetRow {
+    std::string_view Item; // code page 932
+    std::string_view Target;
+};
+
+// In the order of the target list, "同じウィンドウ" first.
 constexpr std::array<LinkTargetRow, 3> kTargets{{
     {"同じウィンドウ", ""},
     {"新しいウィンドウ", "_blank"},
@@ -25,10 +32,6 @@ bool HasLink(const ComposerState& state) {
 }
 
 } // namespace
-
-std::span<const LinkTargetRow> LinkTargetTable() {
-    return kTargets;
-}
 
 void AppendLinkOpenTag(std::string& out, const ComposerState& state) {
     if (!HasLink(state)) {

@@ -9,6 +9,13 @@
 namespace quillet {
 namespace {
 
+// One item of the behaviour list and the value it writes (empty: no attribute).
+struct MarqueeBehaviorRow {
+    std::string_view Item; // code page 932
+    std::string_view Behavior;
+};
+
+// In the order of the behaviour list, "スクロール" first.
 constexpr std::array<MarqueeBehaviorRow, 3> kBehaviors{{
     {"スクロール", ""},
     {"スライド", "Slide"},
@@ -22,10 +29,6 @@ std::string_view BehaviorOf(const ComposerState& state) {
 }
 
 } // namespace
-
-std::span<const MarqueeBehaviorRow> MarqueeBehaviorTable() {
-    return kBehaviors;
-}
 
 void AppendMarqueeOpenTag(std::string& out, const ComposerState& state) {
     out += "<Marquee";

@@ -2,20 +2,9 @@
 
 #include "core/ComposerState.h"
 
-#include <span>
 #include <string>
-#include <string_view>
 
 namespace quillet {
-
-// One item of the behaviour list and the value it writes (empty: no attribute).
-struct MarqueeBehaviorRow {
-    std::string_view Item; // code page 932
-    std::string_view Behavior;
-};
-
-// In the order of the behaviour list, "スクロール" first.
-std::span<const MarqueeBehaviorRow> MarqueeBehaviorTable();
 
 inline constexpr int kMinMarqueeSpeed = 1;
 inline constexpr int kMaxMarqueeSpeed = 99;

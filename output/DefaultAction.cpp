@@ -16,10 +16,6 @@ constexpr auto kLooks = std::to_array<DefaultActionLook>({
 
 } // namespace
 
-std::span<const DefaultActionLook> DefaultActionLooks() {
-    return kLooks;
-}
-
 const DefaultActionLook* DefaultActionLookAt(int index) {
     if (index < 0 || index >= static_cast<int>(kLooks.size())) {
         return nullptr;

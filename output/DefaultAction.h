@@ -1,6 +1,5 @@
 #pragma once
 
-#include <span>
 #include <string_view>
 
 namespace quillet {
@@ -18,8 +17,6 @@ struct DefaultActionLook {
 };
 
 inline constexpr int kSplitButtonHeight = 22;
-
-std::span<const DefaultActionLook> DefaultActionLooks();
 
 // The look of index 0, 1 or 2; null for any other index.
 const DefaultActionLook* DefaultActionLookAt(int index);

@@ -26,7 +26,6 @@ public:
     void SetMotion(MarqueeBehavior behavior, int amount, const QColor& background);
 
     MarqueeTrack Track() const;
-    long long Steps() const { return m_steps; }
     // The content's left edge, in the strip's coordinates.
     int Offset() const { return MarqueeOffset(Track(), m_steps); }
     bool IsMoving() const { return m_timer.isActive(); }

@@ -211,10 +211,6 @@ Status SymbolListModel::AppendUserRows(LoadedUserRows loaded) {
     }
 }
 
-Status SymbolListModel::LoadUserSymbols() {
-    return AppendUserRows(ReadUserRows(m_file));
-}
-
 Result<SaveOutcome> SymbolListModel::SaveUserSymbols(std::string_view typeIndex) const {
     // Until the file's rows are in, saving would replace it with the part already listed.
     if (!IsUserFilter(typeIndex) || m_awaitingUserRows) {

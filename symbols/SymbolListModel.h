@@ -78,10 +78,6 @@ public:
     // allocated. The selected row stays selected.
     int InsertSymbolRow(std::string name, std::string type, std::string content, int icon);
 
-    // Inserts every record of the user symbol file as a user row. On failure no row of the
-    // file is inserted, so a later save cannot drop the records that were not read.
-    Status LoadUserSymbols();
-
     // Rewrites the file from the rows in display order, only under the filter User.
     Result<SaveOutcome> SaveUserSymbols(std::string_view typeIndex) const;
 
@@ -127,6 +123,8 @@ private:
     // Keeps the first `count` rows kept, wherever they are shown.
     void TruncateRows(std::size_t count);
     void ApplyRowOrder(std::vector<std::uint32_t> order);
+    // On failure no row of the file is inserted, so a later save cannot drop the records
+    // that were not read.
     Status AppendUserRows(LoadedUserRows loaded);
 
     std::filesystem::path m_file;
