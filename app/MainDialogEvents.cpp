@@ -148,7 +148,7 @@ void CMainDialog::closeEvent(QCloseEvent* event) {
 void CMainDialog::WriteSettings() {
     m_settings.WindowWidth = OuterSize().width;
     m_settings.TabPage = CurrentPage();
-    m_settings.ToolBarIndex = m_output->DefaultActionIndex();
+    m_settings.ToolBarIndex = static_cast<int>(m_output->CurrentDefaultAction());
     m_settings.TypeIndex = m_composer->State().TypeIndex;
     const SymbolColumnWidths widths = m_symbolPage->ColumnWidths();
     m_settings.ColumnName = widths.name;

@@ -244,7 +244,9 @@ void CMainDialog::OnInitDialog() {
     for (CColorSwatch* swatch : {m_colorSample, m_startSample, m_endSample}) {
         swatch->setToolTip("標準");
     }
-    m_output->SetDefaultAction(m_settings.ToolBarIndex);
+    if (const std::optional<DefaultAction> action = DefaultActionAt(m_settings.ToolBarIndex)) {
+        m_output->SetDefaultAction(*action);
+    }
     ShowPage();
     m_composer->RebuildTag();
     LayoutPage();

@@ -1,13 +1,13 @@
 #include "output/DefaultAction.h"
 
 #include "core/CommandIds.h"
-#include "resources/ResourceIds.h"
 
 #include <array>
 
 namespace quillet {
 namespace {
 
+// In the order of the actions' values.
 constexpr auto kLooks = std::to_array<DefaultActionLook>({
     {DefaultAction::Copy, CommandId::Copy, "コピー", 60, 0},
     {DefaultAction::Drag, CommandId::Drag, "ドラッグ", 65, 1},
@@ -16,20 +16,15 @@ constexpr auto kLooks = std::to_array<DefaultActionLook>({
 
 } // namespace
 
-const DefaultActionLook* DefaultActionLookAt(int index) {
+std::optional<DefaultAction> DefaultActionAt(int index) {
     if (index < 0 || index >= static_cast<int>(kLooks.size())) {
-        return nullptr;
+        return std::nullopt;
     }
-    return &kLooks[static_cast<std::size_t>(index)];
+    return kLooks[static_cast<std::size_t>(index)].action;
 }
 
-const DefaultActionLook* DefaultActionShowing(int image) {
-    for (const DefaultActionLook& look : kLooks) {
-        if (look.image == image) {
-            return &look;
-        }
-    }
-    return nullptr;
+const DefaultActionLook& LookOf(DefaultAction action) {
+    return kLooks[static_cast<std::size_t>(action)];
 }
 
 } // namespace quillet

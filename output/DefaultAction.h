@@ -1,12 +1,16 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 namespace quillet {
 
-// The output action the split button shows and Enter runs. It lives nowhere but in the
-// button: its image index is the action's value.
+// The output action the split button shows and Enter runs; its value is what
+// "ToolBarIndex" keeps.
 enum class DefaultAction { Copy = 0, Drag = 1, Save = 2 };
+
+// The action a stored index names; none for any index but 0, 1 or 2.
+std::optional<DefaultAction> DefaultActionAt(int index);
 
 struct DefaultActionLook {
     DefaultAction action;
@@ -18,10 +22,6 @@ struct DefaultActionLook {
 
 inline constexpr int kSplitButtonHeight = 22;
 
-// The look of index 0, 1 or 2; null for any other index.
-const DefaultActionLook* DefaultActionLookAt(int index);
-
-// The action whose look shows this image; null for an image no action shows.
-const DefaultActionLook* DefaultActionShowing(int image);
+const DefaultActionLook& LookOf(DefaultAction action);
 
 } // namespace quillet

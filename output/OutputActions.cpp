@@ -3,7 +3,6 @@
 #include "controls/CImageMenu.h"
 #include "controls/CTipToolBar.h"
 #include "core/CommandIds.h"
-#include "output/DefaultAction.h"
 #include "output/SplitButton.h"
 #include "output/TagFile.h"
 #include "output/WaitCursor.h"
@@ -43,18 +42,14 @@ OutputActions::OutputActions(QWidget& window, CTipToolBar& outputBar, CTipToolBa
 
 OutputActions::~OutputActions() = default;
 
-void OutputActions::SetDefaultAction(int index) {
-    ShowDefaultAction(m_outputBar, index);
-}
-
-int OutputActions::DefaultActionIndex() const {
-    const int shown = ShownDefaultAction(m_outputBar);
-    return shown >= 0 ? shown : static_cast<int>(DefaultAction::Copy);
+void OutputActions::SetDefaultAction(DefaultAction action) {
+    m_defaultAction = action;
+    ShowDefaultAction(m_outputBar, action);
 }
 
 void OutputActions::CopyTag() {
     // Copy becomes the default even when the user declines.
-    SetDefaultAction(static_cast<int>(DefaultAction::Copy));
+    SetDefaultAction(DefaultAction::Copy);
     if (!m_prompts.AskYesNo(&m_window,
                             QStringLiteral("作成したタグをクリップボードにコピーします。\n"
                                            "クリップボードの内容は失われます。\n"
@@ -73,11 +68,11 @@ void OutputActions::CopyTag() {
 void OutputActions::DragTag() {
     // The drag itself needs the button held down: it starts from the split button, which
     // now shows it.
-    SetDefaultAction(static_cast<int>(DefaultAction::Drag));
+    SetDefaultAction(DefaultAction::Drag);
 }
 
 void OutputActions::SaveTag() {
-    SetDefaultAction(static_cast<int>(DefaultAction::Save));
+    SetDefaultAction(DefaultAction::Save);
     FileRequest request;
     request.filters = {QStringLiteral("テキスト文書 (*.txt)"),
                        QStringLiteral("HTMLドキュメント (*.htm)"),
@@ -109,14 +104,14 @@ void OutputActions::SaveTag() {
 }
 
 void OutputActions::RunDefaultAction() {
-    switch (ShownDefaultAction(m_outputBar)) {
-    case static_cast<int>(DefaultAction::Copy):
+    switch (m_defaultAction) {
+    case DefaultAction::Copy:
         CopyTag();
         break;
-    case static_cast<int>(DefaultAction::Save):
+    case DefaultAction::Save:
         SaveTag();
         break;
-    default:
+    case DefaultAction::Drag:
         // A drag needs the pointer: Enter leaves it to the split button and does nothing.
         break;
     }
@@ -254,8 +249,7 @@ bool OutputActions::FilterDragPress(QEvent* event) {
     case QEvent::MouseButtonPress: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         m_dragPress.reset();
-        if (mouse->button() == Qt::LeftButton &&
-            ShownDefaultAction(m_outputBar) == static_cast<int>(DefaultAction::Drag)) {
+        if (mouse->button() == Qt::LeftButton && m_defaultAction == DefaultAction::Drag) {
             m_dragPress = mouse->position().toPoint();
         }
         return false; // the button still shows itself pressed

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "output/DefaultAction.h"
+
 #include <QList>
 #include <QObject>
 #include <QPoint>
@@ -51,10 +53,9 @@ public:
                   OutputHost host);
     ~OutputActions() override;
 
-    // 0 copy, 1 drag, 2 save; any other index changes nothing.
-    void SetDefaultAction(int index);
-    // The action the split button shows, for "ToolBarIndex"; copy if it shows none.
-    int DefaultActionIndex() const;
+    // Held here and shown on the split button; copy until told otherwise.
+    void SetDefaultAction(DefaultAction action);
+    DefaultAction CurrentDefaultAction() const { return m_defaultAction; }
 
     void CopyTag();            // CommandId::Copy
     void DragTag();            // CommandId::Drag: makes drag the default, for the split button
@@ -103,6 +104,7 @@ private:
     Prompts& m_prompts;
     OutputHost m_host;
     bool m_ownSourceFlag = false;
+    DefaultAction m_defaultAction = DefaultAction::Copy;
     QPointer<QToolButton> m_splitButton;
     QPointer<CSourceWindow> m_sourceWindow;
     QString m_lastSaveFolder;

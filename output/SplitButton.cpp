@@ -1,7 +1,6 @@
 #include "output/SplitButton.h"
 
 #include "controls/CTipToolBar.h"
-#include "output/DefaultAction.h"
 #include "platform/TextCodec.h"
 
 #include <QStyle>
@@ -21,30 +20,24 @@ void PrepareSplitButton(CTipToolBar& bar) {
         split->setPopupMode(QToolButton::MenuButtonPopup);
     }
     // Without this the button would show a bare image until the settings name an action.
-    ShowDefaultAction(bar, static_cast<int>(DefaultAction::Copy));
+    ShowDefaultAction(bar, DefaultAction::Copy);
 }
 
-bool ShowDefaultAction(CTipToolBar& bar, int index) {
-    const DefaultActionLook* look = DefaultActionLookAt(index);
+void ShowDefaultAction(CTipToolBar& bar, DefaultAction action) {
+    const DefaultActionLook& look = LookOf(action);
     QToolButton* split = bar.ButtonAt(0);
-    if (look == nullptr || split == nullptr) {
-        return false;
+    if (split == nullptr) {
+        return;
     }
-    bar.SetCommand(0, look->commandId);
-    bar.SetButtonImage(0, look->image);
-    bar.SetButtonText(0, FromCp932(look->buttonText));
-    bar.SetButtonSize(QSize(look->buttonWidth, kSplitButtonHeight));
+    bar.SetCommand(0, look.commandId);
+    bar.SetButtonImage(0, look.image);
+    bar.SetButtonText(0, FromCp932(look.buttonText));
+    bar.SetButtonSize(QSize(look.buttonWidth, kSplitButtonHeight));
     // The widths were drawn for the button alone; the arrow comes on top of them. A font
     // larger than the one they were drawn for widens the button rather than cut its text.
     const int arrow = split->style()->pixelMetric(QStyle::PM_MenuButtonIndicator, nullptr, split);
-    split->setFixedWidth(std::max(look->buttonWidth + arrow, split->sizeHint().width()));
+    split->setFixedWidth(std::max(look.buttonWidth + arrow, split->sizeHint().width()));
     bar.resize(bar.sizeHint());
-    return true;
-}
-
-int ShownDefaultAction(const CTipToolBar& bar) {
-    const DefaultActionLook* look = DefaultActionShowing(bar.ButtonImage(0));
-    return look != nullptr ? static_cast<int>(look->action) : -1;
 }
 
 QRect SplitArrowRect(const QToolButton& button) {

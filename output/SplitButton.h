@@ -1,5 +1,7 @@
 #pragma once
 
+#include "output/DefaultAction.h"
+
 #include <QRect>
 
 class QToolButton;
@@ -13,13 +15,8 @@ class CTipToolBar;
 // shows copy until ShowDefaultAction says otherwise.
 void PrepareSplitButton(CTipToolBar& bar);
 
-// Gives the split button the command, image, text and width of action 0, 1 or 2. False,
-// and nothing changed, for any other index.
-bool ShowDefaultAction(CTipToolBar& bar, int index);
-
-// The action the split button shows, read back from its image: 0, 1 or 2, or -1 when it
-// shows none of them.
-int ShownDefaultAction(const CTipToolBar& bar);
+// Gives the split button the command, image, text and width of the action.
+void ShowDefaultAction(CTipToolBar& bar, DefaultAction action);
 
 // Where the split button's arrow is, in the button's coordinates.
 QRect SplitArrowRect(const QToolButton& button);

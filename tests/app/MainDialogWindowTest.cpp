@@ -4,7 +4,6 @@
 #include "app/CFontSampleView.h"
 #include "controls/CTipToolBar.h"
 #include "core/CommandIds.h"
-#include "output/SplitButton.h"
 #include "platform/TextCodec.h"
 
 #include <QAbstractItemView>
@@ -107,7 +106,7 @@ TEST_F(MainDialogTest, FirstStartWithoutSettingsOpensTheFontPageAtTheMinimumWidt
     EXPECT_EQ(OuterWidth(), 290);
     EXPECT_EQ(OuterHeight(), 243);
     EXPECT_EQ(Dialog().CurrentPage(), 0);
-    EXPECT_EQ(ShownDefaultAction(*Find<CTipToolBar>(136)), 0);
+    EXPECT_EQ(Find<CTipToolBar>(136)->CommandAt(0), CommandId::Copy);
     EXPECT_FALSE(Dialog().windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(Dialog().Tags().State().PageSelected,
               (std::array<bool, 7>{true, false, false, false, false, false, false}));
@@ -155,7 +154,7 @@ TEST_F(MainDialogTest, APageOutsideTheTabsShowsTheFontPageWithNoPageSelected) {
     EXPECT_EQ(Dialog().CurrentPage(), 0);
     EXPECT_EQ(Dialog().Tags().State().PageSelected, (std::array<bool, 7>{}));
     EXPECT_EQ(Find<CFontSampleView>(1001)->Text(), "サンプル");
-    EXPECT_EQ(ShownDefaultAction(*Find<CTipToolBar>(136)), 0);
+    EXPECT_EQ(Find<CTipToolBar>(136)->CommandAt(0), CommandId::Copy);
     EXPECT_EQ(OuterWidth(), 290);
     EXPECT_FALSE(Dialog().windowFlags() & Qt::WindowStaysOnTopHint);
     Dialog().close();
@@ -211,7 +210,7 @@ TEST_F(MainDialogTest, EnterWithDragAsTheDefaultDoesNothing) {
     QTest::keyClick(Find<QWidget>(1020), Qt::Key_Return);
     EXPECT_TRUE(m_prompts.asked.empty());
     EXPECT_TRUE(m_prompts.saveRequests.empty());
-    EXPECT_EQ(ShownDefaultAction(*Find<CTipToolBar>(136)), 1);
+    EXPECT_EQ(Find<CTipToolBar>(136)->CommandAt(0), CommandId::Drag);
     EXPECT_FALSE(Find<QWidget>(1017)->isVisible());
     EXPECT_TRUE(Dialog().isVisible());
 }

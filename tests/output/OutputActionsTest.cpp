@@ -112,7 +112,7 @@ protected:
 };
 
 struct DefaultCase {
-    int index;
+    DefaultAction action;
     int commandId;
     QString text;
     int tableWidth;
@@ -124,11 +124,11 @@ class DefaultActionTest : public OutputActionsTest,
 
 TEST_P(DefaultActionTest, SplitButtonShowsTheActionAndEnterRunsIt) {
     const DefaultCase& row = GetParam();
-    actions->SetDefaultAction(row.index);
-    actions->SetDefaultAction(3); // ignored
+    EXPECT_EQ(DefaultActionAt(static_cast<int>(row.action)), row.action);
+    actions->SetDefaultAction(row.action);
     EXPECT_EQ(Split()->objectName(), QString::number(row.commandId));
     EXPECT_EQ(Split()->text(), row.text);
-    EXPECT_EQ(actions->DefaultActionIndex(), row.index);
+    EXPECT_EQ(actions->CurrentDefaultAction(), row.action);
     // The arrow comes on top of the width, and the text is never cut.
     const int arrow = Split()->style()->pixelMetric(QStyle::PM_MenuButtonIndicator);
     EXPECT_GE(Split()->width(), std::max(row.tableWidth + arrow, Split()->sizeHint().width()));
@@ -138,18 +138,25 @@ TEST_P(DefaultActionTest, SplitButtonShowsTheActionAndEnterRunsIt) {
     actions->RunDefaultAction();
     EXPECT_EQ(prompts.asked.size(), row.copyQuestions);
     EXPECT_EQ(prompts.saveRequests.size(), row.saveChoosers);
-    EXPECT_EQ(actions->DefaultActionIndex(), row.index);
+    EXPECT_EQ(actions->CurrentDefaultAction(), row.action);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Actions, DefaultActionTest,
-    testing::Values(DefaultCase{0, CommandId::Copy, QStringLiteral("コピー"), 60, 1, 0},
-                    DefaultCase{1, CommandId::Drag, QStringLiteral("ドラッグ"), 65, 0, 0},
-                    DefaultCase{2, CommandId::Save, QStringLiteral("名前を付けて保存"), 120, 0,
-                                1}));
+INSTANTIATE_TEST_SUITE_P(Actions, DefaultActionTest,
+                         testing::Values(DefaultCase{DefaultAction::Copy, CommandId::Copy,
+                                                     QStringLiteral("コピー"), 60, 1, 0},
+                                         DefaultCase{DefaultAction::Drag, CommandId::Drag,
+                                                     QStringLiteral("ドラッグ"), 65, 0, 0},
+                                         DefaultCase{DefaultAction::Save, CommandId::Save,
+                                                     QStringLiteral("名前を付けて保存"), 120, 0,
+                                                     1}));
+
+TEST(DefaultAction, AStoredIndexOutsideTheActionsNamesNone) {
+    EXPECT_EQ(DefaultActionAt(-1), std::nullopt);
+    EXPECT_EQ(DefaultActionAt(3), std::nullopt);
+}
 
 TEST_F(OutputActionsTest, DecliningTheCopyLeavesTheClipboardButMakesCopyTheDefault) {
-    actions->SetDefaultAction(2);
+    actions->SetDefaultAction(DefaultAction::Save);
     prompts.yes = false;
     actions->CopyTag();
     EXPECT_EQ(prompts.asked,
@@ -180,7 +187,7 @@ TEST_F(OutputActionsTest, CopyOffersUtf8TextAndTheExactCodePageBytesOfAFragment)
 TEST_F(OutputActionsTest, SaveAsksForATextOrHtmlFileAndWritesIt) {
     actions->SaveTag(); // cancelled
     EXPECT_EQ(rebuilds, 0);
-    EXPECT_EQ(actions->DefaultActionIndex(), 2);
+    EXPECT_EQ(actions->CurrentDefaultAction(), DefaultAction::Save);
 
     prompts.saveAnswer = QString::fromStdString((folder / "page.htm").string());
     actions->SaveTag();
@@ -246,7 +253,7 @@ TEST_F(OutputActionsTest, PressingAndMovingTheSplitButtonShowingDragDragsTheFrag
 
     // The menu's drag entry makes drag the default; a click on it drags nothing.
     ASSERT_TRUE(actions->RunCommand(CommandId::Drag));
-    EXPECT_EQ(actions->DefaultActionIndex(), 1);
+    EXPECT_EQ(actions->CurrentDefaultAction(), DefaultAction::Drag);
     QTest::mouseClick(Split(), Qt::LeftButton, {}, middle);
     EXPECT_TRUE(dragged.empty());
 

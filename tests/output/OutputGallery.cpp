@@ -45,8 +45,10 @@ int main(int argc, char** argv) {
     bar.LoadToolBarResource(resource::OutputToolBar);
     PrepareSplitButton(bar);
     bar.show();
-    for (int index = 0; index < 3; ++index) {
-        ShowDefaultAction(bar, index);
+    for (const DefaultAction action :
+         {DefaultAction::Copy, DefaultAction::Drag, DefaultAction::Save}) {
+        const int index = static_cast<int>(action);
+        ShowDefaultAction(bar, action);
         ok = Save(bar, dir, QStringLiteral("split-button-%1").arg(index)) && ok;
     }
 
