@@ -9,14 +9,14 @@
 namespace quillet {
 
 // The main window as designed, in dialog units.
-inline constexpr Size kTemplateSize{198, 153};
+inline constexpr geom::Size kTemplateSize{198, 153};
 
 struct TemplateControl {
     int id;
-    Rect rect; // dialog units
+    geom::Rect rect; // dialog units
 };
 
 // The rectangle a control starts from; the page layout moves some of them later.
-std::optional<Rect> TemplateRect(int id);
+std::optional<geom::Rect> TemplateRect(int id);
 
 } // namespace quillet

@@ -135,7 +135,7 @@ private:
     void PutStateIntoControls(TagPage page);
     void SelectByPrefix(QComboBox* list, const std::vector<std::string>& entries,
                         const std::string& text);
-    Size OuterSize() const;
+    geom::Size OuterSize() const;
 
     // MainDialogEvents.cpp
     void OnMainTextChanged(const QString& text);

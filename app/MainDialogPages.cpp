@@ -32,8 +32,8 @@ namespace {
 // takes its box, or its text's width where that is more.
 void FitLabel(QLabel* label, int id, DialogBaseUnits base) {
     int width = label->width();
-    if (const std::optional<Rect> rect = TemplateRect(id)) {
-        width = DialogUnitsToPixels(*rect, base).width;
+    if (const std::optional<geom::Rect> rect = TemplateRect(id)) {
+        width = DialogUnitsToPixels(*rect, base).Width();
     }
     label->resize(std::max(width, label->sizeHint().width()), label->height());
 }
@@ -47,7 +47,7 @@ int CMainDialog::CurrentPage() const {
     return m_tabs->CurrentIndex();
 }
 
-Size CMainDialog::OuterSize() const {
+geom::Size CMainDialog::OuterSize() const {
     return OuterFromClient({width(), height()});
 }
 
@@ -174,7 +174,7 @@ void CMainDialog::LayoutPage() {
 
 void CMainDialog::ApplySizeLimits(int page) {
     const SizeLimits limits = LimitsFor(page);
-    const Size minimum = ClientFromOuter({limits.minWidth, limits.minHeight});
+    const geom::Size minimum = ClientFromOuter({limits.minWidth, limits.minHeight});
     setMinimumSize(minimum.width, minimum.height);
     const int maxHeight =
         limits.maxHeight ? ClientFromOuter({0, *limits.maxHeight}).height : QWIDGETSIZE_MAX;

@@ -69,9 +69,9 @@ CMainDialog::~CMainDialog() = default;
 
 void CMainDialog::PlaceControl(int id, QWidget* widget) {
     widget->setObjectName(QString::number(id));
-    if (const std::optional<Rect> rect = TemplateRect(id)) {
-        const Rect pixels = DialogUnitsToPixels(*rect, m_baseUnits);
-        widget->setGeometry(pixels.x, pixels.y, pixels.width, pixels.height);
+    if (const std::optional<geom::Rect> rect = TemplateRect(id)) {
+        const geom::Rect pixels = DialogUnitsToPixels(*rect, m_baseUnits);
+        widget->setGeometry(pixels.left, pixels.top, pixels.Width(), pixels.Height());
     }
     m_controls[id] = widget;
 }

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-// Plain pixel geometry for the drawing rules of the controls, so that they can be tested
-// without a window. Rectangles exclude their right and bottom edges.
+// Plain geometry for the drawing rules of the controls and the window's template, so that
+// they can be tested without a window. Rectangles exclude their right and bottom edges.
 namespace quillet::geom {
 
 struct Point {
@@ -24,8 +24,11 @@ struct Rect {
     int right = 0;
     int bottom = 0;
 
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
+    static constexpr Rect OfSize(int x, int y, int width, int height) {
+        return {x, y, x + width, y + height};
+    }
+    constexpr int Width() const { return right - left; }
+    constexpr int Height() const { return bottom - top; }
     Rect Inset(int d) const { return {left + d, top + d, right - d, bottom - d}; }
     bool operator==(const Rect&) const = default;
 };
