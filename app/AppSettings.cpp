@@ -23,6 +23,7 @@ constexpr IntKey kWindowKeys[] = {
     {"TabPage", &AppSettings::TabPage},
     {"ToolBarIndex", &AppSettings::ToolBarIndex},
     {"WindowPreview", &AppSettings::WindowPreview},
+    {"OutputStyle", &AppSettings::OutputStyle},
 };
 constexpr const char* kTypeIndexKey = "TypeIndex";
 constexpr IntKey kColumnKeys[] = {

@@ -22,6 +22,8 @@ struct AppSettings {
     int ColumnContent = 200;
     // "Window": 1 while the preview window is open. Files from before it lack the key.
     int WindowPreview = 0;
+    // "Window": 1 for fragments in HTML5 style, anything else the present style.
+    int OutputStyle = 0;
 
     bool operator==(const AppSettings&) const = default;
 };

@@ -4,6 +4,7 @@
 #include "controls/CTipToolBar.h"
 #include "core/CommandIds.h"
 #include "output/DefaultAction.h"
+#include "output/Html5TagFile.h"
 #include "output/SplitButton.h"
 #include "output/TagFile.h"
 #include "output/WaitCursor.h"
@@ -11,6 +12,7 @@
 #include "platform/Prompts.h"
 #include "platform/TextCodec.h"
 #include "platform/TextMimeData.h"
+#include "platform/Utf8Text.h"
 #include "resources/ResourceIds.h"
 #include "source/CSourceWindow.h"
 
@@ -67,7 +69,7 @@ void OutputActions::CopyTag() {
     if (fragment.empty()) {
         return;
     }
-    QGuiApplication::clipboard()->setMimeData(MakeTextMimeData(fragment).release());
+    QGuiApplication::clipboard()->setMimeData(FragmentMimeData(fragment).release());
 }
 
 void OutputActions::DragTag() {
@@ -93,7 +95,10 @@ void OutputActions::SaveTag() {
     {
         const WaitCursor wait;
         const std::filesystem::path path(QFile::encodeName(*chosen).toStdString());
-        if (const Status saved = SaveTagFile(RebuildTag(), path); !saved) {
+        const std::string fragment = RebuildTag();
+        const Status saved =
+            Html5Style() ? SaveHtml5TagFile(fragment, path) : SaveTagFile(fragment, path);
+        if (!saved) {
             failure = saved.Failure();
         }
     }
@@ -164,7 +169,7 @@ void OutputActions::RestoreSourceWindow() {
 
 void OutputActions::ShowInSourceWindow(const std::string& fragment) {
     if (m_sourceWindow != nullptr) {
-        m_sourceWindow->SetFragment(fragment);
+        m_sourceWindow->SetFragment(fragment, Html5Style());
     }
 }
 
@@ -288,7 +293,7 @@ void OutputActions::StartFragmentDrag() {
     if (fragment.empty()) {
         return;
     }
-    std::unique_ptr<QMimeData> data = MakeTextMimeData(fragment);
+    std::unique_ptr<QMimeData> data = FragmentMimeData(fragment);
     if (m_host.StartDrag) {
         m_host.StartDrag(std::move(data));
         return;
@@ -302,6 +307,15 @@ void OutputActions::StartFragmentDrag() {
 
 std::string OutputActions::RebuildTag() const {
     return m_host.RebuildTag ? m_host.RebuildTag() : std::string();
+}
+
+bool OutputActions::Html5Style() const {
+    return m_host.Html5Style && m_host.Html5Style();
+}
+
+std::unique_ptr<QMimeData> OutputActions::FragmentMimeData(const std::string& fragment) const {
+    return Html5Style() ? MakeUtf8TextMimeData(Utf8WithCharacters(fragment))
+                        : MakeTextMimeData(fragment);
 }
 
 int OutputActions::SourceFlag() const {
@@ -337,7 +351,7 @@ void OutputActions::OpenSourceWindow() {
     // put in as well, so that the window is right however the owner routes it.
     const std::string fragment = RebuildTag();
     if (m_sourceWindow != nullptr) {
-        m_sourceWindow->SetFragment(fragment);
+        m_sourceWindow->SetFragment(fragment, Html5Style());
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include "platform/AsciiText.h"
 #include "preview/MarkupTokens.h"
-#include "preview/SymbolFaceGlyphs.h"
+#include "core/SymbolFaceGlyphs.h"
 
 #include <algorithm>
 #include <array>
