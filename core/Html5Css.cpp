@@ -80,4 +80,23 @@ void AppendHtml5Attribute(std::string& out, std::string_view name, std::string_v
     out += '"';
 }
 
+void AppendHtml5UrlAttribute(std::string& out, std::string_view name, std::string_view url) {
+    constexpr std::string_view kEncoded = " \"<>`{}|^";
+    std::string encoded;
+    for (std::size_t pos = 0; pos < url.size();) {
+        const std::size_t length = cp932::CharLength(url, pos);
+        if (length == 1 && kEncoded.find(url[pos]) != std::string_view::npos) {
+            constexpr char digits[] = "0123456789ABCDEF";
+            const auto byte = static_cast<unsigned char>(url[pos]);
+            encoded += '%';
+            encoded += digits[byte >> 4];
+            encoded += digits[byte & 0xF];
+        } else {
+            encoded += url.substr(pos, length);
+        }
+        pos += length;
+    }
+    AppendHtml5Attribute(out, name, encoded);
+}
+
 } // namespace quillet

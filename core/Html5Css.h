@@ -24,4 +24,8 @@ void AppendCssFamily(std::string& out, std::string_view face);
 // would end it early, so it is written as a reference; nothing else is changed.
 void AppendHtml5Attribute(std::string& out, std::string_view name, std::string_view value);
 
+// The same for an address: a space and the other characters an address may not hold as
+// typed are percent-encoded, as a browser encodes them when it follows the link.
+void AppendHtml5UrlAttribute(std::string& out, std::string_view name, std::string_view url);
+
 } // namespace quillet

@@ -147,7 +147,7 @@ void AppendHtml5LinkOpenTag(std::string& out, const ComposerState& state) {
     }
     out += "<a";
     if (!state.LinkUrl.empty()) {
-        AppendHtml5Attribute(out, "href", state.LinkUrl);
+        AppendHtml5UrlAttribute(out, "href", state.LinkUrl);
         if (const std::string_view target = TargetOf(state); !target.empty()) {
             AppendHtml5Attribute(out, "target", target);
         }
@@ -166,7 +166,7 @@ void AppendHtml5ImageTag(std::string& out, const ComposerState& state) {
         return;
     }
     out += "<img";
-    AppendHtml5Attribute(out, "src", state.ImageSrc);
+    AppendHtml5UrlAttribute(out, "src", state.ImageSrc);
     AppendHtml5Attribute(out, "alt", ImageStem(state.ImageSrc));
     out += '>';
 }

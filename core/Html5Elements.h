@@ -21,7 +21,8 @@ void AppendHtml5FontCloseTag(std::string& out, const ComposerState& state);
 void AppendHtml5ParagraphOpenTag(std::string& out, const ComposerState& state);
 void AppendHtml5ParagraphCloseTag(std::string& out, const ComposerState& state);
 
-// <a href="..." target="...">. A link without an address is a placeholder <a>, which may
+// <a href="..." target="...">, the address with what it may not hold as typed
+// percent-encoded. A link without an address is a placeholder <a>, which may
 // not carry a target.
 void AppendHtml5LinkOpenTag(std::string& out, const ComposerState& state);
 void AppendHtml5LinkCloseTag(std::string& out, const ComposerState& state);

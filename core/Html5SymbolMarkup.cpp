@@ -84,32 +84,35 @@ bool IsHexColor(std::string_view value) {
     return true;
 }
 
-// A font element's attributes as CSS declarations; the symbol face goes into `face`.
+// A font element's attributes as CSS declarations, in the order the font page writes them;
+// the symbol face goes into `face`.
 std::string FontCss(const std::vector<Attribute>& attributes, SymbolFace& face) {
-    std::string css;
-    const auto add = [&css](std::string_view property) {
-        css += css.empty() ? "" : ";";
-        css += property;
-        css += ':';
-    };
+    std::string family;
+    std::string size;
+    std::string color;
     for (const Attribute& attribute : attributes) {
         if (attribute.Name == "face") {
             face = SymbolFaceNamed(attribute.Value);
+            family.clear();
             if (face == SymbolFace::None && !attribute.Value.empty()) {
-                add("font-family");
-                AppendCssFamily(css, attribute.Value);
+                family = "font-family:";
+                AppendCssFamily(family, attribute.Value);
             }
         } else if (attribute.Name == "size" && attribute.Value.size() == 1 &&
                    !CssFontSizeKeyword(attribute.Value[0] - '0').empty()) {
-            add("font-size");
-            css += CssFontSizeKeyword(attribute.Value[0] - '0');
+            size = "font-size:";
+            size += CssFontSizeKeyword(attribute.Value[0] - '0');
         } else if (attribute.Name == "color" && !attribute.Value.empty()) {
-            add("color");
             // The program writes other colours as bare hexadecimal digits; CSS wants '#'.
-            if (IsHexColor(attribute.Value)) {
-                css += '#';
-            }
-            css += attribute.Value;
+            color = IsHexColor(attribute.Value) ? "color:#" : "color:";
+            color += attribute.Value;
+        }
+    }
+    std::string css;
+    for (const std::string* declaration : {&family, &size, &color}) {
+        if (!declaration->empty()) {
+            css += css.empty() ? "" : ";";
+            css += *declaration;
         }
     }
     return css;

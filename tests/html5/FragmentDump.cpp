@@ -45,6 +45,10 @@ std::string_view LookName(LookAlike look) {
         return "symbol-font";
     case LookAlike::RaisedInParagraph:
         return "raised";
+    case LookAlike::WholeCharacter:
+        return "whole-character";
+    case LookAlike::AltText:
+        return "alt-text";
     }
     return "same";
 }

@@ -79,7 +79,8 @@ std::vector<Html5Case> MakeCases() {
         state.GradationText = "雪&#9731;";
         add("gradation_outside_code_page", state, TagPage::Gradation,
             "<span style=\"color:#000000\">雪</span>"
-            "<span style=\"color:#ff0000\">&#9731;</span>");
+            "<span style=\"color:#ff0000\">&#9731;</span>",
+            LookAlike::WholeCharacter);
     }
     {
         ComposerState state = Selecting({TagPage::Paragraph});
@@ -98,10 +99,10 @@ std::vector<Html5Case> MakeCases() {
     {
         ComposerState state = Selecting({TagPage::Hyperlink});
         state.LinkTitle = "リンク";
-        state.LinkUrl = "a.htm?x=1&y=\"2\"";
+        state.LinkUrl = "a.htm?x=1&y=\"2 3\"";
         state.LinkTarget = "新しいウィンドウ";
         add("link_new_window", state, TagPage::Hyperlink,
-            "<a href=\"a.htm?x=1&y=&quot;2&quot;\" target=\"_blank\">リンク</a>");
+            "<a href=\"a.htm?x=1&y=%222%203%22\" target=\"_blank\">リンク</a>");
         state.LinkUrl.clear();
         add("link_without_address", state, TagPage::Hyperlink, "<a>リンク</a>");
     }
@@ -140,7 +141,8 @@ std::vector<Html5Case> MakeCases() {
         add("image", state, TagPage::Image, "<img src=\"pic.png\" alt=\"pic\">");
         state.ImageSrc = "http://example.com/img/logo.big.gif?v=2";
         add("image_address", state, TagPage::Image,
-            "<img src=\"http://example.com/img/logo.big.gif?v=2\" alt=\"logo.big\">");
+            "<img src=\"http://example.com/img/logo.big.gif?v=2\" alt=\"logo.big\">",
+            LookAlike::AltText);
     }
     {
         ComposerState state = Selecting({TagPage::Symbol});

@@ -8,8 +8,11 @@
 
 namespace quillet::test {
 
-// Why a case's two styles are not expected to look alike in a browser.
-enum class LookAlike { Yes, Moves, SymbolFont, RaisedInParagraph };
+// Why a case's two styles are not expected to look alike in a browser: the scrolling text
+// moves, symbols are characters instead of a symbol face, a superscript in a paragraph is
+// raised, a character outside the code page is coloured whole instead of as the bytes of
+// its reference, and an image that cannot be loaded shows its alternative text.
+enum class LookAlike { Yes, Moves, SymbolFont, RaisedInParagraph, WholeCharacter, AltText };
 
 // One fragment of a page or a combination of pages: the state, the current page, the
 // symbol row's content, and the fragment HTML5 style writes (code page 932, characters

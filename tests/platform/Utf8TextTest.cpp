@@ -15,9 +15,9 @@ TEST(Utf8Text, ReferencesToCharactersOutsideTheCodePageBecomeTheCharacters) {
         std::string cp932;
         std::string utf8;
     } rows[] = {
-        {"&#9829;", Utf8(u8"♥")},
-        {"\x90\xE1&#9731;!", Utf8(u8"雪☃!")},
-        {"&#128163;", Utf8(u8"💣")},
+        {"&#9829;", Utf8(u8"\u2665")},
+        {"\x90\xE1&#9731;!", Utf8(u8"\u96EA\u2603!")},
+        {"&#128163;", Utf8(u8"\U0001F4A3")},
         // Characters the code page holds, markup, controls and non-characters stay written.
         {"&#12354;&#38;&#60;", "&#12354;&#38;&#60;"},
         {"&#1;&#65535;&#55296;&#1114112;", "&#1;&#65535;&#55296;&#1114112;"},
@@ -35,7 +35,7 @@ TEST(Utf8Text, MalformedUtf8IsRecognised) {
     for (const std::string bad : {"\xC0\xAF", "\xE3\x81", "\xED\xA0\x80", "\xF5\x80\x80\x80", "\x82"}) {
         EXPECT_FALSE(IsValidUtf8(bad));
     }
-    EXPECT_TRUE(IsValidUtf8(Utf8(u8"ページ𝄞")));
+    EXPECT_TRUE(IsValidUtf8(Utf8(u8"\u30DA\u30FC\u30B8\U0001D11E")));
 }
 
 } // namespace
