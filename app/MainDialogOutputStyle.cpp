@@ -9,9 +9,8 @@ void CMainDialog::CreateOutputStyleAction() {
     m_html5Action = new QAction("HTML5 で出力(&H)", this);
     m_html5Action->setObjectName("html5Action");
     m_html5Action->setCheckable(true);
-    connect(m_html5Action, &QAction::toggled, this, [this](bool on) {
-        SetOutputStyle(on ? OutputStyle::Html5 : OutputStyle::Present);
-    });
+    connect(m_html5Action, &QAction::toggled, this,
+            [this](bool on) { SetOutputStyle(on ? OutputStyle::Html5 : OutputStyle::Present); });
 }
 
 void CMainDialog::SetOutputStyle(OutputStyle style) {

@@ -93,13 +93,12 @@ void ComposeFragmentInto(std::string& out, const ComposerState& state, TagPage p
     const bool html5 = state.Style == OutputStyle::Html5;
     switch (page) {
     case TagPage::Image:
-        AppendSelectedElements(out, state,
-                               html5 ? Html5ImageTag(state) : ImageTag(state), sample);
+        AppendSelectedElements(out, state, html5 ? Html5ImageTag(state) : ImageTag(state), sample);
         break;
     case TagPage::Symbol:
-        AppendSelectedElements(out, state,
-                               html5 ? Html5SymbolMarkup(symbolContent) : std::string(symbolContent),
-                               sample, ContentKind::Markup);
+        AppendSelectedElements(
+            out, state, html5 ? Html5SymbolMarkup(symbolContent) : std::string(symbolContent),
+            sample, ContentKind::Markup);
         break;
     default:
         if (auto field = MainTextField(page)) {

@@ -35,7 +35,6 @@ std::string Html5ImageTag(const ComposerState& state);
 // Every character of `text` in its own <span style="color:#rrggbb">, the colours as in the
 // present style. A character reference is one character; with `markup` tags pass whole
 // and fewer than two characters leave the text as it is, without it they are dropped.
-void AppendHtml5Gradation(std::string& out, std::string_view text, Rgb start, Rgb end,
-                          bool markup);
+void AppendHtml5Gradation(std::string& out, std::string_view text, Rgb start, Rgb end, bool markup);
 
 } // namespace quillet

@@ -72,8 +72,7 @@ int main(int argc, char** argv) {
         written = Write(folder / (entry.Name + ".html5.html"),
                         Page("utf-8", Utf8WithCharacters(html5))) &&
                   written;
-        written = Write(folder / (entry.Name + ".present.html"), Page("shift_jis", old)) &&
-                  written;
+        written = Write(folder / (entry.Name + ".present.html"), Page("shift_jis", old)) && written;
         index += entry.Name;
         index += ' ';
         index += LookName(entry.Look);

@@ -39,8 +39,8 @@ std::vector<Html5Case> MakeCases() {
     const auto add = [&cases](std::string name, ComposerState state, TagPage page,
                               std::string html5, LookAlike look = LookAlike::Yes,
                               std::string symbol = {}) {
-        cases.push_back({std::move(name), std::move(state), page, std::move(symbol),
-                         std::move(html5), look});
+        cases.push_back(
+            {std::move(name), std::move(state), page, std::move(symbol), std::move(html5), look});
     };
 
     {
@@ -60,8 +60,7 @@ std::vector<Html5Case> MakeCases() {
         ComposerState state = Selecting({TagPage::Font});
         state.FontText = "Small";
         state.FontSize = "1(最小)";
-        add("font_size_1", state, TagPage::Font,
-            "<span style=\"font-size:x-small\">Small</span>");
+        add("font_size_1", state, TagPage::Font, "<span style=\"font-size:x-small\">Small</span>");
         state.FontText = "Big";
         state.FontSize = "7(最大)";
         state.FontColor = OtherColor(MakeRgb(255, 128, 0));

@@ -32,7 +32,8 @@ TEST(Utf8Text, ReferencesToCharactersOutsideTheCodePageBecomeTheCharacters) {
 }
 
 TEST(Utf8Text, MalformedUtf8IsRecognised) {
-    for (const std::string bad : {"\xC0\xAF", "\xE3\x81", "\xED\xA0\x80", "\xF5\x80\x80\x80", "\x82"}) {
+    for (const std::string bad :
+         {"\xC0\xAF", "\xE3\x81", "\xED\xA0\x80", "\xF5\x80\x80\x80", "\x82"}) {
         EXPECT_FALSE(IsValidUtf8(bad));
     }
     EXPECT_TRUE(IsValidUtf8(Utf8(u8"\u30DA\u30FC\u30B8\U0001D11E")));
