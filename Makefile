@@ -8,6 +8,12 @@ PACKAGES := g++ cmake make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translati
             libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic fonts-dejavu-core fonts-urw-base35 \
             xvfb xauth clang-format python3 openbox xdotool xclip x11-utils x11-xserver-utils \
             wmctrl imagemagick desktop-file-utils appstream dpkg-dev file
+# Java for the HTML checker, and the browser that renders fragments in the tests.
+PACKAGES += default-jre-headless chromium
+# The Nu Html Checker, from npm into the build folder; npm itself only where no Node.js
+# package already brings it.
+VNU_VERSION := 26.9.27
+VNU_JAR := $(BUILD)/tools/node_modules/vnu-jar/build/dist/vnu.jar
 # The second compiler, its sanitizer and fuzzer runtimes, and the symbolizer for their reports.
 PACKAGES += clang libclang-rt-14-dev llvm
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -24,6 +30,8 @@ deps:
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -qq && \
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+	@command -v npm >/dev/null || $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends npm
+	@[ -f $(VNU_JAR) ] || npm install --silent --no-audit --no-fund --prefix $(BUILD)/tools vnu-jar@$(VNU_VERSION)
 
 # ccache, when installed, makes rebuilds in several checkouts cheap.
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

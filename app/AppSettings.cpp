@@ -30,6 +30,7 @@ constexpr WindowKey kWindowKeys[] = {
     {"TabPage", &AppSettings::TabPage, nullptr},
     {"ToolBarIndex", &AppSettings::ToolBarIndex, nullptr},
     {"WindowPreview", nullptr, &AppSettings::WindowPreview},
+    {"OutputStyle", &AppSettings::OutputStyle, nullptr},
 };
 constexpr const char* kTypeIndexKey = "TypeIndex";
 constexpr IntKey kColumnKeys[] = {

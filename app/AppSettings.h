@@ -23,6 +23,8 @@ struct AppSettings {
     int ColumnContent = 200;
     // "Window": on while the preview window is open. Files from before it lack the key.
     bool WindowPreview = false;
+    // "Window": 1 for fragments in HTML5 style, anything else the present style.
+    int OutputStyle = 0;
 
     bool operator==(const AppSettings&) const = default;
 };

@@ -85,6 +85,8 @@ public:
     // Null while the preview is closed.
     CPreviewWindow* Preview() const;
     QAction* PreviewAction() const { return m_previewAction; }
+    // The window menu's check item for fragments in HTML5 style ("OutputStyle").
+    QAction* Html5Action() const { return m_html5Action; }
     // CommandId::RegisterSymbol and CommandId::ClearPages of the action menu; both work from
     // every page.
     void RegisterSymbol();
@@ -159,6 +161,10 @@ private:
     void OnPreviewClosed();
     void ShowPreviewBesideWindow();
 
+    // MainDialogOutputStyle.cpp
+    void CreateOutputStyleAction();
+    void SetOutputStyle(OutputStyle style);
+
     // MainDialogChoosers.cpp
     void BrowseLinkTarget();
     void OpenColorPopup(int sampleId);
@@ -218,6 +224,7 @@ private:
     CTipToolBar* m_styleBar = nullptr;
     QMenu* m_windowMenu = nullptr;
     QAction* m_previewAction = nullptr;
+    QAction* m_html5Action = nullptr;
     QPointer<CPreviewWindow> m_preview;
     std::vector<std::string> m_choices; // entries of ControlId::ChoiceList, code page 932
     std::vector<std::string> m_faces;   // entries of ControlId::FaceList, code page 932

@@ -18,7 +18,8 @@ void CMainDialog::CreateOutputActions() {
     host.ClearPages = [this] { ClearPages(); };
     host.SourceWindowFlag = [this] { return m_settings.WindowSource; };
     host.SetSourceWindowFlag = [this](bool flag) { m_settings.WindowSource = flag; };
-    host.SourceWindowMenu = {m_previewAction};
+    host.SourceWindowMenu = {m_previewAction, m_html5Action};
+    host.Html5Style = [this] { return m_composer->State().Style == OutputStyle::Html5; };
     m_output = std::make_unique<OutputActions>(*this, *m_outputBar, *m_windowBar, m_prompts,
                                                std::move(host));
     connect(this, &CMainDialog::CommandRequested, this,
@@ -37,7 +38,10 @@ void CMainDialog::ShowInSourceWindow(const std::string& fragment) {
         m_output->ShowInSourceWindow(fragment);
     }
     if (m_preview != nullptr) {
-        m_preview->SetFragment(fragment);
+        // Both styles look the same; the preview reads the present style's markup.
+        const bool html5 = m_composer != nullptr && m_composer->State().Style == OutputStyle::Html5;
+        m_preview->SetFragment(html5 ? m_composer->FragmentInStyle(OutputStyle::Present)
+                                     : fragment);
     }
     emit FragmentChanged(fragment);
 }

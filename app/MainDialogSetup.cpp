@@ -61,6 +61,8 @@ CMainDialog::CMainDialog(Prompts& prompts, MainDialogPlaces places, QWidget* par
     m_settings = LoadSettings(m_settingsPath);
     ComposerState state = MakeInitialState(Colors());
     state.TypeIndex = m_settings.TypeIndex;
+    state.Style = OutputStyleFromSetting(m_settings.OutputStyle);
+    m_settings.OutputStyle = SettingOf(state.Style);
     m_composer = std::make_unique<Composer>(static_cast<ComposerView&>(*this), std::move(state));
     OnInitDialog();
 }
@@ -148,6 +150,7 @@ void CMainDialog::CreateControls() {
 
     CreateToolBars();
     CreatePreviewAction();
+    CreateOutputStyleAction();
     CreateOutputActions();
     CreateWindowMenu();
     ConnectInputs();
@@ -162,6 +165,7 @@ void CMainDialog::CreateWindowMenu() {
     connect(close, &QAction::triggered, this, &QWidget::close);
     m_windowMenu->addSeparator();
     m_windowMenu->addAction(m_previewAction);
+    m_windowMenu->addAction(m_html5Action);
     QAction* about = m_windowMenu->addAction("バージョン情報(&A)...");
     about->setData(CommandId::About);
     connect(about, &QAction::triggered, this, &CMainDialog::ShowAboutBox);
@@ -221,6 +225,7 @@ void CMainDialog::OnInitDialog() {
     }
     m_output->RestoreSourceWindow();
     RestorePreview();
+    m_html5Action->setChecked(m_composer->State().Style == OutputStyle::Html5);
 
     FillFaceList();
 

@@ -66,6 +66,21 @@ const std::string& Composer::RebuildTag() {
     return m_fragment;
 }
 
+std::string Composer::FragmentInStyle(OutputStyle style) const {
+    if (!m_view.HasControls()) {
+        return {};
+    }
+    ComposerState state = m_state;
+    state.Style = style;
+    const std::optional<TagPage> page = PageOf(m_view.CurrentPage());
+    if (!page) {
+        return WrapSelectedElements(state, {});
+    }
+    const std::string symbolContent =
+        page == TagPage::Symbol ? SymbolContent(state, m_view) : std::string();
+    return ComposeFragment(state, *page, symbolContent);
+}
+
 void Composer::SetMainText(std::string text) {
     if (const std::optional<TagPage> page = PageOf(m_view.CurrentPage())) {
         if (auto field = MainTextField(*page)) {

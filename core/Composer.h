@@ -26,6 +26,8 @@ public:
     // returns it. Nothing is composed before the window's controls exist. The text is kept
     // until the next regeneration, which reuses its memory: copy it to hold it longer.
     const std::string& RebuildTag();
+    // The fragment RebuildTag would give in `style`, with no effect on the window.
+    std::string FragmentInStyle(OutputStyle style) const;
 
     // ControlId::MainText: the whole text, into the current page's field (none on the
     // symbol page).

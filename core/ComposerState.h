@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ColorChoice.h"
+#include "core/OutputStyle.h"
 #include "core/TagPage.h"
 
 #include <array>
@@ -48,6 +49,9 @@ struct ComposerState {
 
     std::array<bool, kPageCount> PageSelected{};
     bool MultiSelect = false;
+
+    // A setting rather than a page's input; no page reset changes it.
+    OutputStyle Style = OutputStyle::Present;
 };
 
 // The platform's window-text and window colours; black and white where there is no window.

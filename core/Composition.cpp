@@ -2,6 +2,9 @@
 
 #include "core/FontTag.h"
 #include "core/Gradation.h"
+#include "core/Html5Composition.h"
+#include "core/Html5Elements.h"
+#include "core/Html5SymbolMarkup.h"
 #include "core/ImageTag.h"
 #include "core/LinkTag.h"
 #include "core/MarkupGradation.h"
@@ -24,6 +27,10 @@ constexpr std::size_t kGradationBytesPerChar = 32;
 
 void AppendSelectedElements(std::string& out, const ComposerState& state, std::string_view content,
                             std::optional<SampleFont>* sample, ContentKind kind) {
+    if (state.Style == OutputStyle::Html5) {
+        AppendHtml5SelectedElements(out, state, content, sample, kind == ContentKind::Markup);
+        return;
+    }
     const bool gradation = Selected(state, TagPage::Gradation);
     const bool font = Selected(state, TagPage::Font);
     const bool link = Selected(state, TagPage::Hyperlink);
@@ -83,12 +90,15 @@ std::string WrapSelectedElements(const ComposerState& state, std::string_view co
 void ComposeFragmentInto(std::string& out, const ComposerState& state, TagPage page,
                          std::string_view symbolContent, std::optional<SampleFont>* sample) {
     out.clear();
+    const bool html5 = state.Style == OutputStyle::Html5;
     switch (page) {
     case TagPage::Image:
-        AppendSelectedElements(out, state, ImageTag(state), sample);
+        AppendSelectedElements(out, state, html5 ? Html5ImageTag(state) : ImageTag(state), sample);
         break;
     case TagPage::Symbol:
-        AppendSelectedElements(out, state, symbolContent, sample, ContentKind::Markup);
+        AppendSelectedElements(
+            out, state, html5 ? Html5SymbolMarkup(symbolContent) : std::string(symbolContent),
+            sample, ContentKind::Markup);
         break;
     default:
         if (auto field = MainTextField(page)) {

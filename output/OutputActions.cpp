@@ -3,6 +3,7 @@
 #include "controls/CImageMenu.h"
 #include "controls/CTipToolBar.h"
 #include "core/CommandIds.h"
+#include "output/Html5TagFile.h"
 #include "output/SplitButton.h"
 #include "output/TagFile.h"
 #include "output/WaitCursor.h"
@@ -10,6 +11,7 @@
 #include "platform/Prompts.h"
 #include "platform/TextCodec.h"
 #include "platform/TextMimeData.h"
+#include "platform/Utf8Text.h"
 #include "resources/ResourceIds.h"
 #include "source/CSourceWindow.h"
 
@@ -62,7 +64,7 @@ void OutputActions::CopyTag() {
     if (fragment.empty()) {
         return;
     }
-    QGuiApplication::clipboard()->setMimeData(MakeTextMimeData(fragment).release());
+    QGuiApplication::clipboard()->setMimeData(FragmentMimeData(fragment).release());
 }
 
 void OutputActions::DragTag() {
@@ -88,7 +90,10 @@ void OutputActions::SaveTag() {
     {
         const WaitCursor wait;
         const std::filesystem::path path(QFile::encodeName(*chosen).toStdString());
-        if (const Status saved = SaveTagFile(RebuildTag(), path); !saved) {
+        const std::string fragment = RebuildTag();
+        const Status saved =
+            Html5Style() ? SaveHtml5TagFile(fragment, path) : SaveTagFile(fragment, path);
+        if (!saved) {
             failure = saved.Failure();
         }
     }
@@ -158,7 +163,7 @@ void OutputActions::RestoreSourceWindow() {
 
 void OutputActions::ShowInSourceWindow(const std::string& fragment) {
     if (m_sourceWindow != nullptr) {
-        m_sourceWindow->SetFragment(fragment);
+        m_sourceWindow->SetFragment(fragment, Html5Style());
     }
 }
 
@@ -281,7 +286,7 @@ void OutputActions::StartFragmentDrag() {
     if (fragment.empty()) {
         return;
     }
-    std::unique_ptr<QMimeData> data = MakeTextMimeData(fragment);
+    std::unique_ptr<QMimeData> data = FragmentMimeData(fragment);
     if (m_host.StartDrag) {
         m_host.StartDrag(std::move(data));
         return;
@@ -295,6 +300,15 @@ void OutputActions::StartFragmentDrag() {
 
 std::string OutputActions::RebuildTag() const {
     return m_host.RebuildTag ? m_host.RebuildTag() : std::string();
+}
+
+bool OutputActions::Html5Style() const {
+    return m_host.Html5Style && m_host.Html5Style();
+}
+
+std::unique_ptr<QMimeData> OutputActions::FragmentMimeData(const std::string& fragment) const {
+    return Html5Style() ? MakeUtf8TextMimeData(Utf8WithCharacters(fragment))
+                        : MakeTextMimeData(fragment);
 }
 
 bool OutputActions::SourceFlag() const {
@@ -330,7 +344,7 @@ void OutputActions::OpenSourceWindow() {
     // put in as well, so that the window is right however the owner routes it.
     const std::string fragment = RebuildTag();
     if (m_sourceWindow != nullptr) {
-        m_sourceWindow->SetFragment(fragment);
+        m_sourceWindow->SetFragment(fragment, Html5Style());
     }
 }
 

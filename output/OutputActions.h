@@ -40,6 +40,8 @@ struct OutputHost {
     QList<QAction*> SourceWindowMenu;
     // Runs the drag of the fragment; empty for the platform's drag from the split button.
     std::function<void(std::unique_ptr<QMimeData>)> StartDrag;
+    // True while the fragment is HTML5 style, which leaves the program as UTF-8.
+    std::function<bool()> Html5Style;
 };
 
 // Copy, save, the default action of the split button, its action menu, and the source
@@ -89,6 +91,9 @@ protected:
 
 private:
     std::string RebuildTag() const;
+    bool Html5Style() const;
+    // The fragment's clipboard and drag data in the output style.
+    std::unique_ptr<QMimeData> FragmentMimeData(const std::string& fragment) const;
     bool SourceFlag() const;
     void SetSourceFlag(bool flag);
     void OpenSourceWindow();

@@ -19,10 +19,14 @@ void AppendCrLf(std::string_view text, std::string& out) {
 
 } // namespace
 
-std::string SaveFileContents(std::string_view fragment, const std::filesystem::path& path) {
+bool WrapsInDocument(const std::filesystem::path& path) {
     const std::string name = path.filename().string();
     const std::size_t dot = name.rfind('.');
-    const bool document = dot != std::string::npos && name.compare(dot + 1, name.npos, "htm") == 0;
+    return dot != std::string::npos && name.compare(dot + 1, name.npos, "htm") == 0;
+}
+
+std::string SaveFileContents(std::string_view fragment, const std::filesystem::path& path) {
+    const bool document = WrapsInDocument(path);
 
     std::string contents;
     // Room for the wrapper and a few carriage returns; a fragment holds no line feeds.

@@ -8,6 +8,9 @@
 
 namespace quillet {
 
+// Whether a saved fragment is wrapped in a document: the file name ends in exactly ".htm".
+bool WrapsInDocument(const std::filesystem::path& path);
+
 // What a saved fragment file holds: the fragment wrapped in a bare HTML document when the
 // file name ends in exactly ".htm", the fragment alone otherwise. Every line feed is
 // written as CR LF; nothing else is added.

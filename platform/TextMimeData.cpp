@@ -32,6 +32,19 @@ std::unique_ptr<QMimeData> MakeTextMimeData(std::string_view cp932) {
     return data;
 }
 
+std::unique_ptr<QMimeData> MakeUtf8TextMimeData(std::string_view utf8) {
+    auto data = std::make_unique<QMimeData>();
+    const QByteArray bytes(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    const QString text = QString::fromUtf8(bytes);
+    data->setText(text);
+    data->setData(kUtf8TextMime, bytes);
+    if (const std::string cp932 = ToCp932(text); FromCp932(cp932) == text) {
+        data->setData(kCp932TextMime,
+                      QByteArray(cp932.data(), static_cast<qsizetype>(cp932.size())));
+    }
+    return data;
+}
+
 bool OffersPlainText(const QMimeData& data) {
     return Offered(data, QLatin1String(kCp932TextMime)) ||
            Offered(data, QLatin1String(kUtf8TextMime)) || Offered(data, kPlainText);

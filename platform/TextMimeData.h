@@ -16,6 +16,8 @@ inline constexpr char kUtf8TextMime[] = "text/plain;charset=utf-8";
 inline constexpr char kCp932TextMime[] = "text/plain;charset=windows-31j";
 
 std::unique_ptr<QMimeData> MakeTextMimeData(std::string_view cp932);
+// UTF-8 text as it is, with the code page bytes too when every character fits the code page.
+std::unique_ptr<QMimeData> MakeUtf8TextMimeData(std::string_view utf8);
 
 bool OffersPlainText(const QMimeData& data);
 

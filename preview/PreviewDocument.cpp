@@ -1,8 +1,8 @@
 #include "preview/PreviewDocument.h"
 
+#include "core/SymbolFaceGlyphs.h"
 #include "platform/AsciiText.h"
 #include "preview/MarkupTokens.h"
-#include "preview/SymbolFaceGlyphs.h"
 
 #include <algorithm>
 #include <array>

@@ -3,6 +3,7 @@
 #include "controls/DialogFont.h"
 #include "controls/FrameCoalescer.h"
 #include "platform/TextCodec.h"
+#include "platform/Utf8Text.h"
 #include "source/CSourceTextView.h"
 
 #include <QMenu>
@@ -43,12 +44,13 @@ CSourceWindow::CSourceWindow(QWidget* parent) : CToolWindow(parent) {
         DialogRectToPixels(QRect(0, 0, kWidthUnits, kHeightUnits), DialogFontUnits(font())).size());
 }
 
-void CSourceWindow::SetFragment(const std::string& fragment) {
+void CSourceWindow::SetFragment(const std::string& fragment, bool html5) {
     // Regeneration runs on every keystroke; an unchanged text keeps its scroll position.
-    if (fragment == m_fragment) {
+    if (fragment == m_fragment && html5 == m_html5) {
         return;
     }
     m_fragment = fragment;
+    m_html5 = html5;
     m_frames->Request();
 }
 
@@ -57,7 +59,12 @@ void CSourceWindow::ShowPending() {
 }
 
 void CSourceWindow::ShowFragment() {
-    m_view->SetText(FromCp932(m_fragment));
+    if (m_html5) {
+        const std::string utf8 = Utf8WithCharacters(m_fragment);
+        m_view->SetText(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    } else {
+        m_view->SetText(FromCp932(m_fragment));
+    }
 }
 
 QString CSourceWindow::Text() const {

@@ -24,8 +24,9 @@ public:
     explicit CSourceWindow(QWidget* parent);
 
     // The whole fragment, code page 932. Shown at once, or with the next frame when fragments
-    // arrive faster than frames: the last one always shows.
-    void SetFragment(const std::string& fragment);
+    // arrive faster than frames: the last one always shows. An HTML5 style fragment shows
+    // as it leaves the program, with its characters outside the code page as themselves.
+    void SetFragment(const std::string& fragment, bool html5 = false);
     // The text shown once a waiting update is in.
     QString Text() const;
     // Puts a waiting fragment in now.
@@ -42,6 +43,7 @@ private:
     CSourceTextView* m_view = nullptr;
     FrameCoalescer* m_frames = nullptr;
     std::string m_fragment; // the latest, shown or waiting
+    bool m_html5 = false;
     QList<QAction*> m_menuActions;
 };
 

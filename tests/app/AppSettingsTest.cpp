@@ -22,6 +22,7 @@ const std::string kFirstStartFile = "[Window]\r\n"
                                     "TabPage=0\r\n"
                                     "ToolBarIndex=0\r\n"
                                     "WindowPreview=0\r\n"
+                                    "OutputStyle=0\r\n"
                                     "[Mark]\r\n"
                                     "TypeIndex=トランプ\r\n"
                                     "ColumnName=80\r\n"
@@ -39,7 +40,8 @@ TEST(AppSettings, FirstStartReadsTheDefaultsAndWritesEveryKeyInTwoSections) {
 
 TEST(AppSettings, RoundTripKeepsEveryValue) {
     const TemporaryFolder folder;
-    const AppSettings settings{512, 333, true, true, 6, 2, "ユーザー定義", 120, 0, INT_MAX, true};
+    const AppSettings settings{512, 333, true,    true, 6, 2, "ユーザー定義",
+                               120, 0,   INT_MAX, true, 1};
     ASSERT_TRUE(SaveSettings(settings, folder / "q.INI"));
     EXPECT_EQ(LoadSettings(folder / "q.INI"), settings);
 }
@@ -49,17 +51,18 @@ TEST(AppSettings, OutOfRangeNumbersAreStoredAsReadAndSwitchesOtherThanOneReadOff
     const std::string file = "[Window]\r\nWindowWidth=100\r\nWindowHeight=150\r\nWindowTop=5\r\n"
                              "WindowSource=-1\r\nTabPage=9\r\nToolBarIndex=-3\r\n"
                              "WindowPreview=7\r\n"
+                             "OutputStyle=3\r\n"
                              "[Mark]\r\nTypeIndex=no such filter\r\nColumnName=-80\r\n"
                              "ColumnType=70000\r\nColumnContent=2147483647\r\n";
     const fs::path ini = folder.Write("q.INI", file);
     const AppSettings settings = LoadSettings(ini);
     EXPECT_EQ(settings, (AppSettings{100, 150, false, false, 9, -3, "no such filter", -80, 70000,
-                                     INT_MAX, false}));
+                                     INT_MAX, false, 3}));
     ASSERT_TRUE(SaveSettings(settings, ini));
     EXPECT_EQ(folder.Read("q.INI"),
               "[Window]\r\nWindowWidth=100\r\nWindowHeight=150\r\nWindowTop=0\r\n"
               "WindowSource=0\r\nTabPage=9\r\nToolBarIndex=-3\r\n"
-              "WindowPreview=0\r\n"
+              "WindowPreview=0\r\nOutputStyle=3\r\n"
               "[Mark]\r\nTypeIndex=no such filter\r\nColumnName=-80\r\n"
               "ColumnType=70000\r\nColumnContent=2147483647\r\n");
 }
@@ -85,7 +88,7 @@ TEST(AppSettings, SaveKeepsCommentsAndUnknownKeysAndAddsTheMissingOnes) {
     EXPECT_EQ(folder.Read("q.INI"),
               "; mine\r\n[Window]\r\nExtra=1\r\nwindowwidth = 410\r\nWindowHeight=200\r\n"
               "WindowTop=0\r\nWindowSource=0\r\nTabPage=0\r\nToolBarIndex=0\r\n"
-              "WindowPreview=0\r\n\r\n"
+              "WindowPreview=0\r\nOutputStyle=0\r\n\r\n"
               "[Other]\r\nKeep=yes\r\n[Mark]\r\nTypeIndex=トランプ\r\nColumnName=80\r\n"
               "ColumnType=60\r\nColumnContent=200\r\n");
     EXPECT_EQ(folder.EntryCount(), 1u);

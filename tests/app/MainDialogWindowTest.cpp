@@ -218,11 +218,12 @@ TEST_F(MainDialogTest, EnterWithDragAsTheDefaultDoesNothing) {
 TEST_F(MainDialogTest, WindowMenuHoldsCloseThePreviewAndTheAboutBox) {
     Open();
     const QList<QAction*> items = Dialog().WindowMenu()->actions();
-    ASSERT_EQ(items.size(), 4);
+    ASSERT_EQ(items.size(), 5);
     EXPECT_TRUE(items[1]->isSeparator());
     EXPECT_EQ(items[2], Dialog().PreviewAction());
-    EXPECT_EQ(items[3]->text(), "バージョン情報(&A)...");
-    items[3]->trigger();
+    EXPECT_EQ(items[3], Dialog().Html5Action());
+    EXPECT_EQ(items[4]->text(), "バージョン情報(&A)...");
+    items[4]->trigger();
     auto* about = Dialog().findChild<QDialog*>("aboutBox");
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());

@@ -1,6 +1,6 @@
 #include "preview/PreviewDocument.h"
 
-#include "preview/SymbolFaceGlyphs.h"
+#include "core/SymbolFaceGlyphs.h"
 #include "symbols/BuiltInSymbols.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "preview/SymbolFaceGlyphs.h"
+#include "core/SymbolFaceGlyphs.h"
 
 #include "platform/AsciiText.h"
 
