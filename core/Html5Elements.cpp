@@ -55,12 +55,6 @@ std::string FontDeclarations(const ComposerState& state) {
     return css;
 }
 
-std::string_view TargetOf(const ComposerState& state) {
-    const auto targets = LinkTargetTable();
-    const auto found = std::ranges::find(targets, state.LinkTarget, &LinkTargetRow::Item);
-    return found == targets.end() ? std::string_view() : found->Target;
-}
-
 bool HasLink(const ComposerState& state) {
     return !state.LinkUrl.empty() || state.LinkTarget != SameWindowTarget();
 }
@@ -148,7 +142,7 @@ void AppendHtml5LinkOpenTag(std::string& out, const ComposerState& state) {
     out += "<a";
     if (!state.LinkUrl.empty()) {
         AppendHtml5UrlAttribute(out, "href", state.LinkUrl);
-        if (const std::string_view target = TargetOf(state); !target.empty()) {
+        if (const std::string_view target = LinkTargetOf(state); !target.empty()) {
             AppendHtml5Attribute(out, "target", target);
         }
     }

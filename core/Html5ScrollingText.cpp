@@ -19,14 +19,10 @@ constexpr double kImageGuessEm = 150.0 / kDefaultFontPixels;
 enum class Motion { Scroll, Slide, Alternate };
 
 Motion MotionOf(const ComposerState& state) {
-    for (const MarqueeBehaviorRow& row : MarqueeBehaviorTable()) {
-        if (row.Item == state.MarqueeBehavior) {
-            return row.Behavior == "Slide"       ? Motion::Slide
-                   : row.Behavior == "Alternate" ? Motion::Alternate
-                                                 : Motion::Scroll;
-        }
-    }
-    return Motion::Scroll;
+    const std::string_view behavior = MarqueeBehaviorOf(state);
+    return behavior == "Slide"       ? Motion::Slide
+           : behavior == "Alternate" ? Motion::Alternate
+                                     : Motion::Scroll;
 }
 
 // Locale-free, at most two decimals, no trailing zeros.

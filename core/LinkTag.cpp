@@ -22,16 +22,16 @@ constexpr std::array<LinkTargetRow, 3> kTargets{{
     {"ウィンドウをクリア", "_top"},
 }};
 
-std::string_view TargetOf(const ComposerState& state) {
-    const auto found = std::ranges::find(kTargets, state.LinkTarget, &LinkTargetRow::Item);
-    return found == kTargets.end() ? std::string_view() : found->Target;
-}
-
 bool HasLink(const ComposerState& state) {
     return !state.LinkUrl.empty() || state.LinkTarget != SameWindowTarget();
 }
 
 } // namespace
+
+std::string_view LinkTargetOf(const ComposerState& state) {
+    const auto found = std::ranges::find(kTargets, state.LinkTarget, &LinkTargetRow::Item);
+    return found == kTargets.end() ? std::string_view() : found->Target;
+}
 
 void AppendLinkOpenTag(std::string& out, const ComposerState& state) {
     if (!HasLink(state)) {
@@ -41,7 +41,7 @@ void AppendLinkOpenTag(std::string& out, const ComposerState& state) {
     if (!state.LinkUrl.empty()) {
         AppendAttribute(out, "Href", state.LinkUrl, state.Quote);
     }
-    if (const std::string_view target = TargetOf(state); !target.empty()) {
+    if (const std::string_view target = LinkTargetOf(state); !target.empty()) {
         AppendAttribute(out, "Target", target, state.Quote);
     }
     out += '>';

@@ -22,20 +22,20 @@ constexpr std::array<MarqueeBehaviorRow, 3> kBehaviors{{
     {"交互", "Alternate"},
 }};
 
-std::string_view BehaviorOf(const ComposerState& state) {
+} // namespace
+
+std::string_view MarqueeBehaviorOf(const ComposerState& state) {
     const auto found =
         std::ranges::find(kBehaviors, state.MarqueeBehavior, &MarqueeBehaviorRow::Item);
     return found == kBehaviors.end() ? std::string_view() : found->Behavior;
 }
-
-} // namespace
 
 void AppendMarqueeOpenTag(std::string& out, const ComposerState& state) {
     out += "<Marquee";
     if (!IsStandard(state.MarqueeBgColor)) {
         AppendAttribute(out, "BgColor", HtmlColorText(state.MarqueeBgColor), state.Quote);
     }
-    if (const std::string_view behavior = BehaviorOf(state); !behavior.empty()) {
+    if (const std::string_view behavior = MarqueeBehaviorOf(state); !behavior.empty()) {
         AppendAttribute(out, "Behavior", behavior, state.Quote);
     }
     if (state.MarqueeSpeed != kDefaultMarqueeSpeed) {

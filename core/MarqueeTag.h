@@ -3,12 +3,16 @@
 #include "core/ComposerState.h"
 
 #include <string>
+#include <string_view>
 
 namespace quillet {
 
 inline constexpr int kMinMarqueeSpeed = 1;
 inline constexpr int kMaxMarqueeSpeed = 99;
 inline constexpr int kDefaultMarqueeSpeed = 6;
+
+// The behaviour the state's list item writes ("Slide", "Alternate"); empty for scrolling.
+std::string_view MarqueeBehaviorOf(const ComposerState& state);
 
 // The scrolling-text element is written even at its defaults and around nothing:
 // <Marquee></Marquee>. Attributes in the order BgColor, Behavior, ScrollAmount.
