@@ -1,5 +1,8 @@
 #include "platform/QtPrompts.h"
 
+#include "platform/NameFilterSuffix.h"
+#include "platform/TextCodec.h"
+
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -55,11 +58,24 @@ void QtPrompts::ShowMessage(QWidget* parent, const QString& text, MessageIcon ic
     box.exec();
 }
 
-std::optional<QString> QtPrompts::SaveFileName(QWidget* parent, const FileRequest& request) {
+std::optional<ChosenFile> QtPrompts::SaveFileName(QWidget* parent, const FileRequest& request) {
     std::unique_ptr<QFileDialog> dialog(MakeFileDialog(parent, request));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
-    return RunFileDialog(*dialog);
+    // A typed name gets the extension of the type shown, so that the question before
+    // replacing a file asks about the file that will be written.
+    const auto followFilter = [&dialog, &request](const QString& filter) {
+        const std::string suffix = NameFilterSuffix(ToCp932(filter));
+        dialog->setDefaultSuffix(suffix.empty() ? request.defaultSuffix
+                                                : QString::fromStdString(suffix));
+    };
+    QObject::connect(dialog.get(), &QFileDialog::filterSelected, dialog.get(), followFilter);
+    followFilter(dialog->selectedNameFilter());
+    const std::optional<QString> path = RunFileDialog(*dialog);
+    if (!path) {
+        return std::nullopt;
+    }
+    return ChosenFile(*path, dialog->selectedNameFilter());
 }
 
 std::optional<QString> QtPrompts::OpenFileName(QWidget* parent, const FileRequest& request) {

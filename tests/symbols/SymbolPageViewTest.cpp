@@ -47,7 +47,7 @@ public:
         return yes;
     }
     void ShowMessage(QWidget*, const QString& text, MessageIcon) override { messages << text; }
-    std::optional<QString> SaveFileName(QWidget*, const FileRequest&) override { return {}; }
+    std::optional<ChosenFile> SaveFileName(QWidget*, const FileRequest&) override { return {}; }
     std::optional<QString> OpenFileName(QWidget*, const FileRequest&) override { return {}; }
     std::optional<QColor> ChooseColor(QWidget*, const QColor&) override { return {}; }
 
