@@ -24,6 +24,7 @@ constexpr IntKey kWindowKeys[] = {
     {"ToolBarIndex", &AppSettings::ToolBarIndex},
     {"WindowPreview", &AppSettings::WindowPreview},
 };
+constexpr const char* kSaveFolderKey = "SaveFolder";
 constexpr const char* kTypeIndexKey = "TypeIndex";
 constexpr IntKey kColumnKeys[] = {
     {"ColumnName", &AppSettings::ColumnName},
@@ -54,6 +55,7 @@ AppSettings LoadSettings(const std::filesystem::path& iniPath) {
     for (const IntKey& key : kWindowKeys) {
         settings.*key.field = profile.Int(kWindowSection, key.name, settings.*key.field);
     }
+    settings.SaveFolder = profile.String(kWindowSection, kSaveFolderKey, settings.SaveFolder);
     settings.TypeIndex = profile.String(kMarkSection, kTypeIndexKey, settings.TypeIndex);
     for (const IntKey& key : kColumnKeys) {
         settings.*key.field = profile.Int(kMarkSection, key.name, settings.*key.field);
@@ -70,6 +72,10 @@ Status SaveSettings(const AppSettings& settings, const std::filesystem::path& in
     bool stored = true;
     for (const IntKey& key : kWindowKeys) {
         stored = profile.SetInt(kWindowSection, key.name, settings.*key.field) && stored;
+    }
+    // A folder whose name holds a line break cannot be kept; the others still are.
+    if (!profile.SetString(kWindowSection, kSaveFolderKey, settings.SaveFolder)) {
+        (void)profile.SetString(kWindowSection, kSaveFolderKey, "");
     }
     stored = profile.SetString(kMarkSection, kTypeIndexKey, settings.TypeIndex) && stored;
     for (const IntKey& key : kColumnKeys) {

@@ -22,6 +22,8 @@ struct AppSettings {
     int ColumnContent = 200;
     // "Window": 1 while the preview window is open. Files from before it lack the key.
     int WindowPreview = 0;
+    // "Window": the folder of the last save, code page 932; empty before the first.
+    std::string SaveFolder;
 
     bool operator==(const AppSettings&) const = default;
 };

@@ -221,6 +221,7 @@ void CMainDialog::OnInitDialog() {
         ShowStayOnTop(false);
     }
     m_settings.WindowSource = m_settings.WindowSource == 1 ? 1 : 0;
+    m_output->SetLastSaveFolder(FromCp932(m_settings.SaveFolder));
     m_output->RestoreSourceWindow();
     RestorePreview();
 

@@ -85,6 +85,7 @@ void OutputActions::SaveTag() {
                        QStringLiteral("すべてのファイル (*.*)")};
     request.defaultSuffix = QStringLiteral("txt");
     request.confirmOverwrite = true;
+    request.initialFolder = ExistingFolderOrHome(m_lastSaveFolder);
     const std::optional<ChosenFile> chosen = m_prompts.SaveFileName(&m_window, request);
     if (!chosen || chosen->path.isEmpty()) {
         return;

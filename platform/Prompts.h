@@ -21,6 +21,10 @@ struct FileRequest {
     bool confirmOverwrite = true;
 };
 
+// `folder` when it is an existing folder, else the user's home folder: where a chooser
+// opens on a remembered folder that has gone since.
+QString ExistingFolderOrHome(const QString& folder);
+
 // A file the user chose to save to, and the name filter that was chosen with it.
 struct ChosenFile {
     // A path alone: no filter reported, as though every file were shown.

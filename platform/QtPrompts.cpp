@@ -5,7 +5,9 @@
 
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include <memory>
@@ -45,6 +47,10 @@ std::optional<QString> RunFileDialog(QFileDialog& dialog) {
 }
 
 } // namespace
+
+QString ExistingFolderOrHome(const QString& folder) {
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
 
 bool QtPrompts::AskYesNo(QWidget* parent, const QString& text, MessageIcon icon) {
     QMessageBox box(ToQt(icon), QCoreApplication::applicationName(), text,

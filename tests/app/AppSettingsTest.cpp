@@ -22,6 +22,7 @@ const std::string kFirstStartFile = "[Window]\r\n"
                                     "TabPage=0\r\n"
                                     "ToolBarIndex=0\r\n"
                                     "WindowPreview=0\r\n"
+                                    "SaveFolder=\r\n"
                                     "[Mark]\r\n"
                                     "TypeIndex=トランプ\r\n"
                                     "ColumnName=80\r\n"
@@ -39,8 +40,13 @@ TEST(AppSettings, FirstStartReadsTheDefaultsAndWritesEveryKeyInTwoSections) {
 
 TEST(AppSettings, RoundTripKeepsEveryValue) {
     const TemporaryFolder folder;
-    const AppSettings settings{512, 333, 1, 1, 6, 2, "ユーザー定義", 120, 0, INT_MAX, 1};
+    AppSettings settings{512, 333, 1, 1, 6, 2, "ユーザー定義", 120, 0, INT_MAX, 1, "/home/u/保存"};
     ASSERT_TRUE(SaveSettings(settings, folder / "q.INI"));
+    EXPECT_EQ(LoadSettings(folder / "q.INI"), settings);
+    // A folder that cannot be written as one line is forgotten; the rest is kept.
+    settings.SaveFolder = "/a\nb";
+    ASSERT_TRUE(SaveSettings(settings, folder / "q.INI"));
+    settings.SaveFolder.clear();
     EXPECT_EQ(LoadSettings(folder / "q.INI"), settings);
 }
 
@@ -48,13 +54,13 @@ TEST(AppSettings, OutOfRangeValuesAreStoredAsReadAndWrittenBack) {
     const TemporaryFolder folder;
     const std::string file = "[Window]\r\nWindowWidth=100\r\nWindowHeight=150\r\nWindowTop=5\r\n"
                              "WindowSource=-1\r\nTabPage=9\r\nToolBarIndex=-3\r\n"
-                             "WindowPreview=7\r\n"
+                             "WindowPreview=7\r\nSaveFolder=/gone\r\n"
                              "[Mark]\r\nTypeIndex=no such filter\r\nColumnName=-80\r\n"
                              "ColumnType=70000\r\nColumnContent=2147483647\r\n";
     const fs::path ini = folder.Write("q.INI", file);
     const AppSettings settings = LoadSettings(ini);
-    EXPECT_EQ(settings,
-              (AppSettings{100, 150, 5, -1, 9, -3, "no such filter", -80, 70000, INT_MAX, 7}));
+    EXPECT_EQ(settings, (AppSettings{100, 150, 5, -1, 9, -3, "no such filter", -80, 70000, INT_MAX,
+                                     7, "/gone"}));
     ASSERT_TRUE(SaveSettings(settings, ini));
     EXPECT_EQ(folder.Read("q.INI"), file);
 }
@@ -80,7 +86,7 @@ TEST(AppSettings, SaveKeepsCommentsAndUnknownKeysAndAddsTheMissingOnes) {
     EXPECT_EQ(folder.Read("q.INI"),
               "; mine\r\n[Window]\r\nExtra=1\r\nwindowwidth = 410\r\nWindowHeight=200\r\n"
               "WindowTop=0\r\nWindowSource=0\r\nTabPage=0\r\nToolBarIndex=0\r\n"
-              "WindowPreview=0\r\n\r\n"
+              "WindowPreview=0\r\nSaveFolder=\r\n\r\n"
               "[Other]\r\nKeep=yes\r\n[Mark]\r\nTypeIndex=トランプ\r\nColumnName=80\r\n"
               "ColumnType=60\r\nColumnContent=200\r\n");
     EXPECT_EQ(folder.EntryCount(), 1u);
