@@ -185,7 +185,7 @@ void CMainDialog::ConnectInputs() {
     connect(m_tabs, &CPageTabControl::SelectionChanged, this, &CMainDialog::OnTabSelectionChanged);
     connect(m_tabs, &CPageTabControl::RightClicked, this, &CMainDialog::OnTabRightClicked);
     connect(m_tabs, &CPageTabControl::CurrentTabClicked, this, &CMainDialog::OnCurrentTabClicked);
-    connect(m_browseButton, &QPushButton::clicked, this, &CMainDialog::BrowseLinkTarget);
+    connect(m_browseButton, &QPushButton::clicked, this, &CMainDialog::Browse);
     connect(this, &CMainDialog::ColorSampleClicked, this, &CMainDialog::OpenColorPopup);
     connect(m_colorSample, &CColorSwatch::Clicked, this,
             [this] { emit ColorSampleClicked(ControlId::ColorSample); });
