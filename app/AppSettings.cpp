@@ -32,6 +32,7 @@ constexpr WindowKey kWindowKeys[] = {
     {"WindowPreview", nullptr, &AppSettings::WindowPreview},
     {"OutputStyle", &AppSettings::OutputStyle, nullptr},
 };
+constexpr const char* kSaveFolderKey = "SaveFolder";
 constexpr const char* kTypeIndexKey = "TypeIndex";
 constexpr IntKey kColumnKeys[] = {
     {"ColumnName", &AppSettings::ColumnName},
@@ -66,6 +67,7 @@ AppSettings LoadSettings(const std::filesystem::path& iniPath) {
             settings.*key.flag = profile.Int(kWindowSection, key.name, settings.*key.flag) == 1;
         }
     }
+    settings.SaveFolder = profile.String(kWindowSection, kSaveFolderKey, settings.SaveFolder);
     settings.TypeIndex = profile.String(kMarkSection, kTypeIndexKey, settings.TypeIndex);
     for (const IntKey& key : kColumnKeys) {
         settings.*key.field = profile.Int(kMarkSection, key.name, settings.*key.field);
@@ -83,6 +85,10 @@ Status SaveSettings(const AppSettings& settings, const std::filesystem::path& in
     for (const WindowKey& key : kWindowKeys) {
         const int value = key.number != nullptr ? settings.*key.number : settings.*key.flag ? 1 : 0;
         stored = profile.SetInt(kWindowSection, key.name, value) && stored;
+    }
+    // A folder whose name holds a line break cannot be kept; the others still are.
+    if (!profile.SetString(kWindowSection, kSaveFolderKey, settings.SaveFolder)) {
+        (void)profile.SetString(kWindowSection, kSaveFolderKey, "");
     }
     stored = profile.SetString(kMarkSection, kTypeIndexKey, settings.TypeIndex) && stored;
     for (const IntKey& key : kColumnKeys) {

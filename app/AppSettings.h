@@ -25,6 +25,8 @@ struct AppSettings {
     bool WindowPreview = false;
     // "Window": 1 for fragments in HTML5 style, anything else the present style.
     int OutputStyle = 0;
+    // "Window": the folder of the last save, code page 932; empty before the first.
+    std::string SaveFolder;
 
     bool operator==(const AppSettings&) const = default;
 };

@@ -82,11 +82,7 @@ int CComposerApp::Run() {
     UseDialogFont();
     QtPrompts prompts;
     CMainDialog dialog(prompts);
-    dialog.SetHelpHandler([&prompts, &dialog] {
-        if (const Status opened = OpenHelpPage(); !opened) {
-            prompts.ShowMessage(&dialog, HelpErrorText(opened.Failure()), MessageIcon::Error);
-        }
-    });
+    dialog.SetHelpHandler([&prompts, &dialog] { OpenHelpPage(dialog, prompts); });
     // Ending the session or `kill` closes the window like its close box, keeping the settings.
     TerminationSignal termination;
     QObject::connect(&termination, &TerminationSignal::Received, &dialog, [&dialog] {

@@ -2,13 +2,17 @@
 
 #include "platform/FileErrorText.h"
 #include "platform/Folders.h"
+#include "platform/Prompts.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
+#include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
+#include <QWidget>
 
 #include <cerrno>
 
@@ -59,20 +63,56 @@ std::optional<QString> InstalledHelpPage() {
     return page;
 }
 
-Status OpenHelpPage() {
+void OpenHelpPage(QWidget& parent, Prompts& prompts) {
     const std::optional<QString> installed = InstalledHelpPage();
-    const Result<QString> page = installed ? Result<QString>(*installed) : WriteHelpCopy();
-    if (!page) {
-        return page.Failure();
+    const Result<QString> copy = installed ? Result<QString>(*installed) : WriteHelpCopy();
+    if (!copy) {
+        prompts.ShowMessage(&parent, HelpErrorText(copy.Failure()), MessageIcon::Error);
+        return;
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page.Value()))) {
-        return Failed(FileError::Step::Open, page.Value(), 0);
+    const QString page = copy.Value();
+    const QPointer<QWidget> window(&parent);
+    const auto notOpened = [window, &prompts, page] {
+        if (window != nullptr) {
+            prompts.ShowMessage(window, HelpNotOpenedText(page), MessageIcon::Error);
+        }
+    };
+    // The toolkit only starts xdg-open and calls that success; its exit code tells
+    // whether a browser took the page.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(page))) {
+            notOpened();
+        }
+        return;
     }
-    return Success();
+    auto* process = new QProcess(&parent);
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    QObject::connect(process, &QProcess::finished, &parent,
+                     [process, notOpened](int exitCode, QProcess::ExitStatus status) {
+                         if (status != QProcess::NormalExit || exitCode != 0) {
+                             notOpened();
+                         }
+                         process->deleteLater();
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, &parent,
+                     [process, notOpened](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart) {
+                             notOpened();
+                             process->deleteLater();
+                         }
+                     });
+    process->start(opener, {page});
 }
 
 QString HelpErrorText(const FileError& error) {
     return FileErrorText(QStringLiteral("ヘルプ"), error);
+}
+
+QString HelpNotOpenedText(const QString& page) {
+    return QStringLiteral("ヘルプを表示できませんでした。ページを開くブラウザーが"
+                          "見つかりません。\n%1\nこのファイルをブラウザーで開いてください。")
+        .arg(QDir::toNativeSeparators(page));
 }
 
 } // namespace quillet

@@ -166,7 +166,11 @@ private:
     void SetOutputStyle(OutputStyle style);
 
     // MainDialogChoosers.cpp
+    // The browse button: an Internet shortcut on the hyperlink page, a picture on the image
+    // page.
+    void Browse();
     void BrowseLinkTarget();
+    void BrowsePicture();
     void OpenColorPopup(int sampleId);
 
     // MainDialogSymbols.cpp
@@ -202,6 +206,8 @@ private:
     TabMarks m_marks;
     DialogBaseUnits m_baseUnits;
     std::function<void()> m_helpHandler;
+    // Where the last picture was picked in this run; empty before the first.
+    QString m_pictureFolder;
     std::map<int, QWidget*> m_controls;
     std::vector<QIcon> m_tabImages;
 

@@ -1,12 +1,14 @@
 // What the window opens to let the user pick rather than type: an Internet shortcut for
-// the link, a colour for a sample.
+// the link, a picture for the image, a colour for a sample.
 #include "app/MainDialog.h"
 
 #include "app/CColorSwatch.h"
+#include "app/PictureAddress.h"
 #include "controls/CColorPopup.h"
 #include "controls/CDragEdit.h"
 #include "controls/ColorTarget.h"
 #include "core/TagPage.h"
+#include "output/OutputActions.h"
 #include "platform/Folders.h"
 #include "platform/InternetShortcut.h"
 #include "platform/Prompts.h"
@@ -27,6 +29,35 @@ std::filesystem::path ToPath(const QString& path) {
 }
 
 } // namespace
+
+void CMainDialog::Browse() {
+    if (CurrentPage() == static_cast<int>(TagPage::Image)) {
+        BrowsePicture();
+    } else {
+        BrowseLinkTarget();
+    }
+}
+
+void CMainDialog::BrowsePicture() {
+    FileRequest request;
+    request.title = QStringLiteral("画像の参照");
+    request.filters = {QStringLiteral("画像 (*.png *.jpg *.jpeg *.gif *.webp *.svg)"),
+                       QStringLiteral("すべてのファイル (*)")};
+    const QString saveFolder = m_output->LastSaveFolder();
+    request.initialFolder =
+        ExistingFolderOrHome(m_pictureFolder.isEmpty() ? saveFolder : m_pictureFolder);
+    request.confirmOverwrite = false;
+    const std::optional<QString> chosen = m_prompts.OpenFileName(this, request);
+    if (!chosen || chosen->isEmpty()) {
+        return;
+    }
+    const QFileInfo picture(*chosen);
+    m_pictureFolder = picture.absolutePath();
+    const std::string address =
+        PictureAddress(ToPath(picture.absoluteFilePath()), ToPath(saveFolder));
+    // Through the field, whose change notification stores the address and regenerates.
+    m_mainEdit->setText(FromPath(address));
+}
 
 void CMainDialog::BrowseLinkTarget() {
     FileRequest request;

@@ -4,6 +4,7 @@
 
 #include "controls/CTipToolBar.h"
 #include "output/OutputActions.h"
+#include "platform/TextCodec.h"
 #include "preview/CPreviewWindow.h"
 #include "source/CSourceWindow.h"
 
@@ -27,6 +28,7 @@ void CMainDialog::CreateOutputActions() {
     connect(m_defaultButton, &QPushButton::clicked, this, [this] { m_output->RunDefaultAction(); });
     connect(m_output.get(), &OutputActions::LastSaveFolderChanged, this,
             [this](const QString& folder) {
+                m_settings.SaveFolder = ToCp932(folder);
                 if (m_preview != nullptr) {
                     m_preview->SetImageFolder(folder);
                 }

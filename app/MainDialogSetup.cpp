@@ -189,7 +189,7 @@ void CMainDialog::ConnectInputs() {
     connect(m_tabs, &CPageTabControl::SelectionChanged, this, &CMainDialog::OnTabSelectionChanged);
     connect(m_tabs, &CPageTabControl::RightClicked, this, &CMainDialog::OnTabRightClicked);
     connect(m_tabs, &CPageTabControl::CurrentTabClicked, this, &CMainDialog::OnCurrentTabClicked);
-    connect(m_browseButton, &QPushButton::clicked, this, &CMainDialog::BrowseLinkTarget);
+    connect(m_browseButton, &QPushButton::clicked, this, &CMainDialog::Browse);
     connect(this, &CMainDialog::ColorSampleClicked, this, &CMainDialog::OpenColorPopup);
     connect(m_colorSample, &CColorSwatch::Clicked, this,
             [this] { emit ColorSampleClicked(ControlId::ColorSample); });
@@ -223,6 +223,7 @@ void CMainDialog::OnInitDialog() {
     } else {
         ShowStayOnTop(false);
     }
+    m_output->SetLastSaveFolder(FromCp932(m_settings.SaveFolder));
     m_output->RestoreSourceWindow();
     RestorePreview();
     m_html5Action->setChecked(m_composer->State().Style == OutputStyle::Html5);

@@ -82,7 +82,12 @@ constexpr std::array kMarqueePlacements{
 };
 
 constexpr std::array kImageLabels{LabelText{Label1, "リンク先 :"}};
-constexpr std::array kImageControls{MainText};
+constexpr std::array kImageControls{MainText, BrowseButton};
+// The browse button picks the picture, right of the address it fills.
+constexpr std::array kImagePlacements{
+    Placement{MainText, {}, {}, WidthMinus(116), {}},
+    Placement{BrowseButton, WidthMinus(100), Pixels(73), {}, {}},
+};
 
 constexpr std::array kSymbolLabels{LabelText{Label1, "　　 種類 :"}};
 constexpr std::array kSymbolControls{ChoiceList, SymbolList, StyleToolBar};
@@ -135,7 +140,7 @@ constexpr std::array<PageSpec, kPageCount> kPages{{
      kTabWidth,
      Pixels(132),
      kMarqueePlacements},
-    {"画像", kImageLabels, kImageControls, {}, {}, 145, kTabWidth, Pixels(87), kWideText},
+    {"画像", kImageLabels, kImageControls, {}, {}, 145, kTabWidth, Pixels(87), kImagePlacements},
     {"記号", kSymbolLabels, kSymbolControls, kSymbolButtons, kSymbolChoices, std::nullopt,
      kTabWidth, HeightMinus(58), kSymbolPlacements},
 }};

@@ -40,7 +40,7 @@ class SilentPrompts : public Prompts {
 public:
     bool AskYesNo(QWidget*, const QString&, MessageIcon) override { return true; }
     void ShowMessage(QWidget*, const QString&, MessageIcon) override {}
-    std::optional<QString> SaveFileName(QWidget*, const FileRequest&) override { return {}; }
+    std::optional<ChosenFile> SaveFileName(QWidget*, const FileRequest&) override { return {}; }
     std::optional<QString> OpenFileName(QWidget*, const FileRequest&) override { return {}; }
     std::optional<QColor> ChooseColor(QWidget*, const QColor&) override { return {}; }
 };

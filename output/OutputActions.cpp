@@ -8,6 +8,7 @@
 #include "output/TagFile.h"
 #include "output/WaitCursor.h"
 #include "platform/FileErrorText.h"
+#include "platform/NameFilterSuffix.h"
 #include "platform/Prompts.h"
 #include "platform/TextCodec.h"
 #include "platform/TextMimeData.h"
@@ -81,15 +82,20 @@ void OutputActions::SaveTag() {
                        QStringLiteral("すべてのファイル (*.*)")};
     request.defaultSuffix = QStringLiteral("txt");
     request.confirmOverwrite = true;
-    const std::optional<QString> chosen = m_prompts.SaveFileName(&m_window, request);
-    if (!chosen || chosen->isEmpty()) {
+    request.initialFolder = ExistingFolderOrHome(m_lastSaveFolder);
+    const std::optional<ChosenFile> chosen = m_prompts.SaveFileName(&m_window, request);
+    if (!chosen || chosen->path.isEmpty()) {
         return;
     }
 
+    // The chooser adds the extension itself; this covers one that hands the name back
+    // as typed.
+    const std::filesystem::path path =
+        WithFilterSuffix(std::filesystem::path(QFile::encodeName(chosen->path).toStdString()),
+                         ToCp932(chosen->filter), "txt");
     std::optional<FileError> failure;
     {
         const WaitCursor wait;
-        const std::filesystem::path path(QFile::encodeName(*chosen).toStdString());
         const std::string fragment = RebuildTag();
         const Status saved =
             Html5Style() ? SaveHtml5TagFile(fragment, path) : SaveTagFile(fragment, path);
@@ -101,7 +107,8 @@ void OutputActions::SaveTag() {
         m_prompts.ShowMessage(&m_window, FileErrorText(QString(), *failure), MessageIcon::Error);
         return;
     }
-    const QString folder = QFileInfo(*chosen).absolutePath();
+    const QString folder =
+        QFileInfo(QFile::decodeName(QByteArray::fromStdString(path.native()))).absolutePath();
     if (folder != m_lastSaveFolder) {
         m_lastSaveFolder = folder;
         emit LastSaveFolderChanged(folder);

@@ -80,8 +80,11 @@ public:
     // Null while the source window is closed.
     CSourceWindow* SourceWindow() const;
 
-    // The folder the fragment was last saved to in this run; empty before the first save.
+    // The folder the fragment was last saved to; empty before the first save. The save
+    // chooser opens there, or in the home folder while it is missing.
     const QString& LastSaveFolder() const { return m_lastSaveFolder; }
+    // The folder kept from an earlier run.
+    void SetLastSaveFolder(const QString& folder) { m_lastSaveFolder = folder; }
 
 signals:
     void LastSaveFolderChanged(const QString& folder);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,10 @@ std::u16string ToUtf16(std::string_view bytes);
 // character reference "&#NNNN;" so that the fragment still renders it (a lone surrogate
 // becomes the replacement character's).
 std::string FromUtf16(std::u16string_view text);
+
+// The code of one character, one or two bytes as a number; 0 when the code page cannot
+// hold it.
+std::uint16_t CodeOf(char32_t character);
 
 inline constexpr char16_t kRawByteBase = 0xF700;
 

@@ -160,6 +160,14 @@ void AppendReference(std::string& out, char32_t codePoint) {
 
 } // namespace
 
+std::uint16_t CodeOf(char32_t character) {
+    // Raw bytes are the decoder's own stand-ins, not characters of the code page.
+    if (character > 0xFFFF || IsRawByteUnit(static_cast<char16_t>(character))) {
+        return 0;
+    }
+    return TheTables().Encode(static_cast<char16_t>(character));
+}
+
 std::u16string ToUtf16(std::string_view bytes) {
     const Tables& tables = TheTables();
     std::u16string text;

@@ -1,8 +1,13 @@
 #include "platform/QtPrompts.h"
 
+#include "platform/NameFilterSuffix.h"
+#include "platform/TextCodec.h"
+
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include <memory>
@@ -43,6 +48,10 @@ std::optional<QString> RunFileDialog(QFileDialog& dialog) {
 
 } // namespace
 
+QString ExistingFolderOrHome(const QString& folder) {
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
 bool QtPrompts::AskYesNo(QWidget* parent, const QString& text, MessageIcon icon) {
     QMessageBox box(ToQt(icon), QCoreApplication::applicationName(), text,
                     QMessageBox::Yes | QMessageBox::No, parent);
@@ -55,11 +64,24 @@ void QtPrompts::ShowMessage(QWidget* parent, const QString& text, MessageIcon ic
     box.exec();
 }
 
-std::optional<QString> QtPrompts::SaveFileName(QWidget* parent, const FileRequest& request) {
+std::optional<ChosenFile> QtPrompts::SaveFileName(QWidget* parent, const FileRequest& request) {
     std::unique_ptr<QFileDialog> dialog(MakeFileDialog(parent, request));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
-    return RunFileDialog(*dialog);
+    // A typed name gets the extension of the type shown, so that the question before
+    // replacing a file asks about the file that will be written.
+    const auto followFilter = [&dialog, &request](const QString& filter) {
+        const std::string suffix = NameFilterSuffix(ToCp932(filter));
+        dialog->setDefaultSuffix(suffix.empty() ? request.defaultSuffix
+                                                : QString::fromStdString(suffix));
+    };
+    QObject::connect(dialog.get(), &QFileDialog::filterSelected, dialog.get(), followFilter);
+    followFilter(dialog->selectedNameFilter());
+    const std::optional<QString> path = RunFileDialog(*dialog);
+    if (!path) {
+        return std::nullopt;
+    }
+    return ChosenFile(*path, dialog->selectedNameFilter());
 }
 
 std::optional<QString> QtPrompts::OpenFileName(QWidget* parent, const FileRequest& request) {

@@ -9,7 +9,7 @@ class QtPrompts : public Prompts {
 public:
     bool AskYesNo(QWidget* parent, const QString& text, MessageIcon icon) override;
     void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon) override;
-    std::optional<QString> SaveFileName(QWidget* parent, const FileRequest& request) override;
+    std::optional<ChosenFile> SaveFileName(QWidget* parent, const FileRequest& request) override;
     std::optional<QString> OpenFileName(QWidget* parent, const FileRequest& request) override;
     std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) override;
 };

@@ -73,11 +73,18 @@ int SymbolListModel::NamePosition(std::string_view name) const {
 
 int SymbolListModel::InsertSymbolRow(std::string name, std::string type, std::string content,
                                      int icon) {
+    // The deleted rows' places no longer hold once another row comes in between.
+    m_deleted.clear();
     const int position = NamePosition(name);
+    return InsertRowAt(
+        SymbolRow{SymbolRecord{std::move(name), std::move(type), std::move(content)}, icon},
+        position);
+}
+
+int SymbolListModel::InsertRowAt(SymbolRow row, int position) {
     const std::size_t kept = m_rows.size();
     try {
-        m_rows.push_back(
-            SymbolRow{SymbolRecord{std::move(name), std::move(type), std::move(content)}, icon});
+        m_rows.push_back(std::move(row));
         for (int column = 0; column < kSymbolColumnCount; ++column) {
             m_keys[column].Append(ColumnText(m_rows[kept].record, column));
         }
@@ -250,6 +257,7 @@ SymbolPageUpdate SymbolListModel::RebuildSymbolList(std::string_view typeIndex) 
 
 SymbolPageUpdate SymbolListModel::BeginRebuild(std::string_view typeIndex) {
     TruncateRows(0);
+    m_deleted.clear();
     m_selection = -1;
     m_commands = EditCommands{};
     m_awaitingUserRows = false;
@@ -304,6 +312,7 @@ SymbolPageUpdate SymbolListModel::SortByColumn(int column) {
         return Update();
     }
     ApplyRowOrder(m_keys[column].SortedOrder(m_order));
+    m_deleted.clear();
     return Update();
 }
 
@@ -324,6 +333,11 @@ SymbolPageUpdate SymbolListModel::Delete(std::string_view typeIndex) {
         return Update();
     }
     const std::uint32_t kept = m_order[static_cast<std::size_t>(m_selection)];
+    try {
+        m_deleted.push_back(DeletedRow{m_rows[kept], m_selection});
+    } catch (const std::bad_alloc&) {
+        m_deleted.clear(); // the delete goes ahead, only without its undo
+    }
     m_rows.erase(m_rows.begin() + kept);
     for (ColumnSortKeys& keys : m_keys) {
         keys.Erase(kept);
@@ -333,6 +347,26 @@ SymbolPageUpdate SymbolListModel::Delete(std::string_view typeIndex) {
         shown -= shown > kept ? 1 : 0;
     }
     SymbolPageUpdate update = SelectRow(-1, typeIndex);
+    Save(typeIndex, update);
+    return update;
+}
+
+bool SymbolListModel::CanUndoDelete(std::string_view typeIndex) const {
+    return !m_deleted.empty() && IsUserFilter(typeIndex) && !m_awaitingUserRows;
+}
+
+SymbolPageUpdate SymbolListModel::UndoDelete(std::string_view typeIndex) {
+    if (!CanUndoDelete(typeIndex)) {
+        return Update();
+    }
+    DeletedRow deleted = std::move(m_deleted.back());
+    m_deleted.pop_back();
+    const int position =
+        InsertRowAt(std::move(deleted.row), std::min(deleted.position, RowCount()));
+    if (position < 0) {
+        return Update();
+    }
+    SymbolPageUpdate update = SelectRow(position, typeIndex);
     Save(typeIndex, update);
     return update;
 }

@@ -105,6 +105,11 @@ public:
     // The commands take the symbol dialog's answer; no answer means it was cancelled.
     SymbolPageUpdate Add(std::string_view typeIndex, const std::optional<SymbolRecord>& answer);
     SymbolPageUpdate Delete(std::string_view typeIndex);
+    // Puts the last deleted row back where it was, selected, and rewrites the file; deletes
+    // are undone one by one, latest first, until the rows change otherwise (add, sort,
+    // rebuild).
+    SymbolPageUpdate UndoDelete(std::string_view typeIndex);
+    bool CanUndoDelete(std::string_view typeIndex) const;
     SymbolPageUpdate Edit(std::string_view typeIndex, const std::optional<SymbolRecord>& answer);
     SymbolPageUpdate Register(const std::optional<SymbolRecord>& answer);
     // The symbol page's part of clearing pages: back to the default filter.
@@ -114,6 +119,7 @@ private:
     SymbolPageUpdate Update() const;
     void Save(std::string_view typeIndex, SymbolPageUpdate& update) const;
     int NamePosition(std::string_view name) const;
+    int InsertRowAt(SymbolRow row, int position);
     const SymbolRow& RowAt(int row) const { return m_rows[m_order[static_cast<std::size_t>(row)]]; }
     // Appends the rows with their keys, shown last.
     void AppendRows(std::vector<SymbolRow>& rows,
@@ -134,6 +140,11 @@ private:
     std::array<ColumnSortKeys, kSymbolColumnCount> m_keys;
     // The order shown: m_order[i] is the kept row shown at row i. Sorts rearrange this only.
     std::vector<std::uint32_t> m_order;
+    struct DeletedRow {
+        SymbolRow row;
+        int position = 0; // where it was shown
+    };
+    std::vector<DeletedRow> m_deleted;
     bool m_awaitingUserRows = false;
     int m_selection = -1;
     EditCommands m_commands;

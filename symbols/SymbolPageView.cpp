@@ -11,6 +11,7 @@
 #include "symbols/SymbolTableModel.h"
 #include "symbols/UserRowsLoader.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QScopedValueRollback>
@@ -58,6 +59,16 @@ SymbolPageView::SymbolPageView(Composer& composer, Prompts& prompts, SymbolDialo
     m_list->setColumnWidth(NameColumn, StoredWidth(widths.name, defaults.name));
     m_list->setColumnWidth(TypeColumn, StoredWidth(widths.type, defaults.type));
     m_list->setColumnWidth(ContentColumn, StoredWidth(widths.content, defaults.content));
+
+    // The list's own menu and shortcut: the window menu stays on the empty background.
+    m_undoDelete = new QAction(QStringLiteral("元に戻す(&U)"), m_list);
+    m_undoDelete->setObjectName(QStringLiteral("UndoDelete"));
+    m_undoDelete->setShortcut(QKeySequence::Undo);
+    m_undoDelete->setShortcutContext(Qt::WidgetShortcut);
+    m_undoDelete->setEnabled(false);
+    m_list->addAction(m_undoDelete);
+    m_list->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(m_undoDelete, &QAction::triggered, this, &SymbolPageView::UndoDelete);
 
     connect(header, &QHeaderView::sectionClicked, this, &SymbolPageView::OnHeaderClicked);
     connect(m_list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -129,6 +140,11 @@ void SymbolPageView::DeleteSymbol() {
         return;
     }
     Apply(ChangeRows([&] { return m_model.Delete(TypeIndex()); }, Scroll::Keep));
+}
+
+void SymbolPageView::UndoDelete() {
+    FinishLoading();
+    Apply(ChangeRows([&] { return m_model.UndoDelete(TypeIndex()); }, Scroll::Keep));
 }
 
 void SymbolPageView::EditSymbol() {
@@ -300,6 +316,9 @@ void SymbolPageView::Apply(const SymbolPageUpdate& update) {
         state.TypeIndex = *update.typeIndex;
     }
     state.SymbolSelection = update.selection;
+    if (m_undoDelete != nullptr) {
+        m_undoDelete->setEnabled(m_model.CanUndoDelete(TypeIndex()));
+    }
     if (m_hooks.enableCommand) {
         m_hooks.enableCommand(CommandId::AddSymbol, update.commands.add);
         m_hooks.enableCommand(CommandId::DeleteSymbol, update.commands.remove);

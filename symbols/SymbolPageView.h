@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+class QAction;
 class QComboBox;
 class QTreeView;
 class QWidget;
@@ -77,6 +78,8 @@ public:
     bool HandleCommand(int commandId);
     void AddSymbol();
     void DeleteSymbol();
+    // Ctrl+Z in the list, or 元に戻す(&U) in its context menu.
+    void UndoDelete();
     void EditSymbol();
     // Stores the current fragment as a user symbol; works from every page.
     void RegisterSymbol();
@@ -121,6 +124,7 @@ private:
     QPointer<QTreeView> m_list;
     QPointer<QComboBox> m_filterBox;
     SymbolListModel m_model;
+    QPointer<QAction> m_undoDelete;
     // Declared after the rows it shows, so it goes first.
     std::unique_ptr<SymbolTableModel> m_table;
     std::uintmax_t m_backgroundReadBytes;

@@ -23,6 +23,7 @@ const std::string kFirstStartFile = "[Window]\r\n"
                                     "ToolBarIndex=0\r\n"
                                     "WindowPreview=0\r\n"
                                     "OutputStyle=0\r\n"
+                                    "SaveFolder=\r\n"
                                     "[Mark]\r\n"
                                     "TypeIndex=トランプ\r\n"
                                     "ColumnName=80\r\n"
@@ -40,9 +41,14 @@ TEST(AppSettings, FirstStartReadsTheDefaultsAndWritesEveryKeyInTwoSections) {
 
 TEST(AppSettings, RoundTripKeepsEveryValue) {
     const TemporaryFolder folder;
-    const AppSettings settings{512, 333, true,    true, 6, 2, "ユーザー定義",
-                               120, 0,   INT_MAX, true, 1};
+    AppSettings settings{512,     333,  true, true,          6, 2, "ユーザー定義", 120, 0,
+                         INT_MAX, true, 1,    "/home/u/保存"};
     ASSERT_TRUE(SaveSettings(settings, folder / "q.INI"));
+    EXPECT_EQ(LoadSettings(folder / "q.INI"), settings);
+    // A folder that cannot be written as one line is forgotten; the rest is kept.
+    settings.SaveFolder = "/a\nb";
+    ASSERT_TRUE(SaveSettings(settings, folder / "q.INI"));
+    settings.SaveFolder.clear();
     EXPECT_EQ(LoadSettings(folder / "q.INI"), settings);
 }
 
@@ -51,18 +57,18 @@ TEST(AppSettings, OutOfRangeNumbersAreStoredAsReadAndSwitchesOtherThanOneReadOff
     const std::string file = "[Window]\r\nWindowWidth=100\r\nWindowHeight=150\r\nWindowTop=5\r\n"
                              "WindowSource=-1\r\nTabPage=9\r\nToolBarIndex=-3\r\n"
                              "WindowPreview=7\r\n"
-                             "OutputStyle=3\r\n"
+                             "OutputStyle=3\r\nSaveFolder=/gone\r\n"
                              "[Mark]\r\nTypeIndex=no such filter\r\nColumnName=-80\r\n"
                              "ColumnType=70000\r\nColumnContent=2147483647\r\n";
     const fs::path ini = folder.Write("q.INI", file);
     const AppSettings settings = LoadSettings(ini);
     EXPECT_EQ(settings, (AppSettings{100, 150, false, false, 9, -3, "no such filter", -80, 70000,
-                                     INT_MAX, false, 3}));
+                                     INT_MAX, false, 3, "/gone"}));
     ASSERT_TRUE(SaveSettings(settings, ini));
     EXPECT_EQ(folder.Read("q.INI"),
               "[Window]\r\nWindowWidth=100\r\nWindowHeight=150\r\nWindowTop=0\r\n"
               "WindowSource=0\r\nTabPage=9\r\nToolBarIndex=-3\r\n"
-              "WindowPreview=0\r\nOutputStyle=3\r\n"
+              "WindowPreview=0\r\nOutputStyle=3\r\nSaveFolder=/gone\r\n"
               "[Mark]\r\nTypeIndex=no such filter\r\nColumnName=-80\r\n"
               "ColumnType=70000\r\nColumnContent=2147483647\r\n");
 }
@@ -88,7 +94,7 @@ TEST(AppSettings, SaveKeepsCommentsAndUnknownKeysAndAddsTheMissingOnes) {
     EXPECT_EQ(folder.Read("q.INI"),
               "; mine\r\n[Window]\r\nExtra=1\r\nwindowwidth = 410\r\nWindowHeight=200\r\n"
               "WindowTop=0\r\nWindowSource=0\r\nTabPage=0\r\nToolBarIndex=0\r\n"
-              "WindowPreview=0\r\nOutputStyle=0\r\n\r\n"
+              "WindowPreview=0\r\nOutputStyle=0\r\nSaveFolder=\r\n\r\n"
               "[Other]\r\nKeep=yes\r\n[Mark]\r\nTypeIndex=トランプ\r\nColumnName=80\r\n"
               "ColumnType=60\r\nColumnContent=200\r\n");
     EXPECT_EQ(folder.EntryCount(), 1u);

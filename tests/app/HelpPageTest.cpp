@@ -1,7 +1,13 @@
 #include "app/HelpPage.h"
 
+#include "tests/app/MainDialogTestSupport.h"
+#include "tests/support/ScopedEnvironment.h"
+
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -28,6 +34,32 @@ TEST_F(HelpPage, CopyIsTheShippedJapanesePageWhereABrowserCanReadIt) {
     const QString page = QString::fromUtf8(file.readAll());
     EXPECT_TRUE(page.contains("<html lang=\"ja\">"));
     EXPECT_TRUE(page.contains("スクロール文字"));
+}
+
+// xdg-open is the only opener on the path; its exit code says whether a browser took the
+// page (3: no browser found).
+TEST_F(HelpPage, APageNoBrowserTakesIsNamedInAMessage) {
+    for (const int exitCode : {3, 0}) {
+        QTemporaryDir bin;
+        QFile opener(bin.path() + "/xdg-open");
+        ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+        opener.write("#!/bin/sh\nexit " + QByteArray::number(exitCode) + "\n");
+        opener.close();
+        opener.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        const test::ScopedEnvironment path("PATH", bin.path().toStdString());
+
+        QWidget window;
+        test::FakePrompts prompts;
+        OpenHelpPage(window, prompts);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window.findChild<QProcess*>() == nullptr; }));
+        if (exitCode == 0) {
+            EXPECT_TRUE(prompts.shown.empty());
+        } else {
+            ASSERT_EQ(prompts.shown.size(), 1U);
+            EXPECT_TRUE(prompts.shown[0].contains(m_cache.path() + "/quillet/help/index.html"))
+                << prompts.shown[0].toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -72,6 +72,32 @@ TEST_F(MainDialogChoosersTest, CancelledBrowseKeepsTheFieldsAndNeedsNoFavoritesF
     EXPECT_EQ(Fragment(), before);
 }
 
+TEST_F(MainDialogChoosersTest, APickedPictureIsAddressedFromTheSaveFolderWhenUnderIt) {
+    const TemporaryFolder site;
+    AppSettings settings = DefaultSettings();
+    settings.SaveFolder = site.Path().string();
+    StoreSettings(settings);
+    const std::filesystem::path inside = site.Write("img/a.png", "");
+    const std::filesystem::path outside = m_home.Write("b.svg", "");
+    Open();
+    SelectTab(5);
+    EXPECT_TRUE(Find<QWidget>(1006)->isVisible());
+
+    m_prompts.openAnswer = QString::fromStdString(inside.string());
+    ClickBrowse();
+    const FileRequest& request = m_prompts.openRequests.back();
+    EXPECT_TRUE(request.filters[0].contains("*.webp")) << request.filters[0].toStdString();
+    EXPECT_EQ(request.initialFolder, QString::fromStdString(site.Path().string()));
+    EXPECT_EQ(Fragment(), "<Img Src=\"img/a.png\">");
+
+    // The next pick starts where this one was.
+    m_prompts.openAnswer = QString::fromStdString(outside.string());
+    ClickBrowse();
+    EXPECT_EQ(m_prompts.openRequests.back().initialFolder,
+              QString::fromStdString((site / "img").string()));
+    EXPECT_EQ(Find<QLineEdit>(1020)->text(), QString::fromStdString(outside.string()));
+}
+
 TEST_F(MainDialogChoosersTest, APickedColourGoesIntoTheSlotOfTheSampleAndThePage) {
     Open();
     TypeMain("ab");

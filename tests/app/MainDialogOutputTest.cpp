@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
@@ -68,6 +69,27 @@ TEST_F(MainDialogOutputTest, SaveFromTheActionMenuWritesTheChosenFileAndBecomesT
     EXPECT_EQ(Split()->text(), "名前を付けて保存");
     Dialog().close();
     EXPECT_EQ(StoredSettings().ToolBarIndex, 2);
+}
+
+TEST_F(MainDialogOutputTest, TheSaveChooserOpensWhereTheLastSaveWentAcrossStarts) {
+    const TemporaryFolder folder;
+    AppSettings settings = DefaultSettings();
+    settings.ToolBarIndex = 2; // Enter saves
+    settings.SaveFolder = (folder / "gone").string();
+    StoreSettings(settings);
+    m_prompts.saveAnswer =
+        ChosenFile(QString::fromStdString((folder / "page").string()), "HTMLドキュメント (*.htm)");
+    Open();
+    QTest::keyClick(Find<QWidget>(1020), Qt::Key_Return);
+    EXPECT_EQ(m_prompts.saveRequests.back().initialFolder, QDir::homePath());
+    EXPECT_EQ(folder.Read("page.htm"), "<HTML>\r\n<BODY>\r\n\r\n</BODY>\r\n</HTML>\r\n");
+    Dialog().close();
+    EXPECT_EQ(StoredSettings().SaveFolder, folder.Path().string());
+
+    Open();
+    QTest::keyClick(Find<QWidget>(1020), Qt::Key_Return);
+    EXPECT_EQ(m_prompts.saveRequests.back().initialFolder,
+              QString::fromStdString(folder.Path().string()));
 }
 
 TEST_F(MainDialogOutputTest, SourceWindowFollowsTypingAndItsCloseBoxIsWrittenAsClosed) {

@@ -22,7 +22,7 @@ public:
         return yes;
     }
     void ShowMessage(QWidget*, const QString& text, MessageIcon) override { shown.push_back(text); }
-    std::optional<QString> SaveFileName(QWidget*, const FileRequest& request) override {
+    std::optional<ChosenFile> SaveFileName(QWidget*, const FileRequest& request) override {
         saveRequests.push_back(request);
         return saveAnswer;
     }
@@ -33,7 +33,7 @@ public:
     std::optional<QColor> ChooseColor(QWidget*, const QColor&) override { return {}; }
 
     bool yes = true;
-    std::optional<QString> saveAnswer;
+    std::optional<ChosenFile> saveAnswer;
     std::optional<QString> openAnswer;
     std::vector<QString> asked;
     std::vector<QString> shown;

@@ -21,7 +21,7 @@ class FakePrompts : public Prompts {
 public:
     bool AskYesNo(QWidget*, const QString&, MessageIcon) override { return false; }
     void ShowMessage(QWidget*, const QString&, MessageIcon) override {}
-    std::optional<QString> SaveFileName(QWidget*, const FileRequest&) override { return {}; }
+    std::optional<ChosenFile> SaveFileName(QWidget*, const FileRequest&) override { return {}; }
     std::optional<QString> OpenFileName(QWidget*, const FileRequest&) override { return {}; }
     std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) override {
         asked.emplace_back(parent, initial);

@@ -41,7 +41,7 @@ public:
     void ShowMessage(QWidget*, const QString& text, MessageIcon icon) override {
         shown.emplace_back(text, icon);
     }
-    std::optional<QString> SaveFileName(QWidget*, const FileRequest& request) override {
+    std::optional<ChosenFile> SaveFileName(QWidget*, const FileRequest& request) override {
         saveRequests.push_back(request);
         return saveAnswer;
     }
@@ -49,7 +49,7 @@ public:
     std::optional<QColor> ChooseColor(QWidget*, const QColor&) override { return {}; }
 
     bool yes = true;
-    std::optional<QString> saveAnswer;
+    std::optional<ChosenFile> saveAnswer;
     Messages asked, shown;
     std::vector<FileRequest> saveRequests;
 };
@@ -202,6 +202,27 @@ TEST_F(OutputActionsTest, SaveAsksForATextOrHtmlFileAndWritesIt) {
     EXPECT_TRUE(prompts.shown.empty());
     // Where the preview looks for images with a relative address.
     EXPECT_EQ(actions->LastSaveFolder(), QString::fromStdString(folder.Path().string()));
+}
+
+TEST_F(OutputActionsTest, TheChosenTypeGivesATypedNameItsExtension) {
+    const std::string wrapped = "<HTML>\r\n<BODY>\r\n" + kFragment + "\r\n</BODY>\r\n</HTML>\r\n";
+    const struct {
+        const char* typed;
+        QString filter;
+        const char* written;
+        std::string content;
+    } cases[] = {
+        {"html", QStringLiteral("HTMLドキュメント (*.htm)"), "html.htm", wrapped},
+        {"text", QStringLiteral("テキスト文書 (*.txt)"), "text.txt", kFragment},
+        {"all", QStringLiteral("すべてのファイル (*.*)"), "all.txt", kFragment},
+        {"kept.txt", QStringLiteral("HTMLドキュメント (*.htm)"), "kept.txt", kFragment},
+    };
+    for (const auto& row : cases) {
+        prompts.saveAnswer =
+            ChosenFile(QString::fromStdString((folder / row.typed).string()), row.filter);
+        actions->SaveTag();
+        EXPECT_EQ(folder.Read(row.written), row.content) << row.typed;
+    }
 }
 
 TEST_F(OutputActionsTest, FailedSaveKeepsTheOldFileAndSaysSo) {

@@ -28,6 +28,31 @@ TEST(InternetShortcut, CharactersThatWouldLeaveTheQuotedAttributeArePercentEncod
               "http://x/?q=%22a%22%3Cb%3E&c=表");
 }
 
+// "表" is E8 A1 A8 in UTF-8; "한" (ED 95 9C) and the emoji have no code in the code page.
+TEST(InternetShortcut, UnicodeAndCodePageFilesGiveTheSameAddress) {
+    const TemporaryFolder folder;
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::string address;
+    } cases[] = {
+        {"cp932.url", "[InternetShortcut]\r\nURL=http://x/表\r\n", "http://x/表"},
+        {"utf8.url", "[InternetShortcut]\nURL=http://x/\xE8\xA1\xA8\n", "http://x/表"},
+        {"bom.url", "\xEF\xBB\xBF[InternetShortcut]\r\nURL=http://x/\xE8\xA1\xA8\r\n",
+         "http://x/表"},
+        {"bom-ascii.url", "\xEF\xBB\xBF[InternetShortcut]\r\nURL=http://x/a\r\n", "http://x/a"},
+        {"beyond.url",
+         "[InternetShortcut]\nURL=http://x/\xED\x95\x9C\xE8\xA1\xA8?\xF0\x9F\x98\x80\n",
+         "http://x/%ED%95%9C表?%F0%9F%98%80"},
+        {"bom-broken.url", "\xEF\xBB\xBF[InternetShortcut]\nURL=http://x/\xC0\xAF\n",
+         "http://x/%C0%AF"},
+    };
+    for (const auto& row : cases) {
+        EXPECT_EQ(ReadInternetShortcutUrl(folder.Write(row.name, row.bytes)), row.address)
+            << row.name;
+    }
+}
+
 TEST(InternetShortcut, LongAddressIsCutTo4999BytesBetweenCharacters) {
     const TemporaryFolder folder;
     const std::string ascii(6000, 'a');

@@ -206,6 +206,39 @@ TEST_F(SymbolList, DeleteAfterATypeSortRemovesTheHighlightedRowAndSavesInTypeOrd
     EXPECT_EQ(FileBytes(), "b\r\n1\r\ny\r\n\r\na\r\n3\r\nx\r\n\r\n");
 }
 
+TEST_F(SymbolList, UndoPutsDeletedRowsBackWhereTheyWereLatestFirstAndSaves) {
+    WriteFile({{"a", "3", "x"}, {"b", "1", "y"}, {"c", "2", "z"}, {"d", "0", "w"}});
+    m_model.RebuildSymbolList(kUser);
+    m_model.SortByColumn(TypeColumn); // d b c a: the places are not the names' order
+    m_model.SelectRow(2, kUser);
+    m_model.Delete(kUser);
+    m_model.SelectRow(0, kUser);
+    m_model.Delete(kUser);
+    EXPECT_EQ(RowNames(), (Names{"b", "a"}));
+
+    m_model.SelectRow(1, kUser);
+    SymbolPageUpdate update = m_model.UndoDelete(kUser);
+    EXPECT_EQ(RowNames(), (Names{"d", "b", "a"}));
+    EXPECT_EQ(update.selection, 0);
+    EXPECT_TRUE(update.recomputeFragment);
+    EXPECT_EQ(m_model.SymbolContent(), "w");
+    update = m_model.UndoDelete(kUser);
+    EXPECT_EQ(RowNames(), (Names{"d", "b", "c", "a"}));
+    EXPECT_EQ(update.selection, 2);
+    EXPECT_TRUE(update.fileSaved);
+    EXPECT_EQ(FileBytes(),
+              FormatUserSymbols(test::UserRows(
+                  {{"d", "0", "w"}, {"b", "1", "y"}, {"c", "2", "z"}, {"a", "3", "x"}})));
+    EXPECT_FALSE(m_model.CanUndoDelete(kUser));
+
+    // Another row coming in moves the places: nothing is left to undo.
+    m_model.Delete(kUser);
+    EXPECT_TRUE(m_model.CanUndoDelete(kUser));
+    m_model.Add(kUser, SymbolRecord{"e", "t", "v"});
+    EXPECT_FALSE(m_model.CanUndoDelete(kUser));
+    EXPECT_FALSE(m_model.UndoDelete(kUser).fileSaved);
+}
+
 TEST_F(SymbolList, EditKeepsTheRowInPlaceUntilSortedAndCancelStillRewritesTheFile) {
     WriteFile({{"a", "t", "1"}, {"b", "t", "2"}});
     m_model.RebuildSymbolList(kUser);

@@ -10,6 +10,7 @@
 #include "tests/support/TemporaryFolder.h"
 #include "tests/symbols/SymbolTestSupport.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QTest>
@@ -47,7 +48,7 @@ public:
         return yes;
     }
     void ShowMessage(QWidget*, const QString& text, MessageIcon) override { messages << text; }
-    std::optional<QString> SaveFileName(QWidget*, const FileRequest&) override { return {}; }
+    std::optional<ChosenFile> SaveFileName(QWidget*, const FileRequest&) override { return {}; }
     std::optional<QString> OpenFileName(QWidget*, const FileRequest&) override { return {}; }
     std::optional<QColor> ChooseColor(QWidget*, const QColor&) override { return {}; }
 
@@ -225,6 +226,30 @@ TEST_F(SymbolPage, UserFilterEnablesTheCommandsAndDeleteSavesTheRowsAsTheListSho
     EXPECT_EQ(Highlighted(), -1);
     EXPECT_EQ(m_view.fragment, "");
     EXPECT_EQ(m_commands, kAddOnly);
+}
+
+TEST_F(SymbolPage, CtrlZOrTheListsMenuBringsADeletedSymbolBack) {
+    ShowUserSymbols({{"a", "t", "A"}, {"b", "t", "B"}, {"c", "t", "C"}});
+    QAction* undo = m_list->findChild<QAction*>(QStringLiteral("UndoDelete"));
+    ASSERT_NE(undo, nullptr);
+    EXPECT_TRUE(m_list->actions().contains(undo)); // the list's context menu
+    EXPECT_EQ(undo->text(), QStringLiteral("元に戻す(&U)"));
+    EXPECT_FALSE(undo->isEnabled());
+    ClickRow(1);
+    m_page->HandleCommand(CommandId::DeleteSymbol);
+    EXPECT_TRUE(undo->isEnabled());
+
+    m_window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_window));
+    m_list->setFocus();
+    QTest::keyClick(m_list, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Column(0), (QStringList{"a", "b", "c"}));
+    EXPECT_EQ(Highlighted(), 1);
+    EXPECT_EQ(m_view.fragment, "B");
+    EXPECT_EQ(m_commands, kAllThree);
+    EXPECT_EQ(m_folder.Read("User.mrk"), FormatUserSymbols(test::UserRows(
+                                             {{"a", "t", "A"}, {"b", "t", "B"}, {"c", "t", "C"}})));
+    EXPECT_FALSE(undo->isEnabled());
 }
 
 TEST_F(SymbolPage, AddAndEditKeepTheFragmentOnTheHighlightedRow) {
