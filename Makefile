@@ -8,6 +8,8 @@ PACKAGES := g++ cmake make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translati
             libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic fonts-dejavu-core fonts-urw-base35 \
             xvfb xauth clang-format python3 openbox xdotool xclip x11-utils x11-xserver-utils \
             wmctrl imagemagick desktop-file-utils appstream dpkg-dev file
+# The package check's linter, and the accessibility bus the a11y scenario reads the window through.
+PACKAGES += lintian at-spi2-core python3-pyatspi dbus
 # The second compiler, its sanitizer and fuzzer runtimes, and the symbolizer for their reports.
 PACKAGES += clang libclang-rt-14-dev llvm
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -158,6 +158,11 @@ private:
     void OnPreviewClosed();
     void ShowPreviewBesideWindow();
 
+    // MainDialogAccess.cpp
+    void CreateKeyboardCommands();
+    void ApplyAccess();
+    void NameSample(int sampleId);
+
     // MainDialogChoosers.cpp
     void BrowseLinkTarget();
     void OpenColorPopup(int sampleId);

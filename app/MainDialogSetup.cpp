@@ -151,6 +151,7 @@ void CMainDialog::CreateControls() {
     CreateOutputActions();
     CreateWindowMenu();
     ConnectInputs();
+    CreateKeyboardCommands();
     m_controlsReady = true;
 }
 
