@@ -77,6 +77,10 @@ void CMainDialog::CreateKeyboardCommands() {
 }
 
 void CMainDialog::ApplyAccess() {
+    // Only the current tab shows its page's name; a reader names all of them.
+    for (int tab = 0; tab < m_tabs->Bar()->count() && tab < kPageCount; ++tab) {
+        m_tabs->Bar()->setAccessibleTabName(tab, FromCp932(TabText(static_cast<TagPage>(tab))));
+    }
     for (int id : kLabels) {
         static_cast<QLabel*>(Control(id))->setBuddy(nullptr);
     }
