@@ -102,9 +102,9 @@ void CMainDialog::ApplyAccess() {
     order.push_back(m_tabs->Bar());
     for (const AccessEntry& entry : AccessOrder(page)) {
         QWidget* control = Control(entry.control);
-        const QString name =
-            entry.label != 0 ? FromCp932(AccessibleLabelName(LabelTextOn(spec, entry.label)))
-                             : FromCp932(entry.name);
+        const QString name = entry.label != 0
+                                 ? FromCp932(AccessibleLabelName(LabelTextOn(spec, entry.label)))
+                                 : FromCp932(entry.name);
         control->setAccessibleName(name);
         QWidget* focus = control;
         if (auto* bar = qobject_cast<CTipToolBar*>(control)) {
@@ -125,8 +125,8 @@ void CMainDialog::ApplyAccess() {
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
-    for (int sample : {ControlId::ColorSample, ControlId::GradationStartSample,
-                       ControlId::GradationEndSample}) {
+    for (int sample :
+         {ControlId::ColorSample, ControlId::GradationStartSample, ControlId::GradationEndSample}) {
         NameSample(sample);
     }
 }
@@ -147,8 +147,7 @@ void CMainDialog::NameSample(int sampleId) {
                                      ? AccessibleLabelName(LabelTextOn(SpecOf(page), entry.label))
                                      : std::string(entry.name);
         sample->setAccessibleName(FromCp932(base) + QStringLiteral(": ") + sample->toolTip());
-        sample->setAccessibleDescription(
-            QStringLiteral("スペースキーで色を選びます"));
+        sample->setAccessibleDescription(QStringLiteral("スペースキーで色を選びます"));
     }
 }
 

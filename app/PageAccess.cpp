@@ -12,8 +12,8 @@ using namespace ControlId;
 using resource::StyleToolBar;
 
 constexpr std::array kFont{
-    AccessEntry{MainText, Label1},   AccessEntry{StyleToolBar, Label5},
-    AccessEntry{FaceList, Label2},   AccessEntry{ChoiceList, Label3},
+    AccessEntry{MainText, Label1},    AccessEntry{StyleToolBar, Label5},
+    AccessEntry{FaceList, Label2},    AccessEntry{ChoiceList, Label3},
     AccessEntry{ColorSample, Label4},
 };
 constexpr std::array kGradation{

@@ -85,8 +85,7 @@ TEST_F(MainDialogTest, EveryShownLabelReachesTheFieldItNames) {
             QString name = label->text();
             name.remove(QRegularExpression(R"(\(&.\)|:|\s)",
                                            QRegularExpression::UseUnicodePropertiesOption));
-            EXPECT_TRUE(NameOf(buddy).startsWith(name) ||
-                        NameOf(buddy->parentWidget()) == name)
+            EXPECT_TRUE(NameOf(buddy).startsWith(name) || NameOf(buddy->parentWidget()) == name)
                 << label->text().toStdString();
         }
     }
