@@ -164,6 +164,10 @@ private:
     // MainDialogOutputStyle.cpp
     void CreateOutputStyleAction();
     void SetOutputStyle(OutputStyle style);
+    // MainDialogAccess.cpp
+    void CreateKeyboardCommands();
+    void ApplyAccess();
+    void NameSample(int sampleId);
 
     // MainDialogChoosers.cpp
     // The browse button: an Internet shortcut on the hyperlink page, a picture on the image

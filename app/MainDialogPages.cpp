@@ -93,6 +93,7 @@ void CMainDialog::ShowPage() {
 
     m_marks.ShowPage(index);
     ApplyTabMarks();
+    ApplyAccess();
     RepaintSamples();
 }
 

@@ -154,6 +154,7 @@ void CMainDialog::CreateControls() {
     CreateOutputActions();
     CreateWindowMenu();
     ConnectInputs();
+    CreateKeyboardCommands();
     m_controlsReady = true;
 }
 

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QSlider>
 
 namespace quillet {
 namespace {
@@ -112,11 +113,13 @@ bool CMainDialog::HasControls() const {
 void CMainDialog::SetSampleTip(int sampleId, const std::string& text) {
     if (QWidget* sample = Control(sampleId)) {
         sample->setToolTip(FromCp932(text));
+        NameSample(sampleId);
     }
 }
 
 void CMainDialog::SetSpeedLabel(const std::string& text) {
     m_speedLabel->setText(FromCp932(text));
+    m_slider->setAccessibleDescription(m_speedLabel->text());
 }
 
 void CMainDialog::EnableOutputButtons(bool enabled) {

@@ -14,8 +14,9 @@ constexpr Span kTabWidth = WidthMinus(15);
 
 // Font page.
 constexpr std::array kFontLabels{
-    LabelText{Label1, "発言 :"}, LabelText{Label2, "フォント名 :"}, LabelText{Label3, "サイズ :"},
-    LabelText{Label4, "色 :"},   LabelText{Label5, "文字飾り :"},
+    LabelText{Label1, "発言(&T) :"},     LabelText{Label2, "フォント名(&F) :"},
+    LabelText{Label3, "サイズ(&S) :"},   LabelText{Label4, "色(&C) :"},
+    LabelText{Label5, "文字飾り(&D) :"},
 };
 constexpr std::array kFontControls{MainText,    FaceList,   ChoiceList,
                                    ColorSample, FontSample, StyleToolBar};
@@ -35,7 +36,7 @@ constexpr std::array kFontPlacements{
 };
 
 // Gradation, paragraph and image pages share one label.
-constexpr std::array kTextLabel{LabelText{Label1, "テキスト :"}};
+constexpr std::array kTextLabel{LabelText{Label1, "テキスト(&T) :"}};
 constexpr std::array kGradationControls{MainText, GradationStartSample, GradationEndSample,
                                         GradationIcon};
 constexpr std::array kWideText{Placement{MainText, {}, {}, WidthMinus(40), {}}};
@@ -50,9 +51,9 @@ constexpr std::array kParagraphPlacements{
 };
 
 constexpr std::array kLinkLabels{
-    LabelText{Label1, "タイトル :"},
-    LabelText{Label2, "リンク先 :"},
-    LabelText{Label5, "ターゲット :"},
+    LabelText{Label1, "タイトル(&T) :"},
+    LabelText{Label2, "リンク先(&L) :"},
+    LabelText{Label5, "ターゲット(&G) :"},
 };
 constexpr std::array kLinkControls{MainText, LinkUrlText, ChoiceList, BrowseButton};
 constexpr std::array kLinkChoices{"同じウィンドウ", "新しいウィンドウ", "ウィンドウをクリア"};
@@ -65,10 +66,10 @@ constexpr std::array kLinkPlacements{
 };
 
 constexpr std::array kMarqueeLabels{
-    LabelText{Label1, "テキスト :"},
-    LabelText{Label2, "速度 :"},
-    LabelText{Label4, "背景色 :"},
-    LabelText{Label5, "動作 :"},
+    LabelText{Label1, "テキスト(&T) :"},
+    LabelText{Label2, "速度(&S) :"},
+    LabelText{Label4, "背景色(&C) :"},
+    LabelText{Label5, "動作(&A) :"},
 };
 constexpr std::array kMarqueeControls{MainText, ColorSample, SpeedLabel, ChoiceList, SpeedSlider};
 constexpr std::array kMarqueeChoices{"スクロール", "スライド", "交互"};
@@ -81,7 +82,7 @@ constexpr std::array kMarqueePlacements{
     Placement{Label4, WidthMinus(80), Pixels(105), {}, {}},
 };
 
-constexpr std::array kImageLabels{LabelText{Label1, "リンク先 :"}};
+constexpr std::array kImageLabels{LabelText{Label1, "リンク先(&L) :"}};
 constexpr std::array kImageControls{MainText, BrowseButton};
 // The browse button picks the picture, right of the address it fills.
 constexpr std::array kImagePlacements{
@@ -89,7 +90,7 @@ constexpr std::array kImagePlacements{
     Placement{BrowseButton, WidthMinus(100), Pixels(73), {}, {}},
 };
 
-constexpr std::array kSymbolLabels{LabelText{Label1, "　　 種類 :"}};
+constexpr std::array kSymbolLabels{LabelText{Label1, "　　 種類(&K) :"}};
 constexpr std::array kSymbolControls{ChoiceList, SymbolList, StyleToolBar};
 constexpr std::array kSymbolButtons{CommandId::AddSymbol, CommandId::DeleteSymbol,
                                     CommandId::EditSymbol};

@@ -21,3 +21,27 @@ install(FILES ${quillet_desktop}/quillet.desktop DESTINATION share/applications)
 configure_file(${quillet_desktop}/quillet.metainfo.xml.in
     ${PROJECT_BINARY_DIR}/quillet.metainfo.xml @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/quillet.metainfo.xml DESTINATION share/metainfo)
+
+# The licence, the change log, the manual page and the linter's notes, where Debian looks
+# for them; gzip -9n keeps the compressed files free of names and dates.
+set(quillet_package ${PROJECT_SOURCE_DIR}/resources/package)
+set(QUILLET_MAINTAINER "Quillet developers <quillet@example.org>" CACHE STRING
+    "Name and address in the package's control file and change log")
+# The packaging's own revision: the package is not native, so its change log is Debian's.
+set(QUILLET_PACKAGE_RELEASE 1)
+configure_file(${quillet_package}/changelog.Debian.in ${PROJECT_BINARY_DIR}/changelog.Debian @ONLY)
+configure_file(${quillet_package}/quillet.1 ${PROJECT_BINARY_DIR}/quillet.1 @ONLY)
+find_program(GZIP_PROGRAM gzip REQUIRED)
+foreach(plain changelog.Debian quillet.1)
+    add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/${plain}.gz
+        COMMAND ${GZIP_PROGRAM} -9nkf ${PROJECT_BINARY_DIR}/${plain}
+        DEPENDS ${PROJECT_BINARY_DIR}/${plain}
+        VERBATIM)
+endforeach()
+add_custom_target(quillet_package_docs ALL
+    DEPENDS ${PROJECT_BINARY_DIR}/changelog.Debian.gz ${PROJECT_BINARY_DIR}/quillet.1.gz)
+install(FILES ${quillet_package}/copyright ${PROJECT_BINARY_DIR}/changelog.Debian.gz
+    DESTINATION share/doc/quillet)
+install(FILES ${PROJECT_BINARY_DIR}/quillet.1.gz DESTINATION share/man/man1)
+install(FILES ${quillet_package}/lintian-overrides DESTINATION share/lintian/overrides
+    RENAME quillet)

@@ -10,7 +10,8 @@ copied, saved or watched live in a source window. The interface is Japanese.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Quillet developers")
+set(CPACK_DEBIAN_PACKAGE_RELEASE ${QUILLET_PACKAGE_RELEASE})
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${QUILLET_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION web)
 # The libraries come from dpkg-shlibdeps; these are what the program loads or draws with
 # at run time without linking them.

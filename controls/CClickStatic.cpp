@@ -1,7 +1,10 @@
 #include "controls/CClickStatic.h"
 
+#include "controls/AccessibleClick.h"
+
 #include <QCursor>
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QToolTip>
 
@@ -9,7 +12,9 @@ namespace quillet {
 
 CClickStatic::CClickStatic(int id, QWidget* parent) : QLabel(parent) {
     setObjectName(QString::number(id));
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it, a click does not take the focus.
+    setFocusPolicy(Qt::TabFocus);
+    MarkAsAccessibleButton(*this);
     m_tipTimer.setSingleShot(true);
     m_tipTimer.setInterval(TipDelayMs);
     connect(&m_tipTimer, &QTimer::timeout, this, &CClickStatic::ShowTip);
@@ -20,6 +25,27 @@ void CClickStatic::SetFill(const QColor& color) {
     colors.setColor(QPalette::Window, color);
     setPalette(colors);
     setAutoFillBackground(true);
+}
+
+void CClickStatic::Activate() {
+    emit Clicked();
+}
+
+void CClickStatic::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    DrawFocusFrame(*this);
+}
+
+void CClickStatic::keyPressEvent(QKeyEvent* event) {
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    if (modifiers == Qt::NoModifier &&
+        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        event->accept();
+        Activate();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 bool CClickStatic::event(QEvent* event) {

@@ -6,7 +6,8 @@
 namespace quillet {
 
 // A static control that reports clicks without taking the focus, and shows its tool tip
-// after a short rest of the pointer, also in an inactive window.
+// after a short rest of the pointer, also in an inactive window. Tab reaches it, and Space
+// or Enter clicks it; assistive technology reads it as a button named by its tip.
 class CClickStatic : public QLabel {
     Q_OBJECT
 
@@ -17,6 +18,8 @@ public:
 
     // A solid area of this colour inside the frame.
     void SetFill(const QColor& color);
+    // A click from the keyboard or assistive technology.
+    Q_INVOKABLE void Activate();
 
 signals:
     // A left button pressed and released over the control.
@@ -24,6 +27,8 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;

@@ -13,7 +13,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
-#include <QToolButton>
 #include <QWindow>
 
 namespace quillet {
@@ -66,6 +65,9 @@ CColorPopup::CColorPopup(QWidget* owner, QPoint clickPoint, const ColorRequest& 
     setFrameStyle(QFrame::WinPanel | QFrame::Raised);
     setFocusPolicy(Qt::StrongFocus);
     setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    setAccessibleName(QStringLiteral("色の選択"));
+    setAccessibleDescription(
+        QStringLiteral("Tab で色を選び、スペースで決定します。Esc で閉じます。"));
 
     const ColorPopupLayout layout = LayOutColorPopup(DialogFontUnits(font()));
     setFixedSize(layout.window.width, layout.window.height);
@@ -77,6 +79,7 @@ CColorPopup::CColorPopup(QWidget* owner, QPoint clickPoint, const ColorRequest& 
     standard->setAlignment(Qt::AlignCenter);
     standard->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     standard->setGeometry(ToQRect(layout.standardBox));
+    standard->setAccessibleName(standard->text());
     connect(standard, &CClickStatic::Clicked, this, &CColorPopup::OnStandard);
 
     const auto palette = ColorPalette();
@@ -87,6 +90,7 @@ CColorPopup::CColorPopup(QWidget* owner, QPoint clickPoint, const ColorRequest& 
         swatch->setLineWidth(1);
         swatch->SetFill(ToQColor(SwatchPaintValue(color)));
         swatch->setToolTip(FromCp932(color.Name));
+        swatch->setAccessibleName(swatch->toolTip());
         swatch->setGeometry(ToQRect(layout.swatches[i]));
         connect(swatch, &CClickStatic::Clicked, this, [this, &color] { Report(ChoiceOf(color)); });
     }
@@ -94,9 +98,6 @@ CColorPopup::CColorPopup(QWidget* owner, QPoint clickPoint, const ColorRequest& 
     auto* bar = new CTipToolBar(resource::ColorToolBar, this);
     bar->LoadToolBarResource(resource::ColorToolBar);
     bar->setFocusPolicy(Qt::NoFocus);
-    for (QToolButton* button : bar->findChildren<QToolButton*>()) {
-        button->setFocusPolicy(Qt::NoFocus);
-    }
     bar->move(layout.moreColorsPlace.left, layout.moreColorsPlace.top);
     bar->resize(bar->sizeHint());
     connect(bar, &CTipToolBar::CommandTriggered, this, [this](int commandId) {

@@ -100,6 +100,8 @@ int CTipToolBar::SetButtonIds(std::span<const int> ids) {
                 if (m_buttonSize.isValid()) {
                     button->setFixedSize(m_buttonSize);
                 }
+                // Tab reaches every button, Space presses it.
+                button->setFocusPolicy(Qt::TabFocus);
             }
             connect(item.action, &QAction::triggered, this, [this, action = item.action] {
                 emit CommandTriggered(action->data().toInt());
@@ -130,6 +132,8 @@ void CTipToolBar::ApplyCommand(Item& item) {
     item.action->setToolTip(TipForCommand(item.commandId));
     if (QWidget* button = widgetForAction(item.action)) {
         button->setObjectName(name);
+        // A button shows only its image; its tip is what it says.
+        button->setAccessibleName(TipForCommand(item.commandId));
     }
 }
 

@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -240,6 +241,17 @@ bool OutputActions::eventFilter(QObject* watched, QEvent* event) {
                 }
             },
             Qt::QueuedConnection);
+    }
+    // The keyboard's way to the arrow: Alt+Down, F4 or the menu key.
+    if (watched == m_splitButton && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const auto modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if ((modifiers == Qt::AltModifier && key->key() == Qt::Key_Down) ||
+            (modifiers == Qt::NoModifier &&
+             (key->key() == Qt::Key_F4 || key->key() == Qt::Key_Menu))) {
+            ShowActionMenu();
+            return true;
+        }
     }
     if (watched == m_splitButton && (event->type() == QEvent::MouseButtonPress ||
                                      event->type() == QEvent::MouseButtonDblClick)) {

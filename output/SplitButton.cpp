@@ -18,6 +18,8 @@ void PrepareSplitButton(CTipToolBar& bar) {
     bar.setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
     if (QToolButton* split = bar.ButtonAt(0)) {
         split->setPopupMode(QToolButton::MenuButtonPopup);
+        split->setAccessibleDescription(
+            QStringLiteral("スペースで実行します。Alt+↓ で動作を選ぶメニューを開きます"));
     }
     // Without this the button would show a bare image until the settings name an action.
     ShowDefaultAction(bar, DefaultAction::Copy);

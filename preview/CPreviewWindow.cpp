@@ -106,6 +106,7 @@ CPreviewWindow::CPreviewWindow(QWidget* parent) : CToolWindow(parent) {
     m_scroll->setWidgetResizable(true);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setWidget(page);
+    m_scroll->setAccessibleName(QStringLiteral("プレビュー"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

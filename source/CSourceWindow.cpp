@@ -25,6 +25,7 @@ CSourceWindow::CSourceWindow(QWidget* parent) : CToolWindow(parent) {
     // The fragment has few spaces; long runs break anywhere rather than run off the edge.
     m_view = new CSourceTextView(this);
     m_view->setObjectName(QString::number(kTextViewId));
+    m_view->setAccessibleName(QStringLiteral("作成したタグ"));
     m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_frames = new FrameCoalescer([this] { ShowFragment(); }, this);

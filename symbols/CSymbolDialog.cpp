@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QValidator>
 
 #include <limits>
@@ -74,12 +75,13 @@ CSymbolDialog::CSymbolDialog(QWidget* parent) : QDialog(parent) {
         field->setMaxLength(std::numeric_limits<int>::max());
         field->setValidator(validator);
         caption->setBuddy(field);
+        field->setAccessibleName(QString(label).remove(QRegularExpression(R"(\(&.\)|:)")));
         connect(field, &QLineEdit::textChanged, this, &CSymbolDialog::UpdateOkButton);
         return field;
     };
     m_name = addField(QStringLiteral("名前(&N):"), kNameLabel, "1005", kNameField);
     m_type = addField(QStringLiteral("種類(&T):"), kTypeLabel, "1006", kTypeField);
-    m_content = addField(QStringLiteral("内容(&T):"), kContentLabel, "1007", kContentField);
+    m_content = addField(QStringLiteral("内容(&C):"), kContentLabel, "1007", kContentField);
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("1"));

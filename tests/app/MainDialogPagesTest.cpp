@@ -99,7 +99,7 @@ TEST_F(MainDialogTest, EachPageShowsItsLabelsAndHidesTheOtherControls) {
     Open();
     SelectTab(3);
     EXPECT_EQ(Dialog().windowTitle(), "Quillet - ハイパーリンク");
-    EXPECT_EQ(Find<QWidget>(1008)->property("text").toString(), "タイトル :");
+    EXPECT_EQ(Find<QWidget>(1008)->property("text").toString(), "タイトル(&T) :");
     EXPECT_TRUE(Find<QWidget>(1021)->isVisible());
     EXPECT_TRUE(Find<QWidget>(1006)->isVisible());
     EXPECT_FALSE(Find<QWidget>(1014)->isVisible());
@@ -108,7 +108,7 @@ TEST_F(MainDialogTest, EachPageShowsItsLabelsAndHidesTheOtherControls) {
     EXPECT_EQ(Find<QComboBox>(1022)->currentText(), "同じウィンドウ");
 
     SelectTab(6);
-    EXPECT_EQ(Find<QWidget>(1008)->property("text").toString(), "　　 種類 :");
+    EXPECT_EQ(Find<QWidget>(1008)->property("text").toString(), "　　 種類(&K) :");
     EXPECT_FALSE(Find<QWidget>(1020)->isVisible());
     EXPECT_TRUE(Find<QWidget>(1000)->isVisible());
     EXPECT_EQ(Find<QComboBox>(1022)->currentText(), "トランプ");
