@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quillet {
@@ -114,6 +115,15 @@ public:
     // The symbol page's part of clearing pages: back to the default filter.
     SymbolPageUpdate Clear();
 
+    // The rows the last rebuild dropped, not yet freed: a long list frees a text per cell,
+    // which the window does elsewhere. Freed here at the next rebuild when nobody takes them.
+    struct DroppedRows {
+        std::vector<SymbolRow> rows;
+        std::array<ColumnSortKeys, kSymbolColumnCount> keys;
+        std::vector<std::uint32_t> order;
+    };
+    std::optional<DroppedRows> TakeDroppedRows() { return std::exchange(m_dropped, std::nullopt); }
+
 private:
     SymbolPageUpdate Update() const;
     void Save(std::string_view typeIndex, SymbolPageUpdate& update) const;
@@ -136,6 +146,7 @@ private:
     std::array<ColumnSortKeys, kSymbolColumnCount> m_keys;
     // The order shown: m_order[i] is the kept row shown at row i. Sorts rearrange this only.
     std::vector<std::uint32_t> m_order;
+    std::optional<DroppedRows> m_dropped;
     bool m_awaitingUserRows = false;
     int m_selection = -1;
     EditCommands m_commands;
