@@ -80,9 +80,10 @@ bool CPreviewTextBlock::Replace(const RichTextChange& change) {
     source.setPosition(1);
     source.setPosition(1 + static_cast<int>(expected.size()), QTextCursor::KeepAnchor);
 
-    const auto start = static_cast<int>(Units(std::string_view(change.NewText).substr(0, change.Start)));
-    const auto removed = static_cast<int>(Units(
-        std::string_view(change.OldText).substr(change.Start, change.OldEnd - change.Start)));
+    const auto start =
+        static_cast<int>(Units(std::string_view(change.NewText).substr(0, change.Start)));
+    const auto removed = static_cast<int>(
+        Units(std::string_view(change.OldText).substr(change.Start, change.OldEnd - change.Start)));
     QTextCursor cursor(document());
     cursor.beginEditBlock();
     cursor.setPosition(start);
@@ -96,7 +97,10 @@ bool CPreviewTextBlock::Replace(const RichTextChange& change) {
 }
 
 void CPreviewTextBlock::FitHeight() {
-    document()->setTextWidth(viewport()->width());
+    // Setting even the same width lays the whole text out again.
+    if (document()->textWidth() != viewport()->width()) {
+        document()->setTextWidth(viewport()->width());
+    }
     setFixedHeight(static_cast<int>(std::ceil(document()->size().height())));
 }
 

@@ -13,7 +13,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-
 namespace quillet {
 namespace {
 

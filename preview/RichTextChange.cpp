@@ -16,6 +16,9 @@ struct Run {
 };
 
 struct Reading {
+    // The paragraph's tags: changing them changes every line.
+    std::string_view paragraph;
+    bool paragraphClosed = false;
     std::string text;
     std::vector<Run> runs;
     // The open tags around a run, and the closing tags that end them.
@@ -38,10 +41,8 @@ bool AppendText(std::string& out, std::string_view html) {
     for (std::size_t pos = 0; pos < html.size();) {
         const auto byte = static_cast<unsigned char>(html[pos]);
         if (byte == '&') {
-            const auto* reference =
-                std::ranges::find_if(kReferences, [&](const auto& r) {
-                    return html.substr(pos).starts_with(r.first);
-                });
+            const auto* reference = std::ranges::find_if(
+                kReferences, [&](const auto& r) { return html.substr(pos).starts_with(r.first); });
             if (reference == std::end(kReferences)) {
                 return false;
             }
@@ -105,6 +106,9 @@ std::optional<Reading> Read(std::string_view html) {
                 return std::nullopt;
             }
             paragraphClosed = closing;
+            if (!closing) {
+                reading.paragraph = tag;
+            }
             continue;
         }
         if (name == "br" || name == "img") {
@@ -137,6 +141,7 @@ std::optional<Reading> Read(std::string_view html) {
         text.find(" \n") != std::string::npos || text.find("\n ") != std::string::npos) {
         return std::nullopt;
     }
+    reading.paragraphClosed = paragraphClosed;
     return reading;
 }
 
@@ -164,7 +169,8 @@ std::optional<RichTextChange> FindRichTextChange(std::string_view oldHtml,
                                                  std::string_view newHtml) {
     std::optional<Reading> before = Read(oldHtml);
     std::optional<Reading> after = Read(newHtml);
-    if (!before || !after) {
+    if (!before || !after || before->paragraph != after->paragraph ||
+        before->paragraphClosed != after->paragraphClosed) {
         return std::nullopt;
     }
     const std::size_t oldRuns = before->runs.size();
@@ -177,6 +183,10 @@ std::optional<RichTextChange> FindRichTextChange(std::string_view oldHtml,
     while (tail < oldRuns - head && tail < newRuns - head &&
            SameRun(*before, oldRuns - 1 - tail, *after, newRuns - 1 - tail)) {
         ++tail;
+    }
+    // The engine takes some of a paragraph's looks from its first character.
+    if (head == 0) {
+        return std::nullopt;
     }
     RichTextChange change;
     change.Start = TextBegin(*after, head);

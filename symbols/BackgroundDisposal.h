@@ -17,7 +17,8 @@ public:
 
     template <typename T> void Dispose(T object) {
         Wait();
-        m_thread = std::thread([held = std::move(object)]() mutable { T dropped = std::move(held); });
+        m_thread =
+            std::thread([held = std::move(object)]() mutable { T dropped = std::move(held); });
     }
 
     void Wait() {
