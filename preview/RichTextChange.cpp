@@ -21,8 +21,14 @@ struct Reading {
     bool paragraphClosed = false;
     std::string text;
     std::vector<Run> runs;
-    // The open tags around a run, and the closing tags that end them.
-    std::vector<std::pair<std::string, std::string>> contexts{{}};
+    // The open tags around a run, innermost last: each context is its innermost tag and the
+    // context that tag stands in. Context 0 is the paragraph itself.
+    struct Context {
+        std::size_t outer = 0;
+        std::string_view tag;
+        std::string_view name;
+    };
+    std::vector<Context> contexts{{}};
 };
 
 std::string_view TagName(std::string_view tag) {
@@ -76,7 +82,7 @@ std::size_t TagEnd(std::string_view html, std::size_t pos) {
 
 std::optional<Reading> Read(std::string_view html) {
     Reading reading;
-    std::vector<std::string_view> open;
+    std::size_t current = 0;
     bool paragraphClosed = false;
     for (std::size_t pos = 0; pos < html.size();) {
         if (paragraphClosed) {
@@ -88,7 +94,7 @@ std::optional<Reading> Read(std::string_view html) {
             if (!AppendText(reading.text, text)) {
                 return std::nullopt;
             }
-            reading.runs.push_back({reading.contexts.size() - 1, text, reading.text.size()});
+            reading.runs.push_back({current, text, reading.text.size()});
             pos = end;
             continue;
         }
@@ -102,7 +108,7 @@ std::optional<Reading> Read(std::string_view html) {
         if (name == "p") {
             // Only a paragraph that is the whole text, around no open element.
             const bool closing = tag[1] == '/';
-            if (!open.empty() || (!closing && pos != tag.size())) {
+            if (current != 0 || (!closing && pos != tag.size())) {
                 return std::nullopt;
             }
             paragraphClosed = closing;
@@ -113,26 +119,18 @@ std::optional<Reading> Read(std::string_view html) {
         }
         if (name == "br" || name == "img") {
             reading.text += name == "br" ? '\n' : '\r';
-            reading.runs.push_back({reading.contexts.size() - 1, tag, reading.text.size()});
+            reading.runs.push_back({current, tag, reading.text.size()});
             continue;
         }
         if (tag[1] == '/') {
-            if (open.empty() || open.back() != name) {
+            if (current == 0 || reading.contexts[current].name != name) {
                 return std::nullopt;
             }
-            open.pop_back();
+            current = reading.contexts[current].outer;
         } else {
-            open.push_back(name);
+            reading.contexts.push_back({current, tag, name});
+            current = reading.contexts.size() - 1;
         }
-        auto [opening, closing] = reading.contexts.back();
-        if (tag[1] == '/') {
-            opening.erase(opening.rfind('<'));
-            closing.erase(0, closing.find('>') + 1);
-        } else {
-            opening += tag;
-            closing.insert(0, "</" + std::string(name) + ">");
-        }
-        reading.contexts.emplace_back(std::move(opening), std::move(closing));
     }
     // White space the engine would fold or drop.
     const std::string& text = reading.text;
@@ -149,10 +147,39 @@ std::size_t TextBegin(const Reading& reading, std::size_t run) {
     return run == 0 ? 0 : reading.runs[run - 1].textEnd;
 }
 
+bool SameContext(const Reading& a, std::size_t contextA, const Reading& b, std::size_t contextB) {
+    while (contextA != 0 && contextB != 0) {
+        if (a.contexts[contextA].tag != b.contexts[contextB].tag) {
+            return false;
+        }
+        contextA = a.contexts[contextA].outer;
+        contextB = b.contexts[contextB].outer;
+    }
+    return contextA == contextB;
+}
+
 bool SameRun(const Reading& a, std::size_t runA, const Reading& b, std::size_t runB) {
     const Run& x = a.runs[runA];
     const Run& y = b.runs[runB];
-    return x.html == y.html && a.contexts[x.context].first == b.contexts[y.context].first;
+    return x.html == y.html && SameContext(a, x.context, b, y.context);
+}
+
+// A run on its own, inside the elements it stands in.
+void AppendRun(std::string& out, const Reading& reading, const Run& run) {
+    std::vector<const Reading::Context*> chain;
+    for (std::size_t context = run.context; context != 0;
+         context = reading.contexts[context].outer) {
+        chain.push_back(&reading.contexts[context]);
+    }
+    for (auto element = chain.rbegin(); element != chain.rend(); ++element) {
+        out += (*element)->tag;
+    }
+    out += run.html;
+    for (const Reading::Context* element : chain) {
+        out += "</";
+        out += element->name;
+        out += '>';
+    }
 }
 
 } // namespace
@@ -193,10 +220,7 @@ std::optional<RichTextChange> FindRichTextChange(std::string_view oldHtml,
     change.OldEnd = TextBegin(*before, oldRuns - tail);
     change.NewEnd = TextBegin(*after, newRuns - tail);
     for (std::size_t run = head; run < newRuns - tail; ++run) {
-        const auto& [opening, closing] = after->contexts[after->runs[run].context];
-        change.Html += opening;
-        change.Html += after->runs[run].html;
-        change.Html += closing;
+        AppendRun(change.Html, *after, after->runs[run]);
     }
     change.OldText = std::move(before->text);
     change.NewText = std::move(after->text);
