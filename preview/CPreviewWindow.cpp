@@ -3,17 +3,15 @@
 #include "controls/FrameCoalescer.h"
 #include "platform/TextCodec.h"
 #include "preview/CMarqueeView.h"
+#include "preview/CPreviewTextBlock.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QPainter>
 #include <QScrollArea>
-#include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
-
-#include <cmath>
 
 namespace quillet {
 namespace {
@@ -39,32 +37,6 @@ QFont PageFont(const QFont& base) {
 bool IsInstalled(std::string_view face) {
     return QFontDatabase::hasFamily(FromCp932(face));
 }
-
-// Rich text as high as its content at the width it is given, so that the column of blocks
-// scrolls as one page.
-class CPreviewTextBlock : public QTextBrowser {
-public:
-    explicit CPreviewTextBlock(QWidget* parent) : QTextBrowser(parent) {
-        setFrameShape(QFrame::NoFrame);
-        setOpenLinks(false);
-        setOpenExternalLinks(false);
-        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-        setFocusPolicy(Qt::NoFocus);
-    }
-
-    void FitHeight() {
-        document()->setTextWidth(viewport()->width());
-        setFixedHeight(static_cast<int>(std::ceil(document()->size().height())));
-    }
-
-protected:
-    void resizeEvent(QResizeEvent* event) override {
-        QTextBrowser::resizeEvent(event);
-        FitHeight();
-    }
-};
 
 } // namespace
 
@@ -140,6 +112,7 @@ void CPreviewWindow::SetImageFolder(const QString& folder) {
         return;
     }
     m_imageFolder = folder;
+    m_imagesChanged = true;
     if (m_frames->IsPending()) {
         m_frames->Flush();
     } else if (m_rendered) {
@@ -149,15 +122,31 @@ void CPreviewWindow::SetImageFolder(const QString& folder) {
 
 void CPreviewWindow::Render() {
     m_rendered = true;
-    for (QWidget* block : m_blocks) {
-        delete block;
-    }
-    m_blocks.clear();
-
-    const PreviewDocument document = MakePreviewDocument(m_fragment, IsInstalled);
+    PreviewDocument document = MakePreviewDocument(m_fragment, IsInstalled);
+    // Blocks that stay keep their window; a text that changed replaces only what changed,
+    // unless the pictures did, which every text block names.
+    const bool sameImages = !m_imagesChanged && document.Images == m_shown.Images;
+    m_imagesChanged = false;
     const QWidget* page = m_scroll->widget();
     const QFont font = PageFont(this->font());
-    for (const PreviewBlock& block : document.Blocks) {
+    for (std::size_t index = 0; index < document.Blocks.size(); ++index) {
+        const PreviewBlock& block = document.Blocks[index];
+        const bool exists = index < m_shown.Blocks.size();
+        if (exists && sameImages && block == m_shown.Blocks[index]) {
+            continue;
+        }
+        auto* text = exists && !block.Marquee && !m_shown.Blocks[index].Marquee
+                         ? static_cast<CPreviewTextBlock*>(m_blocks[static_cast<qsizetype>(index)])
+                         : nullptr;
+        if (text != nullptr) {
+            if (sameImages) {
+                text->SetRichText(block.Html);
+            } else {
+                AddImages(*text->document(), document.Images);
+                text->ResetRichText(block.Html);
+            }
+            continue;
+        }
         QWidget* widget = nullptr;
         if (block.Marquee) {
             auto* marquee = new CMarqueeView(m_scroll->widget());
@@ -168,18 +157,26 @@ void CPreviewWindow::Render() {
             marquee->SetMotion(block.Behavior, block.Amount, QColor(FromCp932(block.BgColor)));
             widget = marquee;
         } else {
-            auto* text = new CPreviewTextBlock(m_scroll->widget());
-            text->setPalette(PagePalette(page->palette()));
-            text->document()->setDefaultFont(font);
-            text->document()->setDocumentMargin(0);
-            AddImages(*text->document(), document.Images);
-            text->setHtml(FromCp932(block.Html));
-            text->FitHeight();
-            widget = text;
+            auto* fresh = new CPreviewTextBlock(m_scroll->widget());
+            fresh->setPalette(PagePalette(page->palette()));
+            fresh->document()->setDefaultFont(font);
+            fresh->document()->setDocumentMargin(0);
+            AddImages(*fresh->document(), document.Images);
+            fresh->ResetRichText(block.Html);
+            widget = fresh;
         }
-        m_column->insertWidget(static_cast<int>(m_blocks.size()), widget);
-        m_blocks.push_back(widget);
+        if (exists) {
+            delete m_blocks[static_cast<qsizetype>(index)];
+            m_blocks[static_cast<qsizetype>(index)] = widget;
+        } else {
+            m_blocks.push_back(widget);
+        }
+        m_column->insertWidget(static_cast<int>(index), widget);
     }
+    while (m_blocks.size() > static_cast<qsizetype>(document.Blocks.size())) {
+        delete m_blocks.takeLast();
+    }
+    m_shown = std::move(document);
 }
 
 QString CPreviewWindow::ImagePath(const PreviewImage& image) const {

@@ -58,6 +58,8 @@ private:
     std::string m_fragment; // the latest, drawn or waiting
     QString m_imageFolder;
     bool m_rendered = false;
+    PreviewDocument m_shown; // what the blocks show
+    bool m_imagesChanged = false;
     QMap<QString, CachedImage> m_images;
 };
 

@@ -256,7 +256,8 @@ SymbolPageUpdate SymbolListModel::RebuildSymbolList(std::string_view typeIndex) 
 }
 
 SymbolPageUpdate SymbolListModel::BeginRebuild(std::string_view typeIndex) {
-    TruncateRows(0);
+    m_dropped = DroppedRows{std::exchange(m_rows, {}), std::exchange(m_keys, {}),
+                            std::exchange(m_order, {})};
     m_deleted.clear();
     m_selection = -1;
     m_commands = EditCommands{};

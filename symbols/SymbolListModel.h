@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quillet {
@@ -115,6 +116,15 @@ public:
     // The symbol page's part of clearing pages: back to the default filter.
     SymbolPageUpdate Clear();
 
+    // The rows the last rebuild dropped, not yet freed: a long list frees a text per cell,
+    // which the window does elsewhere. Freed here at the next rebuild when nobody takes them.
+    struct DroppedRows {
+        std::vector<SymbolRow> rows;
+        std::array<ColumnSortKeys, kSymbolColumnCount> keys;
+        std::vector<std::uint32_t> order;
+    };
+    std::optional<DroppedRows> TakeDroppedRows() { return std::exchange(m_dropped, std::nullopt); }
+
 private:
     SymbolPageUpdate Update() const;
     void Save(std::string_view typeIndex, SymbolPageUpdate& update) const;
@@ -145,6 +155,7 @@ private:
         int position = 0; // where it was shown
     };
     std::vector<DeletedRow> m_deleted;
+    std::optional<DroppedRows> m_dropped;
     bool m_awaitingUserRows = false;
     int m_selection = -1;
     EditCommands m_commands;

@@ -291,6 +291,9 @@ SymbolPageUpdate SymbolPageView::ChangeRows(const std::function<SymbolPageUpdate
     const int position = m_list->verticalScrollBar()->value();
     SymbolPageUpdate update;
     m_table->ChangeRows([&] { update = change(); });
+    if (std::optional<SymbolListModel::DroppedRows> dropped = m_model.TakeDroppedRows()) {
+        m_disposal.Dispose(std::move(*dropped));
+    }
     m_list->doItemsLayout();
     m_list->verticalScrollBar()->setValue(scroll == Scroll::Keep ? position : 0);
     SelectInList(update.selection);

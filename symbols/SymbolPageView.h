@@ -1,5 +1,6 @@
 #pragma once
 
+#include "symbols/BackgroundDisposal.h"
 #include "symbols/SymbolListModel.h"
 
 #include <QObject>
@@ -128,6 +129,7 @@ private:
     // Declared after the rows it shows, so it goes first.
     std::unique_ptr<SymbolTableModel> m_table;
     std::uintmax_t m_backgroundReadBytes;
+    BackgroundDisposal m_disposal;
     // Declared last: its thread is waited for before anything it hands rows to goes.
     std::unique_ptr<UserRowsLoader> m_loader;
     // Set while the page itself changes the list's selection.
