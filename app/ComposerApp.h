@@ -16,11 +16,6 @@ public:
     // Always false: no event loop runs after the main dialog has closed.
     bool StartUp();
 
-    // The dialog font: "ＭＳ Ｐゴシック" 9 points, drawn by its metric twin.
-    static QFont DialogFont();
-    // Installs the substitution and makes the dialog font the application's font.
-    static void UseDialogFont();
-
 private:
     QTranslator m_toolkitTexts;
 };
