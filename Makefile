@@ -66,7 +66,7 @@ bench: build
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
-format-check:
+format-check: deps
 	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 
 # Redraws the bitmaps, icons, cursor and tool-bar layouts from resources/art/.

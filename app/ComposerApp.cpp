@@ -2,12 +2,12 @@
 
 #include "app/HelpPage.h"
 #include "app/MainDialog.h"
+#include "controls/DialogFont.h"
 #include "platform/Folders.h"
 #include "platform/QtPrompts.h"
 #include "platform/TerminationSignal.h"
 #include "symbols/UserSymbolFile.h"
 
-#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QLoggingCategory>
@@ -17,8 +17,6 @@
 
 namespace quillet {
 namespace {
-
-const QString kDialogFace = QStringLiteral("ＭＳ Ｐゴシック");
 
 // Silent unless asked for with QT_LOGGING_RULES="quillet.startup.info=true": tells where an
 // installed program found its files, for the install check and for bug reports.
@@ -65,17 +63,6 @@ CComposerApp::CComposerApp(int& argc, char** argv) : QApplication(argc, argv) {
             break;
         }
     }
-}
-
-QFont CComposerApp::DialogFont() {
-    QFont font(kDialogFace);
-    font.setPointSize(9);
-    return font;
-}
-
-void CComposerApp::UseDialogFont() {
-    QFont::insertSubstitution(kDialogFace, QStringLiteral("IPAPGothic"));
-    QApplication::setFont(DialogFont());
 }
 
 int CComposerApp::Run() {

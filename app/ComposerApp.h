@@ -16,11 +16,6 @@ public:
     // Runs the main dialog until it closes and returns the program's exit code.
     int Run();
 
-    // The dialog font: "ＭＳ Ｐゴシック" 9 points, drawn by its metric twin.
-    static QFont DialogFont();
-    // Installs the substitution and makes the dialog font the application's font.
-    static void UseDialogFont();
-
 private:
     QTranslator m_toolkitTexts;
 };

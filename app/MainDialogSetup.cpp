@@ -6,7 +6,6 @@
 #include "app/CDropDownList.h"
 #include "app/CFontSampleView.h"
 #include "app/CPageTabControl.h"
-#include "app/ComposerApp.h"
 #include "app/DialogTemplate.h"
 #include "app/ListSearch.h"
 #include "app/PageTable.h"
@@ -84,7 +83,7 @@ QWidget* CMainDialog::Control(int id) const {
 }
 
 void CMainDialog::CreateControls() {
-    setFont(CComposerApp::DialogFont());
+    setFont(DialogFont());
     const QFontMetrics metrics(font());
     // IPA P Gothic reports a pixel more descent than the face it stands in for; its em
     // height keeps the template on the pixel grid the layout tables were drawn for.

@@ -4,9 +4,9 @@
 #include "BenchStatistics.h"
 #include "BenchSymbolFile.h"
 #include "app/AppSettings.h"
-#include "app/ComposerApp.h"
 #include "app/MainDialog.h"
 #include "controls/CTipToolBar.h"
+#include "controls/DialogFont.h"
 #include "core/CommandIds.h"
 #include "platform/Prompts.h"
 #include "preview/CPreviewWindow.h"
@@ -361,7 +361,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    quillet::CComposerApp::UseDialogFont();
+    quillet::UseDialogFont();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,14 +1,16 @@
-# clang has no code page 932 execution character set. For it, every Qt-free target compiles
-# copies of its sources and of the project's headers in which cp932_literals.py has written
-# the non-ASCII characters of plain literals as octal escapes of their code page 932 bytes:
-# the sources stay readable UTF-8, and both compilers produce the same bytes. The copies are
-# made at the end of configuration, when every target has all its sources.
+# Every Qt-free target compiles copies of its sources and of the project's headers in which
+# cp932_literals.py has written the non-ASCII characters of plain literals as octal escapes
+# of their code page 932 bytes. One step for every compiler (clang has no code page 932
+# execution character set), so g++ and clang compile the same text to the same bytes, and
+# the sources stay readable UTF-8. The copies are made at the end of configuration, when
+# every target has all its sources.
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
 set(QUILLET_CP932_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/cp932_literals.py)
 set(QUILLET_CP932_DIR ${CMAKE_BINARY_DIR}/cp932)
 
-function(quillet_cp932_copies target)
+# Never use this for a target that hands literals to Qt.
+function(quillet_cp932_target target)
     set_property(GLOBAL APPEND PROPERTY QUILLET_CP932_TARGETS ${target})
     # The copied headers come first, so that the copies include each other.
     target_include_directories(${target} BEFORE PRIVATE ${QUILLET_CP932_DIR})

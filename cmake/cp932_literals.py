@@ -2,11 +2,10 @@
 """Copies a C++ source file, writing each non-ASCII character of its plain narrow string and
 character literals as octal escapes of its code page 932 bytes.
 
-Compilers without a code page 932 execution character set compile these copies instead of
-the sources and get the same bytes g++ makes with -fexec-charset=CP932: the characters are
-converted by the same iconv. Everything else stays as it was, comments and u8/u/U/L
-literals included, line for line, and a #line directive points diagnostics and __FILE__
-at the original file.
+Every compiler builds Qt-free code from these copies instead of the sources, so all of them
+compile the same bytes; the characters are converted by iconv. Everything else stays as it
+was, comments and u8/u/U/L literals included, line for line, and a #line directive points
+diagnostics and __FILE__ at the original file.
 
 usage: cp932_literals.py SOURCE COPY
 """
@@ -118,7 +117,7 @@ def narrow_literals(text):
 
 
 def cp932_bytes(characters):
-    """The code page 932 bytes of each character, converted by the iconv g++ uses."""
+    """The code page 932 bytes of each character, as iconv converts them."""
     characters = sorted(characters)
     # With -c a character without a code comes out as an empty line.
     result = subprocess.run(["iconv", "-c", "-f", "UTF-8", "-t", "CP932"],

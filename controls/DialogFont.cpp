@@ -1,6 +1,24 @@
 #include "controls/DialogFont.h"
 
+#include <QApplication>
+
 namespace quillet {
+namespace {
+
+const QString kDialogFace = QStringLiteral("ＭＳ Ｐゴシック");
+
+} // namespace
+
+QFont DialogFont() {
+    QFont font(kDialogFace);
+    font.setPointSize(9);
+    return font;
+}
+
+void UseDialogFont() {
+    QFont::insertSubstitution(kDialogFace, QStringLiteral("IPAPGothic"));
+    QApplication::setFont(DialogFont());
+}
 
 int LatinLettersWidth(const QFontMetrics& metrics) {
     return metrics.horizontalAdvance(

@@ -8,6 +8,11 @@
 
 namespace quillet {
 
+// The dialog font: "ＭＳ Ｐゴシック" 9 points, drawn by its metric twin.
+QFont DialogFont();
+// Installs the substitution and makes the dialog font the application's font.
+void UseDialogFont();
+
 // The width of "A".."Z" "a".."z" set in the font: what dialog base units are measured from.
 int LatinLettersWidth(const QFontMetrics& metrics);
 

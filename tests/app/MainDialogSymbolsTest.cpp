@@ -124,7 +124,8 @@ TEST_F(MainDialogSymbols, ClearResetsTheFontPageOnlyWhenConfirmed) {
     m_prompts.yes = false;
     Dialog().ClearPages();
     ASSERT_EQ(m_prompts.asked.size(), 1U);
-    EXPECT_EQ(m_prompts.asked[0], "現在選択しているページの要素をクリアします。\nよろしいですか。");
+    EXPECT_EQ(m_prompts.asked[0].first,
+              "現在選択しているページの要素をクリアします。\nよろしいですか。");
     EXPECT_EQ(Find<QLineEdit>(1020)->text(), "abc");
     EXPECT_EQ(Fragment(), "<B>abc</B>");
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/MainDialog.h"
-#include "platform/Prompts.h"
 #include "symbols/SymbolDialogRunner.h"
+#include "tests/support/FakePrompts.h"
 
 #include <QTemporaryDir>
 
@@ -13,33 +13,6 @@
 #include <vector>
 
 namespace quillet::test {
-
-// Answers every question and keeps what was shown.
-class FakePrompts : public Prompts {
-public:
-    bool AskYesNo(QWidget*, const QString& text, MessageIcon) override {
-        asked.push_back(text);
-        return yes;
-    }
-    void ShowMessage(QWidget*, const QString& text, MessageIcon) override { shown.push_back(text); }
-    std::optional<ChosenFile> SaveFileName(QWidget*, const FileRequest& request) override {
-        saveRequests.push_back(request);
-        return saveAnswer;
-    }
-    std::optional<QString> OpenFileName(QWidget*, const FileRequest& request) override {
-        openRequests.push_back(request);
-        return openAnswer;
-    }
-    std::optional<QColor> ChooseColor(QWidget*, const QColor&) override { return {}; }
-
-    bool yes = true;
-    std::optional<ChosenFile> saveAnswer;
-    std::optional<QString> openAnswer;
-    std::vector<QString> asked;
-    std::vector<QString> shown;
-    std::vector<FileRequest> saveRequests;
-    std::vector<FileRequest> openRequests;
-};
 
 // Answers the symbol dialog and keeps what it was opened with.
 class FakeSymbolDialogs : public SymbolDialogRunner {

@@ -197,8 +197,8 @@ TEST_F(MainDialogTest, AFailedSettingsWriteIsShownNotLost) {
     Open();
     Dialog().close();
     ASSERT_EQ(m_prompts.shown.size(), 1U);
-    EXPECT_TRUE(m_prompts.shown[0].startsWith("設定ファイル「"));
-    EXPECT_TRUE(m_prompts.shown[0].contains("を作成できませんでした。\n"));
+    EXPECT_TRUE(m_prompts.shown[0].first.startsWith("設定ファイル「"));
+    EXPECT_TRUE(m_prompts.shown[0].first.contains("を作成できませんでした。\n"));
 }
 
 TEST_F(MainDialogTest, EnterWithDragAsTheDefaultDoesNothing) {

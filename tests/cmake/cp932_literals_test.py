@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""The literal rewriting that lets clang compile Qt-free code to code page 932."""
+"""The literal rewriting through which every compiler builds Qt-free code in code page 932."""
 
 import os
 import sys
@@ -19,7 +19,7 @@ class ConvertTest(unittest.TestCase):
             ('"表1"', r'"\225\1341"'),
             (r'"\"あ\\"', r'"\"\202\240\\"'),
             ('"a" "あ"', r'"a" "\202\240"'),
-            # Same bytes as iconv, which g++ uses: IBM extensions before NEC's copies.
+            # Same bytes as iconv gives: IBM extensions before NEC's copies.
             ('"ⅰ"', r'"\372\100"'),
             ('u8"あ" u"あ" U"あ" L"あ" u8R"x(あ)x" R"(a)"', 'u8"あ" u"あ" U"あ" L"あ" u8R"x(あ)x" R"(a)"'),
             ("// 'あ\n/* \"あ */ int x = 1'000; char c = 'あ';",

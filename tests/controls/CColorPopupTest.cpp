@@ -1,7 +1,7 @@
 #include "controls/CColorPopup.h"
 #include "core/ColorPalette.h"
-#include "platform/Prompts.h"
 #include "platform/TextCodec.h"
+#include "tests/support/FakePrompts.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -10,31 +10,12 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <vector>
 
 namespace quillet {
 namespace {
 
-// Answers the colour chooser and records how it was asked.
-class FakePrompts : public Prompts {
-public:
-    bool AskYesNo(QWidget*, const QString&, MessageIcon) override { return false; }
-    void ShowMessage(QWidget*, const QString&, MessageIcon) override {}
-    std::optional<ChosenFile> SaveFileName(QWidget*, const FileRequest&) override { return {}; }
-    std::optional<QString> OpenFileName(QWidget*, const FileRequest&) override { return {}; }
-    std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) override {
-        asked.emplace_back(parent, initial);
-        if (whileOpen) {
-            whileOpen();
-        }
-        return answer;
-    }
-
-    std::optional<QColor> answer;
-    std::function<void()> whileOpen;
-    std::vector<std::pair<QWidget*, QColor>> asked;
-};
+using test::FakePrompts;
 
 void Settle() {
     QCoreApplication::processEvents();
@@ -114,13 +95,14 @@ TEST_F(CColorPopupTest, StandardWithoutADefaultDoesNothingAndKeepsTheFocus) {
 }
 
 TEST_F(CColorPopupTest, MoreColorsAsksTheChooserFromTheCurrentColourAndReportsOther) {
-    prompts.answer = QColor(18, 52, 86);
+    prompts.colorAnswer = QColor(18, 52, 86);
     bool chooserOpen = false;
-    prompts.whileOpen = [&] { chooserOpen = popup->ChooserOpen(); };
+    prompts.whileChoosingColor = [&] { chooserOpen = popup->ChooserOpen(); };
     Open();
     CColorPopup* asker = popup.data();
     Click("32783");
-    EXPECT_EQ(prompts.asked, (std::vector<std::pair<QWidget*, QColor>>{{asker, QColor(1, 2, 3)}}));
+    EXPECT_EQ(prompts.colorRequests,
+              (std::vector<std::pair<QWidget*, QColor>>{{asker, QColor(1, 2, 3)}}));
     EXPECT_TRUE(chooserOpen);
     EXPECT_EQ(reports, std::vector<ColorChoice>{OtherColor(MakeRgb(18, 52, 86))});
     EXPECT_TRUE(popup.isNull());
@@ -129,7 +111,7 @@ TEST_F(CColorPopupTest, MoreColorsAsksTheChooserFromTheCurrentColourAndReportsOt
 TEST_F(CColorPopupTest, CancelledChooserClosesWithoutAChoice) {
     Open();
     Click("32783");
-    EXPECT_EQ(prompts.asked.size(), 1U);
+    EXPECT_EQ(prompts.colorRequests.size(), 1U);
     EXPECT_TRUE(reports.empty());
     EXPECT_TRUE(popup.isNull());
 }
@@ -143,8 +125,8 @@ TEST_F(CColorPopupTest, LosingTheActivationClosesWithoutAChoice) {
 }
 
 TEST_F(CColorPopupTest, ActivationTakenByTheChooserKeepsThePopupAlive) {
-    prompts.answer = QColor(255, 128, 0);
-    prompts.whileOpen = [this] {
+    prompts.colorAnswer = QColor(255, 128, 0);
+    prompts.whileChoosingColor = [this] {
         owner.activateWindow();
         Settle();
     };

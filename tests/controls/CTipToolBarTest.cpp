@@ -1,4 +1,6 @@
 #include "controls/CTipToolBar.h"
+#include "platform/TextCodec.h"
+#include "resources/StringTable.h"
 
 #include <QAction>
 #include <QApplication>
@@ -78,15 +80,17 @@ TEST(CTipToolBar, FailedLoadReturnsZeroAndLeavesTheBarEmpty) {
     EXPECT_EQ(bar.ImageCount(), 0);
 }
 
-TEST(CTipToolBar, TipsAreTheSecondPartOfEachCommandsString) {
-    CTipToolBar output(136);
-    ASSERT_EQ(output.LoadToolBarResource(136), 1);
-    EXPECT_EQ(output.ButtonForCommand(102)->toolTip(),
-              QStringLiteral("作成したタグをクリップボードにコピーします(Enter)"));
-    EXPECT_EQ(output.ButtonForCommand(57687)->toolTip(), QStringLiteral("クリア"));
-    CTipToolBar colors(144);
-    ASSERT_EQ(colors.LoadToolBarResource(144), 1);
-    EXPECT_EQ(colors.ButtonForCommand(32783)->toolTip(), QStringLiteral("その他"));
+TEST(CTipToolBar, EveryButtonShowsItsCommandsTip) {
+    for (int id : {136, 140, 143, 144}) {
+        CTipToolBar bar(id);
+        ASSERT_EQ(bar.LoadToolBarResource(id), 1);
+        for (int i = 0; i < bar.ButtonCount(); ++i) {
+            if (const int command = bar.CommandAt(i); command != 0) {
+                EXPECT_FALSE(bar.ButtonAt(i)->toolTip().isEmpty()) << command;
+                EXPECT_EQ(bar.ButtonAt(i)->toolTip(), FromCp932(CommandTip(command))) << command;
+            }
+        }
+    }
     EXPECT_TRUE(CTipToolBar::TipForCommand(12345).isEmpty());
 }
 
@@ -135,7 +139,7 @@ TEST(CTipToolBar, ChangedCommandTakesItsNameTipAndSignal) {
     QToolButton* button = bar.ButtonAt(0);
     bar.SetCommand(0, 104);
     EXPECT_EQ(button->objectName(), QStringLiteral("104"));
-    EXPECT_EQ(button->toolTip(), QStringLiteral("作成したタグに名前を付けて保存します(Enter)"));
+    EXPECT_EQ(button->toolTip(), FromCp932(CommandTip(104)));
     std::vector<int> triggered;
     QObject::connect(&bar, &CTipToolBar::CommandTriggered,
                      [&triggered](int id) { triggered.push_back(id); });

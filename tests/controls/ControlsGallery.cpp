@@ -6,6 +6,7 @@
 #include "controls/CImageButton.h"
 #include "controls/CImageMenu.h"
 #include "controls/CTipToolBar.h"
+#include "controls/DialogFont.h"
 #include "core/CommandIds.h"
 #include "platform/QtPrompts.h"
 #include "resources/ResourceIds.h"
@@ -13,7 +14,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFont>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QPainter>
@@ -141,8 +141,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: controls_gallery OUTPUT_FOLDER\n");
         return 2;
     }
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    quillet::UseDialogFont();
     QDir dir;
     if (!dir.mkpath(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "cannot create %s\n", argv[1]);

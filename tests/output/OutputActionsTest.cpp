@@ -3,10 +3,10 @@
 #include "controls/CTipToolBar.h"
 #include "core/CommandIds.h"
 #include "output/SplitButton.h"
-#include "platform/Prompts.h"
 #include "platform/TextMimeData.h"
 #include "resources/ResourceIds.h"
 #include "source/CSourceWindow.h"
+#include "tests/support/FakePrompts.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/SplitMenuProbe.h"
 #include "tests/support/TemporaryFolder.h"
@@ -29,30 +29,8 @@
 namespace quillet {
 namespace {
 
-using Messages = std::vector<std::pair<QString, MessageIcon>>;
-
-// Answers every question and keeps what was asked and shown.
-class FakePrompts : public Prompts {
-public:
-    bool AskYesNo(QWidget*, const QString& text, MessageIcon icon) override {
-        asked.emplace_back(text, icon);
-        return yes;
-    }
-    void ShowMessage(QWidget*, const QString& text, MessageIcon icon) override {
-        shown.emplace_back(text, icon);
-    }
-    std::optional<ChosenFile> SaveFileName(QWidget*, const FileRequest& request) override {
-        saveRequests.push_back(request);
-        return saveAnswer;
-    }
-    std::optional<QString> OpenFileName(QWidget*, const FileRequest&) override { return {}; }
-    std::optional<QColor> ChooseColor(QWidget*, const QColor&) override { return {}; }
-
-    bool yes = true;
-    std::optional<ChosenFile> saveAnswer;
-    Messages asked, shown;
-    std::vector<FileRequest> saveRequests;
-};
+using test::FakePrompts;
+using test::Messages;
 
 // "<B>記号</B>" in code page 932.
 const std::string kFragment = "<B>\x8b\x4c\x8d\x86</B>";

@@ -2,13 +2,13 @@
 // a look after changing their drawing. Usage: output_gallery OUTPUT_FOLDER
 
 #include "controls/CTipToolBar.h"
+#include "controls/DialogFont.h"
 #include "output/SplitButton.h"
 #include "resources/ResourceIds.h"
 #include "source/CSourceWindow.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFont>
 
 #include <cstdio>
 
@@ -29,8 +29,7 @@ bool Save(QWidget& widget, const QDir& dir, const QString& name) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    QApplication::setFont(QFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
+    quillet::UseDialogFont();
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_FOLDER\n", argv[0]);
         return 2;

@@ -1,6 +1,5 @@
 #include "platform/TextCodec.h"
 
-#include <QApplication>
 #include <gtest/gtest.h>
 
 using namespace quillet;
@@ -27,9 +26,3 @@ TEST(TextCodec, TypedCharactersOutsideTheCodePageBecomeReferences) {
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

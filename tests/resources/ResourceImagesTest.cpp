@@ -1,7 +1,6 @@
 #include "resources/ResourceImages.h"
 #include "resources/ResourceIds.h"
 
-#include <QApplication>
 #include <QDir>
 
 #include <gtest/gtest.h>
@@ -186,9 +185,3 @@ TEST(ResourceImages, CrispPixmapDoublesPixelsWithoutBlending) {
 
 } // namespace
 } // namespace quillet
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,20 +1,15 @@
 #include "resources/ToolBarLayout.h"
+#include "tests/resources/ShippedLayout.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 namespace quillet {
 namespace {
 
-std::string ShippedLayout(int id) {
-    std::ifstream in(std::string(QUILLET_IMAGES_DIR) + "/toolbar-" + std::to_string(id) + ".layout",
-                     std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::ShippedLayout;
 
 struct ShippedCase {
     int id;

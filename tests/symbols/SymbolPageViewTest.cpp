@@ -3,10 +3,10 @@
 #include "core/CommandIds.h"
 #include "core/Composer.h"
 #include "platform/CodePage932.h"
-#include "platform/Prompts.h"
 #include "platform/TextCodec.h"
 #include "symbols/SymbolDialogRunner.h"
 #include "symbols/UserSymbolFile.h"
+#include "tests/support/FakePrompts.h"
 #include "tests/support/TemporaryFolder.h"
 #include "tests/symbols/SymbolTestSupport.h"
 
@@ -40,23 +40,7 @@ public:
     std::string fragment = "(nothing composed)";
 };
 
-class FakePrompts : public Prompts {
-public:
-    bool AskYesNo(QWidget*, const QString& text, MessageIcon icon) override {
-        questions.push_back(text);
-        questionIcon = icon;
-        return yes;
-    }
-    void ShowMessage(QWidget*, const QString& text, MessageIcon) override { messages << text; }
-    std::optional<ChosenFile> SaveFileName(QWidget*, const FileRequest&) override { return {}; }
-    std::optional<QString> OpenFileName(QWidget*, const FileRequest&) override { return {}; }
-    std::optional<QColor> ChooseColor(QWidget*, const QColor&) override { return {}; }
-
-    bool yes = false;
-    QStringList questions;
-    std::optional<MessageIcon> questionIcon;
-    QStringList messages;
-};
+using test::FakePrompts;
 
 class FakeDialogs : public SymbolDialogRunner {
 public:
@@ -300,10 +284,11 @@ TEST_F(SymbolPage, RegisterStoresTheFragmentAndTheBoxFollowsOnlyWhileThePageIsSh
 TEST_F(SymbolPage, ClearAsksWithoutAnIconAndOnlyYesResetsTheSymbolPage) {
     ShowUserSymbols({{"a", "t", "A"}});
     ClickRow(0);
+    m_prompts.yes = false;
     m_page->HandleCommand(CommandId::ClearPages);
-    EXPECT_EQ(m_prompts.questions,
-              QStringList{"現在選択しているページの要素をクリアします。\nよろしいですか。"});
-    EXPECT_EQ(m_prompts.questionIcon, MessageIcon::None);
+    EXPECT_EQ(m_prompts.asked,
+              (test::Messages{{"現在選択しているページの要素をクリアします。\nよろしいですか。",
+                               MessageIcon::None}}));
     EXPECT_EQ(Highlighted(), 0);
     EXPECT_EQ(m_view.fragment, "A");
 
@@ -320,9 +305,9 @@ TEST_F(SymbolPage, AnUnreadableUserFileIsReportedWithItsPathAndAddStaysDisabled)
     std::filesystem::create_directories(m_folder / "User.mrk");
     m_composer.State().TypeIndex = Cp("ユーザー設定");
     m_page->ShowSymbolPage();
-    ASSERT_EQ(m_prompts.messages.size(), 1);
-    EXPECT_TRUE(m_prompts.messages.front().startsWith(QStringLiteral("ユーザー記号ファイル")));
-    EXPECT_TRUE(m_prompts.messages.front().contains(QString::fromStdString(m_folder.Path())));
+    ASSERT_EQ(m_prompts.shown.size(), 1);
+    EXPECT_TRUE(m_prompts.shown.front().first.startsWith(QStringLiteral("ユーザー記号ファイル")));
+    EXPECT_TRUE(m_prompts.shown.front().first.contains(QString::fromStdString(m_folder.Path())));
     EXPECT_EQ(m_commands, kNone);
 }
 
