@@ -56,8 +56,9 @@ TEST_F(HelpPage, APageNoBrowserTakesIsNamedInAMessage) {
             EXPECT_TRUE(prompts.shown.empty());
         } else {
             ASSERT_EQ(prompts.shown.size(), 1U);
-            EXPECT_TRUE(prompts.shown[0].contains(m_cache.path() + "/quillet/help/index.html"))
-                << prompts.shown[0].toStdString();
+            EXPECT_TRUE(
+                prompts.shown[0].first.contains(m_cache.path() + "/quillet/help/index.html"))
+                << prompts.shown[0].first.toStdString();
         }
     }
 }
