@@ -67,7 +67,7 @@ void CMainDialog::CreateKeyboardCommands() {
                                    {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
                                    {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}}) {
         auto* shortcut = new QShortcut(keys, this);
-        connect(shortcut, &QShortcut::activated, this, [step, by] { step(by); });
+        connect(shortcut, &QShortcut::activated, this, [step, offset = by] { step(offset); });
     }
     // Ctrl+1 to Ctrl+7 do what a right click on that tab does: combine or part the page.
     for (int page = 0; page < kPageCount; ++page) {
