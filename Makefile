@@ -90,7 +90,8 @@ FUZZERS := $(notdir $(wildcard fuzz/corpus/*))
 
 sanitizer-build: deps
 	@CXX=clang++ cmake -S . -B $(SANITIZER_BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DQUILLET_WERROR=ON \
-	    -DQUILLET_SANITIZE=ON -DQUILLET_FUZZ=ON $(LAUNCHER) >/dev/null
+	    -DQUILLET_SANITIZE=ON -DQUILLET_FUZZ=ON -DQUILLET_VNU_JAR=$(abspath $(VNU_JAR)) \
+	    $(LAUNCHER) >/dev/null
 
 # The end-to-end scenarios run the instrumented program too.
 test-asan: sanitizer-build
