@@ -1,11 +1,15 @@
-// Internet shortcuts: the address read from any file is the document's value, cut at a
-// character boundary to the longest address taken, with the characters that would end the
-// link's attribute value percent-encoded.
+// Internet shortcuts: the address read from any file is the document's value (of the file
+// read as UTF-8 when it carries a byte order mark or is well-formed UTF-8 beyond ASCII),
+// cut at a character boundary to the longest address taken, with the characters that
+// would end the link's attribute value percent-encoded.
 #include "fuzz/FuzzInput.h"
 #include "platform/CodePage932.h"
 #include "platform/InternetShortcut.h"
 #include "platform/ProfileDocument.h"
 #include "platform/UniqueFd.h"
+#include "platform/Utf8Address.h"
+
+#include <algorithm>
 
 #include <sys/mman.h>
 
@@ -24,6 +28,19 @@ std::string AttributeSafe(std::string_view text) {
     return safe;
 }
 
+// The text of the document as the reader takes it.
+std::string DocumentText(std::string_view bytes) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    const bool marked = bytes.starts_with(kByteOrderMark);
+    if (marked) {
+        bytes.remove_prefix(kByteOrderMark.size());
+    }
+    const bool beyondAscii =
+        std::ranges::any_of(bytes, [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return marked || (beyondAscii && quillet::IsUtf8(bytes)) ? quillet::AddressFromUtf8(bytes)
+                                                             : std::string(bytes);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -39,7 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         quillet::ReadInternetShortcutUrl("/proc/self/fd/" + std::to_string(file.Get()));
 
     const std::string whole =
-        quillet::ProfileDocument(std::string_view(reinterpret_cast<const char*>(data), size))
+        quillet::ProfileDocument(
+            DocumentText(std::string_view(reinterpret_cast<const char*>(data), size)))
             .String("InternetShortcut", "URL", "");
     // The last character boundary within the limit.
     std::size_t cut = 0;
