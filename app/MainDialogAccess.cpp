@@ -44,8 +44,8 @@ std::vector<Button> ButtonsOf(const CTipToolBar& bar) {
     return buttons;
 }
 
-const char* LabelTextOn(const PageSpec& spec, int label) {
-    for (const LabelText& text : spec.labels) {
+const char* LabelTextOn(const PageLayout& pageLayout, int label) {
+    for (const LabelText& text : pageLayout.labels) {
         if (text.label == label) {
             return text.text;
         }
@@ -89,7 +89,7 @@ void CMainDialog::ApplyAccess() {
         return;
     }
     const TagPage page = static_cast<TagPage>(index);
-    const PageSpec& spec = SpecOf(page);
+    const PageLayout& pageLayout = PageLayoutOf(page);
 
     // Reading order: the action button and the window's tools at the top, the tabs, then
     // the page from top left to bottom right.
@@ -102,9 +102,9 @@ void CMainDialog::ApplyAccess() {
     order.push_back(m_tabs->Bar());
     for (const AccessEntry& entry : AccessOrder(page)) {
         QWidget* control = Control(entry.control);
-        const QString name = entry.label != 0
-                                 ? FromCp932(AccessibleLabelName(LabelTextOn(spec, entry.label)))
-                                 : FromCp932(entry.name);
+        const QString name =
+            entry.label != 0 ? FromCp932(AccessibleLabelName(LabelTextOn(pageLayout, entry.label)))
+                             : FromCp932(entry.name);
         control->setAccessibleName(name);
         QWidget* focus = control;
         if (auto* bar = qobject_cast<CTipToolBar*>(control)) {
@@ -143,9 +143,9 @@ void CMainDialog::NameSample(int sampleId) {
         if (entry.control != sampleId) {
             continue;
         }
-        const std::string base = entry.label != 0
-                                     ? AccessibleLabelName(LabelTextOn(SpecOf(page), entry.label))
-                                     : std::string(entry.name);
+        const std::string base =
+            entry.label != 0 ? AccessibleLabelName(LabelTextOn(PageLayoutOf(page), entry.label))
+                             : std::string(entry.name);
         sample->setAccessibleName(FromCp932(base) + QStringLiteral(": ") + sample->toolTip());
         sample->setAccessibleDescription(QStringLiteral("スペースキーで色を選びます"));
     }

@@ -65,7 +65,7 @@ void CMainDialog::ShowPage() {
         return;
     }
     const TagPage page = static_cast<TagPage>(index);
-    const PageSpec& row = SpecOf(page);
+    const PageLayout& row = PageLayoutOf(page);
     for (int id : row.controls) {
         Control(id)->show();
     }

@@ -102,7 +102,7 @@ constexpr std::array kSymbolPlacements{
     Placement{ChoiceList, Pixels(76), Pixels(57), WidthMinus(175), {}, true},
 };
 
-constexpr std::array<PageSpec, kPageCount> kPages{{
+constexpr std::array<PageLayout, kPageCount> kPages{{
     {"フォント", kFontLabels, kFontControls, kFontButtons, kFontChoices, 243, kTabWidth,
      Pixels(132), kFontPlacements},
     {"グラデーション",
@@ -182,7 +182,7 @@ std::optional<int> Resolve(const std::optional<Span>& span, int outerWidth, int 
 
 } // namespace
 
-const PageSpec& SpecOf(TagPage page) {
+const PageLayout& PageLayoutOf(TagPage page) {
     return kPages[static_cast<std::size_t>(page)];
 }
 
@@ -195,7 +195,7 @@ std::span<const int> StyleToolBarButtons() {
 }
 
 std::vector<ResolvedPlacement> LayoutFor(TagPage page, int outerWidth, int outerHeight) {
-    const PageSpec& row = SpecOf(page);
+    const PageLayout& row = PageLayoutOf(page);
     std::vector<ResolvedPlacement> result;
     result.reserve(row.placements.size() + 2);
     result.push_back({TabControl, std::nullopt, std::nullopt,
@@ -214,7 +214,7 @@ std::vector<ResolvedPlacement> LayoutFor(TagPage page, int outerWidth, int outer
 
 SizeLimits LimitsFor(int page) {
     const TagPage shown = IsValidPage(page) ? static_cast<TagPage>(page) : TagPage::Font;
-    if (const std::optional<int> height = SpecOf(shown).outerHeight) {
+    if (const std::optional<int> height = PageLayoutOf(shown).outerHeight) {
         return {kMinWindowWidth, *height, *height};
     }
     return {kMinWindowWidth, kSymbolPageMinHeight, std::nullopt};
@@ -229,7 +229,7 @@ int OuterHeightFor(int page, int rememberedSymbolHeight) {
 }
 
 std::string TabText(TagPage page) {
-    return SpecOf(page).tabText;
+    return PageLayoutOf(page).tabText;
 }
 
 } // namespace quillet

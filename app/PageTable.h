@@ -49,7 +49,7 @@ struct LabelText {
     const char* text; // code page 932
 };
 
-struct PageSpec {
+struct PageLayout {
     const char* tabText; // code page 932
     std::span<const LabelText> labels;
     // Shown besides the labels; everything else is hidden on the page.
@@ -65,7 +65,7 @@ struct PageSpec {
     std::span<const Placement> placements;
 };
 
-const PageSpec& SpecOf(TagPage page);
+const PageLayout& PageLayoutOf(TagPage page);
 
 // Every control a page may show: `ShowPage` hides them all first.
 std::span<const int> PageControls();

@@ -88,7 +88,7 @@ int CTipToolBar::LoadToolBarResource(int id) {
 
 int CTipToolBar::SetButtonIds(std::span<const int> ids) {
     Clear();
-    for (const ToolButtonSpec& planned : PlanToolButtons(ids)) {
+    for (const PlannedToolButton& planned : PlanToolButtons(ids)) {
         Item item;
         item.commandId = planned.commandId;
         if (planned.separator) {

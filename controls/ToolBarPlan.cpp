@@ -4,23 +4,23 @@
 
 namespace quillet {
 
-std::vector<ToolButtonSpec> PlanToolButtons(std::span<const int> ids) {
-    std::vector<ToolButtonSpec> specs;
-    specs.reserve(ids.size());
+std::vector<PlannedToolButton> PlanToolButtons(std::span<const int> ids) {
+    std::vector<PlannedToolButton> buttons;
+    buttons.reserve(ids.size());
     int nextImage = 0;
     for (const int id : ids) {
         if (id == 0) {
-            specs.push_back({.commandId = 0, .separator = true, .width = kToolBarSeparatorWidth});
+            buttons.push_back({.commandId = 0, .separator = true, .width = kToolBarSeparatorWidth});
         } else {
-            specs.push_back({.commandId = id, .separator = false, .image = nextImage++});
+            buttons.push_back({.commandId = id, .separator = false, .image = nextImage++});
         }
     }
-    return specs;
+    return buttons;
 }
 
 std::vector<ImageMapEntry> BuildImageMap(std::span<const int> ids) {
     std::vector<ImageMapEntry> map;
-    for (const ToolButtonSpec& button : PlanToolButtons(ids)) {
+    for (const PlannedToolButton& button : PlanToolButtons(ids)) {
         if (!button.separator) {
             map.push_back({button.image, button.commandId});
         }

@@ -11,18 +11,18 @@ inline constexpr int kToolBarSeparatorWidth = 8;
 
 // One item of a tool bar as it is to be built: a button showing image `image` of the
 // strip, or a separator `width` pixels wide.
-struct ToolButtonSpec {
+struct PlannedToolButton {
     int commandId = 0;
     bool separator = false;
     int image = -1; // buttons only
     int width = 0;  // separators only
 
-    bool operator==(const ToolButtonSpec&) const = default;
+    bool operator==(const PlannedToolButton&) const = default;
 };
 
 // Command 0 is a separator; images are numbered over the buttons only, so that they
 // match the strip, which has no pictures for separators.
-std::vector<ToolButtonSpec> PlanToolButtons(std::span<const int> ids);
+std::vector<PlannedToolButton> PlanToolButtons(std::span<const int> ids);
 
 // Buttons are 7 pixels wider and higher than their images.
 constexpr geom::Size ToolButtonSize(geom::Size image) {

@@ -29,7 +29,7 @@ TEST(PageTable, FixedPagesKeepTheirHeightAndTheFrameAroundTheTabControl) {
         return *Find(LayoutFor(TagPage::Symbol, width, height), ControlId::TabControl);
     };
     for (int page = 0; page < kPageCount; ++page) {
-        const PageSpec& row = SpecOf(static_cast<TagPage>(page));
+        const PageLayout& row = PageLayoutOf(static_cast<TagPage>(page));
         if (static_cast<TagPage>(page) == TagPage::Symbol) {
             continue;
         }
@@ -74,7 +74,7 @@ TEST(PageTable, SymbolPageFollowsTheWindowHeight) {
 
 TEST(PageTable, EveryPageShowsOnlyControlsThatShowPageHidesFirst) {
     for (int page = 0; page < kPageCount; ++page) {
-        const PageSpec& row = SpecOf(static_cast<TagPage>(page));
+        const PageLayout& row = PageLayoutOf(static_cast<TagPage>(page));
         for (int control : row.controls) {
             EXPECT_TRUE(Contains(PageControls(), control)) << page << " " << control;
         }

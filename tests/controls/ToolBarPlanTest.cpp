@@ -9,24 +9,24 @@ namespace {
 
 TEST(ToolBarPlan, WindowToolBarGivesEachRepeatedCommandItsOwnImage) {
     const std::vector<int> ids{106, 106, 57672, 0, 57670};
-    const auto specs = PlanToolButtons(ids);
-    ASSERT_EQ(specs.size(), 5u);
-    EXPECT_EQ(specs[0], (ToolButtonSpec{106, false, 0, 0}));
-    EXPECT_EQ(specs[1], (ToolButtonSpec{106, false, 1, 0}));
-    EXPECT_EQ(specs[2], (ToolButtonSpec{57672, false, 2, 0}));
-    EXPECT_EQ(specs[3], (ToolButtonSpec{0, true, -1, 8}));
-    EXPECT_EQ(specs[4], (ToolButtonSpec{57670, false, 3, 0}));
+    const auto buttons = PlanToolButtons(ids);
+    ASSERT_EQ(buttons.size(), 5u);
+    EXPECT_EQ(buttons[0], (PlannedToolButton{106, false, 0, 0}));
+    EXPECT_EQ(buttons[1], (PlannedToolButton{106, false, 1, 0}));
+    EXPECT_EQ(buttons[2], (PlannedToolButton{57672, false, 2, 0}));
+    EXPECT_EQ(buttons[3], (PlannedToolButton{0, true, -1, 8}));
+    EXPECT_EQ(buttons[4], (PlannedToolButton{57670, false, 3, 0}));
 }
 
 TEST(ToolBarPlan, SeparatorTakesNoImage) {
     const std::vector<int> ids{57684, 57685, 57686, 57673, 57674, 57675, 57676,
                                57677, 57678, 57679, 0,     57682, 57683};
-    const auto specs = PlanToolButtons(ids);
-    ASSERT_EQ(specs.size(), 13u);
-    EXPECT_EQ(specs[9].image, 9);
-    EXPECT_TRUE(specs[10].separator);
-    EXPECT_EQ(specs[11].image, 10);
-    EXPECT_EQ(specs[12].image, 11);
+    const auto buttons = PlanToolButtons(ids);
+    ASSERT_EQ(buttons.size(), 13u);
+    EXPECT_EQ(buttons[9].image, 9);
+    EXPECT_TRUE(buttons[10].separator);
+    EXPECT_EQ(buttons[11].image, 10);
+    EXPECT_EQ(buttons[12].image, 11);
 }
 
 TEST(ToolBarPlan, NoIdsGiveNoButtons) {
