@@ -4,6 +4,7 @@ pictures compared pixel by pixel. Standard library only, so that any test can im
     from chromium import Chromium, read_png
     with Chromium() as browser:
         browser.screenshot("page.html", "page.png", width=640, height=120)
+        html = browser.dump_dom("page.html", width=640)
     picture = read_png("page.png")
 
 Each Chromium gets a temporary profile of its own, so runs never meet; as root (a
@@ -45,22 +46,32 @@ class Chromium:
     def screenshot(self, page, png, width=800, height=200, virtual_ms=None):
         """Renders `page` (a path or URL) into `png`. `virtual_ms` lets that much virtual
         time pass first, which moves animations without waiting for the clock."""
+        self._run(page, [f"--window-size={width},{height}",
+                         f"--screenshot={os.path.abspath(png)}"], virtual_ms)
+        if not os.path.exists(png):
+            raise RuntimeError(f"chromium wrote no picture of {page}")
+        return png
+
+    def dump_dom(self, page, width=800, height=200, virtual_ms=None):
+        """The page's DOM as HTML once it has loaded and its scripts have run."""
+        return self._run(page, [f"--window-size={width},{height}", "--dump-dom"], virtual_ms)
+
+    def _run(self, page, arguments, virtual_ms):
         url = page if "://" in page else "file://" + os.path.abspath(page)
         command = [self.binary, "--headless", "--disable-gpu", "--hide-scrollbars",
                    "--force-device-scale-factor=1", "--no-first-run",
                    "--no-default-browser-check", "--disable-extensions",
                    "--font-render-hinting=none", "--force-color-profile=srgb",
-                   f"--user-data-dir={self.profile}",
-                   f"--window-size={width},{height}", f"--screenshot={os.path.abspath(png)}"]
+                   f"--user-data-dir={self.profile}", *arguments]
         if virtual_ms is not None:
             command.append(f"--virtual-time-budget={virtual_ms}")
         if hasattr(os, "geteuid") and os.geteuid() == 0:
             command.append("--no-sandbox")
         command.append(url)
         result = subprocess.run(command, capture_output=True, text=True, timeout=self.timeout)
-        if result.returncode != 0 or not os.path.exists(png):
+        if result.returncode != 0:
             raise RuntimeError(f"chromium failed on {page}:\n{result.stderr[-2000:]}")
-        return png
+        return result.stdout
 
 
 class Picture:
