@@ -74,9 +74,8 @@ std::vector<PreviewCase> MakeCases() {
     {
         ComposerState state = Selecting({TagPage::Font});
         Pieces styles;
-        for (bool ComposerState::*style :
-             {&ComposerState::Bold, &ComposerState::Italic, &ComposerState::Underline,
-              &ComposerState::Strike}) {
+        for (bool ComposerState::*style : {&ComposerState::Bold, &ComposerState::Italic,
+                                           &ComposerState::Underline, &ComposerState::Strike}) {
             state.Bold = state.Italic = state.Underline = state.Strike = false;
             state.*style = true;
             state.FontText = "Style ";

@@ -9,7 +9,6 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QFile>
-#include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QImage>
 #include <QJsonArray>
@@ -51,6 +50,34 @@ QSizeF ImageSize(const QTextImageFormat& format, QTextDocument& document) {
             format.height() > 0 ? format.height() : image.height()};
 }
 
+// A character's box as a browser measures it: the primary face's ascent and descent from its
+// horizontal header, each rounded to a pixel, whatever face its glyph came from.
+std::pair<qreal, qreal> BrowserAscentDescent(const QRawFont& face) {
+    const QByteArray header = face.fontTable("hhea");
+    if (header.size() < 8 || face.unitsPerEm() <= 0) {
+        return {face.ascent(), face.descent()};
+    }
+    const auto signedAt = [&header](int at) {
+        return static_cast<qint16>((static_cast<quint8>(header[at]) << 8) |
+                                   static_cast<quint8>(header[at + 1]));
+    };
+    const qreal scale = face.pixelSize() / face.unitsPerEm();
+    return {std::round(signedAt(4) * scale), std::round(-signedAt(6) * scale)};
+}
+
+// Qt's glyph runs leave out how far a superscript or subscript is moved; the engine moves
+// it by shares of the drawn face's height when it paints.
+qreal RaisedBy(const QTextCharFormat& format, const QRawFont& face) {
+    const qreal height = face.ascent() + face.descent();
+    qreal raised = height * format.baselineOffset() / 100;
+    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript) {
+        raised += height * format.superScriptBaseline() / 100;
+    } else if (format.verticalAlignment() == QTextCharFormat::AlignSubScript) {
+        raised -= height * format.subScriptBaseline() / 100;
+    }
+    return raised;
+}
+
 struct Measured {
     QJsonArray characters;
     QJsonArray images;
@@ -72,16 +99,16 @@ void MeasureAt(Measured& out, QTextDocument& document, const QTextLine& line, QP
     if (text.trimmed().isEmpty()) {
         return;
     }
-    // The glyphs say where a raised or lowered character sits and at what size it is drawn;
-    // the box is the face's own ascent and descent at that size, as a browser measures it.
-    QFont font = format.font();
+    // The glyphs say where a raised or lowered character sits and at what size it is drawn.
+    QRawFont face = QRawFont::fromFont(format.font().resolve(document.defaultFont()));
     qreal glyphBaseline = baseline;
     const QList<QGlyphRun> runs = line.glyphRuns(at, length);
     if (!runs.isEmpty() && !runs.first().positions().isEmpty()) {
         glyphBaseline = origin.y() + runs.first().positions().first().y();
-        font.setPixelSize(static_cast<int>(std::lround(runs.first().rawFont().pixelSize())));
+        face.setPixelSize(runs.first().rawFont().pixelSize());
     }
-    const QFontMetricsF metrics(font);
+    glyphBaseline -= RaisedBy(format, face);
+    const auto [ascent, descent] = BrowserAscentDescent(face);
     const QColor color = Foreground(format, palette);
     const bool underline =
         format.fontUnderline() || format.underlineStyle() != QTextCharFormat::NoUnderline;
@@ -90,13 +117,12 @@ void MeasureAt(Measured& out, QTextDocument& document, const QTextLine& line, QP
     const QColor strikeColor = format.hasProperty(kStrikeColorProperty)
                                    ? format.colorProperty(kStrikeColorProperty)
                                    : color;
-    QJsonObject character = Box({origin.x() + std::min(left, right),
-                                 glyphBaseline - metrics.ascent(), std::abs(right - left),
-                                 metrics.ascent() + metrics.descent()});
+    QJsonObject character = Box({origin.x() + std::min(left, right), glyphBaseline - ascent,
+                                 std::abs(right - left), ascent + descent});
     character["c"] = static_cast<qint64>(text.toUcs4().value(0));
     character["run"] = run + ':' + QString::number(line.lineNumber());
     character["color"] = color.name();
-    character["px"] = font.pixelSize();
+    character["px"] = face.pixelSize();
     character["bold"] = format.fontWeight() >= QFont::DemiBold;
     character["italic"] = format.fontItalic();
     character["underline"] = Decoration(underline, underlineColor);
@@ -117,8 +143,7 @@ void MeasureText(Measured& out, QTextBrowser& block, const QWidget& page, int bl
             const QString text = fragment.text();
             for (qsizetype index = 0; index < text.size();) {
                 const int length = text[index].isHighSurrogate() ? 2 : 1;
-                const int at = fragment.position() - paragraph.position() +
-                               static_cast<int>(index);
+                const int at = fragment.position() - paragraph.position() + static_cast<int>(index);
                 const QTextLine line = layout->lineForTextPosition(at);
                 if (line.isValid()) {
                     MeasureAt(out, document, line, origin, at, length, text.mid(index, length),
