@@ -141,7 +141,7 @@ std::vector<PreviewCase> MakeCases() {
         state.LinkUrl = "a.htm";
         add("link_with_styles", ComposeFragment(state, TagPage::Font));
         state.Bold = state.Italic = state.Underline = false;
-        state.FontColor = {};
+        state.FontColor = MakeInitialState({}).FontColor;
         state.FontText = "plain link";
         add("link_plain", ComposeFragment(state, TagPage::Font));
     }
