@@ -1,5 +1,6 @@
 // The preview window: opened and closed from the window menu and the source window's
-// context menu, kept open across runs by "WindowPreview", and where both tool windows stood.
+// context menu, kept open across runs by "WindowPreview". Both tool windows: when they come
+// up at start, and where they stood.
 #include "app/MainDialog.h"
 
 #include "output/OutputActions.h"

@@ -24,8 +24,8 @@ public:
     void PlaceBeside(const QWidget& owner, std::optional<geom::Rect> kept = std::nullopt,
                      const QWidget* other = nullptr, bool second = false);
     // Where the window stands, to be given back to PlaceBeside at the next opening: the
-    // left and top of its frame and its size inside the frame, which the window manager's
-    // frame never changes.
+    // left and top of its frame, and its size inside the frame, which a frame guessed
+    // before the window manager draws it cannot change.
     geom::Rect KeptRect() const;
 
     void done(int result) override;

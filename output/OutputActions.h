@@ -39,7 +39,7 @@ struct OutputHost {
     std::function<bool()> SourceWindowFlag;
     std::function<void(bool)> SetSourceWindowFlag;
     // Puts the source window in its place just before it shows; without it, the window
-    // goes beside this one.
+    // goes beside the main window.
     std::function<void(CToolWindow&)> PlaceSourceWindow;
     // Where the source window stood as it closed (CToolWindow::KeptRect).
     std::function<void(geom::Rect)> KeepSourceWindowPlace;
