@@ -3,6 +3,9 @@
 #include "platform/Folders.h"
 #include "platform/ProfileFile.h"
 
+#include <charconv>
+#include <string_view>
+
 namespace quillet {
 namespace {
 
@@ -33,12 +36,67 @@ constexpr WindowKey kWindowKeys[] = {
     {"OutputStyle", &AppSettings::OutputStyle, nullptr},
 };
 constexpr const char* kSaveFolderKey = "SaveFolder";
+
+struct RectKey {
+    const char* name;
+    std::optional<geom::Rect> AppSettings::*field;
+};
+constexpr RectKey kRectKeys[] = {
+    {"SourceRect", &AppSettings::SourceRect},
+    {"PreviewRect", &AppSettings::PreviewRect},
+};
+// Beyond these a value is damaged, not a place on any screen.
+constexpr int kPlaceLimit = 1'000'000;
+constexpr int kSizeLimit = 100'000;
 constexpr const char* kTypeIndexKey = "TypeIndex";
 constexpr IntKey kColumnKeys[] = {
     {"ColumnName", &AppSettings::ColumnName},
     {"ColumnType", &AppSettings::ColumnType},
     {"ColumnContent", &AppSettings::ColumnContent},
 };
+
+// "x,y,w,h", blanks allowed around the numbers.
+std::optional<geom::Rect> ReadRect(std::string_view text) {
+    int values[4] = {};
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    const auto skipBlanks = [&] {
+        while (at != end && *at == ' ') {
+            ++at;
+        }
+    };
+    for (int i = 0; i < 4; ++i) {
+        if (i > 0) {
+            if (at == end || *at != ',') {
+                return std::nullopt;
+            }
+            ++at;
+        }
+        skipBlanks();
+        const auto [next, error] = std::from_chars(at, end, values[i]);
+        if (error != std::errc{}) {
+            return std::nullopt;
+        }
+        at = next;
+        skipBlanks();
+    }
+    const auto [x, y, width, height] = values;
+    const auto within = [](int value, int low, int high) { return value >= low && value <= high; };
+    if (at != end || !within(x, -kPlaceLimit, kPlaceLimit) ||
+        !within(y, -kPlaceLimit, kPlaceLimit) || !within(width, 1, kSizeLimit) ||
+        !within(height, 1, kSizeLimit)) {
+        return std::nullopt;
+    }
+    return geom::Rect::OfSize(x, y, width, height);
+}
+
+std::string RectText(const std::optional<geom::Rect>& rect) {
+    if (!rect) {
+        return {};
+    }
+    return std::to_string(rect->left) + ',' + std::to_string(rect->top) + ',' +
+           std::to_string(rect->Width()) + ',' + std::to_string(rect->Height());
+}
 
 } // namespace
 
@@ -68,6 +126,9 @@ AppSettings LoadSettings(const std::filesystem::path& iniPath) {
         }
     }
     settings.SaveFolder = profile.String(kWindowSection, kSaveFolderKey, settings.SaveFolder);
+    for (const RectKey& key : kRectKeys) {
+        settings.*key.field = ReadRect(profile.String(kWindowSection, key.name, ""));
+    }
     settings.TypeIndex = profile.String(kMarkSection, kTypeIndexKey, settings.TypeIndex);
     for (const IntKey& key : kColumnKeys) {
         settings.*key.field = profile.Int(kMarkSection, key.name, settings.*key.field);
@@ -89,6 +150,10 @@ Status SaveSettings(const AppSettings& settings, const std::filesystem::path& in
     // A folder whose name holds a line break cannot be kept; the others still are.
     if (!profile.SetString(kWindowSection, kSaveFolderKey, settings.SaveFolder)) {
         (void)profile.SetString(kWindowSection, kSaveFolderKey, "");
+    }
+    for (const RectKey& key : kRectKeys) {
+        stored =
+            profile.SetString(kWindowSection, key.name, RectText(settings.*key.field)) && stored;
     }
     stored = profile.SetString(kMarkSection, kTypeIndexKey, settings.TypeIndex) && stored;
     for (const IntKey& key : kColumnKeys) {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "controls/Geometry.h"
 #include "platform/Result.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace quillet {
@@ -27,6 +29,11 @@ struct AppSettings {
     int OutputStyle = 0;
     // "Window": the folder of the last save, code page 932; empty before the first.
     std::string SaveFolder;
+    // "Window": where the source window and the preview last stood, written "x,y,w,h": the
+    // left and top of the frame, the width and height inside it. None before a window first
+    // closed, and for a value that is not four numbers in range.
+    std::optional<geom::Rect> SourceRect;
+    std::optional<geom::Rect> PreviewRect;
 
     bool operator==(const AppSettings&) const = default;
 };
@@ -36,7 +43,8 @@ AppSettings DefaultSettings();
 // $XDG_CONFIG_HOME/quillet/ (default ~/.config/quillet/) + the executable's base name + ".INI".
 std::filesystem::path SettingsFilePath();
 
-// A missing file, section or key gives that key's default. Nothing is validated or clamped.
+// A missing file, section or key gives that key's default. Nothing is validated or clamped,
+// except that a window's place is none unless it is four numbers in range.
 AppSettings LoadSettings(const std::filesystem::path& iniPath);
 // Every key in one atomic write. Creates the folder and the file when missing; keeps
 // every other line of the file. An existing file that cannot be read is left alone and

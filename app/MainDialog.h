@@ -104,6 +104,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void reject() override;
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -160,6 +161,8 @@ private:
     void OpenPreview();
     void OnPreviewClosed();
     void ShowPreviewBesideWindow();
+    // Where the open tool windows stand, into the settings.
+    void KeepToolWindowPlaces();
 
     // MainDialogOutputStyle.cpp
     void CreateOutputStyleAction();

@@ -154,6 +154,7 @@ void CMainDialog::WriteSettings() {
     m_settings.ColumnName = widths.name;
     m_settings.ColumnType = widths.type;
     m_settings.ColumnContent = widths.content;
+    KeepToolWindowPlaces();
     if (const Status saved = SaveSettings(m_settings, m_settingsPath); !saved) {
         m_prompts.ShowMessage(this, FileErrorText(QStringLiteral("設定ファイル"), saved.Failure()),
                               MessageIcon::Error);

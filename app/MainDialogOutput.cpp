@@ -19,6 +19,10 @@ void CMainDialog::CreateOutputActions() {
     host.ClearPages = [this] { ClearPages(); };
     host.SourceWindowFlag = [this] { return m_settings.WindowSource; };
     host.SetSourceWindowFlag = [this](bool flag) { m_settings.WindowSource = flag; };
+    host.PlaceSourceWindow = [this](CToolWindow& window) {
+        window.PlaceBeside(*this, m_settings.SourceRect, m_preview.data());
+    };
+    host.KeepSourceWindowPlace = [this](geom::Rect place) { m_settings.SourceRect = place; };
     host.SourceWindowMenu = {m_previewAction, m_html5Action};
     host.Html5Style = [this] { return m_composer->State().Style == OutputStyle::Html5; };
     m_output = std::make_unique<OutputActions>(*this, *m_outputBar, *m_windowBar, m_prompts,

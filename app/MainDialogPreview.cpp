@@ -1,5 +1,6 @@
 // The preview window: opened and closed from the window menu and the source window's
-// context menu, kept open across runs by "WindowPreview".
+// context menu, kept open across runs by "WindowPreview". Both tool windows: when they come
+// up at start, and where they stood.
 #include "app/MainDialog.h"
 
 #include "output/OutputActions.h"
@@ -8,6 +9,7 @@
 
 #include <QAction>
 #include <QShowEvent>
+#include <QWindow>
 
 namespace quillet {
 
@@ -48,7 +50,7 @@ void CMainDialog::OpenPreview() {
         preview->SetImageFolder(m_output->LastSaveFolder());
         m_preview = preview;
     }
-    // Restored at start, it comes up once this window has its place (showEvent).
+    // Restored at start, it comes up once this window stands on the screen (eventFilter).
     if (isVisible()) {
         ShowPreviewBesideWindow();
     }
@@ -57,22 +59,54 @@ void CMainDialog::OpenPreview() {
 
 void CMainDialog::ShowPreviewBesideWindow() {
     if (m_preview != nullptr && !m_preview->isVisible()) {
-        m_preview->PlaceBeside(*this, m_output->SourceWindow());
+        m_preview->PlaceBeside(*this, m_settings.PreviewRect, m_output->SourceWindow(), true);
         m_preview->show();
     }
 }
 
 void CMainDialog::OnPreviewClosed() {
+    // Closed comes while the window still shows; it opens there again in this run.
+    if (m_preview != nullptr && m_preview->isVisible()) {
+        m_settings.PreviewRect = m_preview->KeptRect();
+    }
     m_preview = nullptr;
     m_settings.WindowPreview = false;
     m_previewAction->setChecked(false);
 }
 
+void CMainDialog::KeepToolWindowPlaces() {
+    if (m_preview != nullptr && m_preview->isVisible()) {
+        m_settings.PreviewRect = m_preview->KeptRect();
+    }
+    const CSourceWindow* source = m_output->SourceWindow();
+    if (source != nullptr && source->isVisible()) {
+        m_settings.SourceRect = source->KeptRect();
+    }
+}
+
 void CMainDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    // A dialog takes its place in its own show handling; the source window goes first.
-    QMetaObject::invokeMethod(
-        this, [this] { ShowPreviewBesideWindow(); }, Qt::QueuedConnection);
+    // Restored tool windows wait until this window stands on the screen in its frame, which
+    // the window manager gives it only then, so that they go beside the frame, not over it.
+    if (QWindow* window = windowHandle()) {
+        window->installEventFilter(this);
+    }
+}
+
+bool CMainDialog::eventFilter(QObject* watched, QEvent* event) {
+    QWindow* window = windowHandle();
+    if (watched == window && event->type() == QEvent::Expose && window->isExposed()) {
+        window->removeEventFilter(this);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                // The source window first: the preview goes below or beside it.
+                m_output->ShowSourceWindow();
+                ShowPreviewBesideWindow();
+            },
+            Qt::QueuedConnection);
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace quillet

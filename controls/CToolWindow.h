@@ -1,6 +1,10 @@
 #pragma once
 
+#include "controls/Geometry.h"
+
 #include <QDialog>
+
+#include <optional>
 
 namespace quillet {
 
@@ -14,9 +18,15 @@ class CToolWindow : public QDialog {
 public:
     explicit CToolWindow(QWidget* parent);
 
-    // Beside the owner's right edge, at the owner's top or just below `above` when that
-    // window is showing; left of the owner when the right side has no room on its screen.
-    void PlaceBeside(const QWidget& owner, const QWidget* above = nullptr);
+    // Moves and sizes the window as PlaceToolWindow decides: at `kept` (in the form of
+    // KeptRect) while that still lies on a screen, else beside the owner; clear of `other`
+    // when that window shows. The second of a pair goes below or beside the first.
+    void PlaceBeside(const QWidget& owner, std::optional<geom::Rect> kept = std::nullopt,
+                     const QWidget* other = nullptr, bool second = false);
+    // Where the window stands, to be given back to PlaceBeside at the next opening: the
+    // left and top of its frame, and its size inside the frame, which a frame guessed
+    // before the window manager draws it cannot change.
+    geom::Rect KeptRect() const;
 
     void done(int result) override;
 

@@ -229,19 +229,6 @@ bool OutputActions::RunCommand(int commandId) {
 }
 
 bool OutputActions::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &m_window && event->type() == QEvent::Show) {
-        m_window.removeEventFilter(this);
-        // A dialog takes its place in its own show handling, after this filter.
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (m_sourceWindow != nullptr) {
-                    m_sourceWindow->PlaceBeside(m_window);
-                    m_sourceWindow->show();
-                }
-            },
-            Qt::QueuedConnection);
-    }
     // The keyboard's way to the arrow: Alt+Down, F4 or the menu key.
     if (watched == m_splitButton && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -350,14 +337,11 @@ void OutputActions::OpenSourceWindow() {
         auto* window = new CSourceWindow(&m_window);
         window->SetMenuActions(m_host.SourceWindowMenu);
         connect(window, &CSourceWindow::Closed, this, &OutputActions::OnSourceWindowClosed);
-        window->PlaceBeside(m_window);
         m_sourceWindow = window;
     }
+    // Restored at start, it waits for ShowSourceWindow.
     if (m_window.isVisible()) {
-        m_sourceWindow->show();
-    } else {
-        // Restored at start: it comes up beside the owner once the owner has its place.
-        m_window.installEventFilter(this);
+        ShowSourceWindow();
     }
     // Regeneration fills the window through ShowInSourceWindow; the returned fragment is
     // put in as well, so that the window is right however the owner routes it.
@@ -374,7 +358,23 @@ void OutputActions::CloseSourceWindow() {
     OnSourceWindowClosed();
 }
 
+void OutputActions::ShowSourceWindow() {
+    if (m_sourceWindow == nullptr || m_sourceWindow->isVisible()) {
+        return;
+    }
+    if (m_host.PlaceSourceWindow) {
+        m_host.PlaceSourceWindow(*m_sourceWindow);
+    } else {
+        m_sourceWindow->PlaceBeside(m_window);
+    }
+    m_sourceWindow->show();
+}
+
 void OutputActions::OnSourceWindowClosed() {
+    // Closed comes while the window still shows, before it is gone for this object.
+    if (m_sourceWindow != nullptr && m_sourceWindow->isVisible() && m_host.KeepSourceWindowPlace) {
+        m_host.KeepSourceWindowPlace(m_sourceWindow->KeptRect());
+    }
     // The window deletes itself later; from now on it is gone for this object.
     m_sourceWindow = nullptr;
     SetSourceFlag(false);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/Geometry.h"
 #include "output/DefaultAction.h"
 
 #include <QList>
@@ -22,6 +23,7 @@ namespace quillet {
 
 class CSourceWindow;
 class CTipToolBar;
+class CToolWindow;
 class Prompts;
 
 // What the output actions need from the main window. Texts are code page 932.
@@ -36,6 +38,11 @@ struct OutputHost {
     // is kept here.
     std::function<bool()> SourceWindowFlag;
     std::function<void(bool)> SetSourceWindowFlag;
+    // Puts the source window in its place just before it shows; without it, the window
+    // goes beside the main window.
+    std::function<void(CToolWindow&)> PlaceSourceWindow;
+    // Where the source window stood as it closed (CToolWindow::KeptRect).
+    std::function<void(geom::Rect)> KeepSourceWindowPlace;
     // Commands of the window offered in the source window's context menu after its own.
     QList<QAction*> SourceWindowMenu;
     // Runs the drag of the fragment; empty for the platform's drag from the split button.
@@ -66,8 +73,11 @@ public:
     void ShowActionMenu();     // the split button's arrow
     void ToggleSourceWindow(); // CommandId::SourceWindow
 
-    // At start, after the flag has been read: opens the source window when it was open.
+    // At start, after the flag has been read: opens the source window when it was open. It
+    // shows with ShowSourceWindow, once the owner stands on the screen.
     void RestoreSourceWindow();
+    // Shows an open source window that does not show yet, in its place.
+    void ShowSourceWindow();
     // Each regeneration's fragment; shown while the source window is open.
     void ShowInSourceWindow(const std::string& fragment);
 

@@ -113,11 +113,14 @@ TEST_F(MainDialogOutputTest, AnOpenSourceWindowIsWrittenAsOpenAndGoesWithTheMain
     settings.WindowSource = true;
     StoreSettings(settings);
     Open();
+    QCoreApplication::processEvents(); // it waits for the main window to be on the screen
     QPointer<CSourceWindow> source = Source();
     ASSERT_NE(source, nullptr);
     EXPECT_TRUE(source->isVisible());
-    // Beside the main window where it came up, not where it stood before it was shown.
-    EXPECT_EQ(source->y(), Dialog().frameGeometry().top());
+    // Next to the main window where it came up, not where it stood before it was shown.
+    const QRect main = Dialog().frameGeometry();
+    EXPECT_FALSE(source->frameGeometry().intersects(main));
+    EXPECT_TRUE(source->frameGeometry().intersects(main.adjusted(-1, -1, 1, 1)));
 
     Dialog().close();
     EXPECT_TRUE(StoredSettings().WindowSource);
@@ -158,8 +161,7 @@ TEST_F(MainDialogOutputTest, StoredOpenPreviewComesBackAndTheSourceWindowMenuClo
     QCoreApplication::processEvents();
     ASSERT_NE(Dialog().Preview(), nullptr);
     EXPECT_TRUE(Dialog().Preview()->isVisible());
-    // Beside the main window, under the source window.
-    EXPECT_GT(Dialog().Preview()->y(), Source()->y());
+    EXPECT_FALSE(Dialog().Preview()->frameGeometry().intersects(Source()->frameGeometry()));
 
     QMenu* menu = Source()->MakeContextMenu();
     ASSERT_TRUE(menu->actions().contains(Dialog().PreviewAction()));
@@ -169,6 +171,28 @@ TEST_F(MainDialogOutputTest, StoredOpenPreviewComesBackAndTheSourceWindowMenuClo
     EXPECT_FALSE(Dialog().PreviewAction()->isChecked());
     Dialog().close();
     EXPECT_FALSE(StoredSettings().WindowPreview);
+}
+
+TEST_F(MainDialogOutputTest, ToolWindowsOpenAgainWhereTheyWereLeft) {
+    AppSettings settings = DefaultSettings();
+    settings.PreviewRect = geom::Rect::OfSize(40, 300, 250, 120);
+    StoreSettings(settings);
+    Open();
+    Dialog().PreviewAction()->trigger();
+    ASSERT_NE(Dialog().Preview(), nullptr);
+    EXPECT_EQ(Dialog().Preview()->KeptRect(), settings.PreviewRect);
+    const geom::Rect moved = geom::Rect::OfSize(60, 320, 260, 130);
+    Dialog().Preview()->move(moved.left, moved.top);
+    Dialog().Preview()->resize(moved.Width(), moved.Height());
+    Dialog().PreviewAction()->trigger();
+    Dialog().PreviewAction()->trigger();
+    EXPECT_EQ(Dialog().Preview()->KeptRect(), moved);
+
+    Press(CommandId::SourceWindow);
+    const geom::Rect source = Source()->KeptRect();
+    Dialog().close();
+    EXPECT_EQ(StoredSettings().PreviewRect, moved);
+    EXPECT_EQ(StoredSettings().SourceRect, source);
 }
 
 } // namespace

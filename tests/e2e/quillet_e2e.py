@@ -257,6 +257,18 @@ class Run:
         width, height = out.split("Geometry:")[1].split()[0].split("x")
         return int(width), int(height)
 
+    def frame(self, window=None):
+        """A window's place on the screen with the window manager's frame: left, top,
+        right, bottom, the right and bottom edges excluded."""
+        window = window or self.window
+        info = dict(line.strip().split(": ", 1) for line in
+                    self.x(["xwininfo", "-id", window]).splitlines() if ": " in line)
+        x, y = int(info["Absolute upper-left X"]), int(info["Absolute upper-left Y"])
+        width, height = int(info["Width"]), int(info["Height"])
+        extents = self.x(["xprop", "-id", window, "_NET_FRAME_EXTENTS"]).partition("=")[2]
+        left, right, top, bottom = (int(v) for v in extents.split(",")) if extents else (0,) * 4
+        return x - left, y - top, x + width + right, y + height + bottom
+
     def net_wm_state(self, window=None):
         return self.x(["xprop", "-id", window or self.window, "_NET_WM_STATE"])
 
