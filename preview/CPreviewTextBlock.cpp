@@ -3,10 +3,19 @@
 #include "platform/TextCodec.h"
 #include "preview/RichTextChange.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
+#include <QTextFrame>
+#include <QTextLayout>
 
 #include <cmath>
+#include <vector>
 
 namespace quillet {
 namespace {
@@ -28,7 +37,65 @@ qsizetype Units(std::string_view text) {
     return FromCp932(text).size();
 }
 
+// "strike:#rrggbb;shift:-4.2;" as PreviewDocument writes it in a span's title.
+struct Carried {
+    QColor strike;
+    double shift = 0;
+};
+
+std::optional<Carried> ReadCarried(const QString& title) {
+    if (!title.startsWith(u"strike:") && !title.startsWith(u"shift:")) {
+        return std::nullopt;
+    }
+    Carried carried;
+    for (const QString& item : title.split(u';', Qt::SkipEmptyParts)) {
+        const QString value = item.section(u':', 1);
+        if (item.startsWith(u"strike:")) {
+            carried.strike = QColor(value);
+        } else if (item.startsWith(u"shift:")) {
+            carried.shift = value.toDouble();
+        }
+    }
+    return carried;
+}
+
 } // namespace
+
+void CPreviewTextBlock::ApplyCarriedFormats(QTextDocument& document) {
+    struct Change {
+        int start;
+        int end;
+        QTextCharFormat format;
+    };
+    std::vector<Change> changes;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            QTextCharFormat format = fragment.charFormat();
+            const std::optional<Carried> carried = ReadCarried(format.toolTip());
+            if (!carried) {
+                continue;
+            }
+            format.clearProperty(QTextFormat::TextToolTip);
+            if (carried->strike.isValid()) {
+                format.setProperty(kStrikeOutColorProperty, carried->strike);
+            }
+            if (carried->shift != 0) {
+                // Qt moves the baseline by a share of the font's height.
+                const qreal height = QFontMetricsF(format.font()).height();
+                format.setBaselineOffset(height > 0 ? carried->shift * 100 / height : 0);
+            }
+            changes.push_back(
+                {fragment.position(), fragment.position() + fragment.length(), format});
+        }
+    }
+    QTextCursor cursor(&document);
+    for (const Change& change : changes) {
+        cursor.setPosition(change.start);
+        cursor.setPosition(change.end, QTextCursor::KeepAnchor);
+        cursor.setCharFormat(change.format);
+    }
+}
 
 CPreviewTextBlock::CPreviewTextBlock(QWidget* parent) : QTextBrowser(parent) {
     setFrameShape(QFrame::NoFrame);
@@ -40,6 +107,10 @@ CPreviewTextBlock::CPreviewTextBlock(QWidget* parent) : QTextBrowser(parent) {
     setFocusPolicy(Qt::NoFocus);
     // Nobody edits the preview; a history would only keep every replaced stretch.
     setUndoRedoEnabled(false);
+    connect(document(), &QTextDocument::contentsChanged, this, [this] {
+        m_strikesKnown = false;
+        m_unstruck.reset();
+    });
 }
 
 void CPreviewTextBlock::SetRichText(const std::string& html) {
@@ -60,6 +131,8 @@ void CPreviewTextBlock::SetRichText(const std::string& html) {
 void CPreviewTextBlock::ResetRichText(const std::string& html) {
     m_html = html;
     setHtml(FromCp932(html));
+    ApplyMargins();
+    ApplyCarriedFormats(*document());
     const std::optional<std::string> characters = RichTextCharacters(html);
     m_readable = characters && document()->toRawText() == Shown(*characters);
     FitHeight();
@@ -72,6 +145,7 @@ bool CPreviewTextBlock::Replace(const RichTextChange& change) {
         std::string_view(change.NewText).substr(change.Start, change.NewEnd - change.Start);
     QTextDocument piece;
     piece.setHtml(QStringLiteral("x") + FromCp932(change.Html) + QStringLiteral("x"));
+    ApplyCarriedFormats(piece);
     const QString expected = Shown(added);
     if (piece.toRawText() != QStringLiteral("x") + expected + QStringLiteral("x")) {
         return false;
@@ -96,6 +170,25 @@ bool CPreviewTextBlock::Replace(const RichTextChange& change) {
     return document()->toRawText() == Shown(change.NewText);
 }
 
+void CPreviewTextBlock::SetMargins(int top, int bottom) {
+    if (top == m_marginTop && bottom == m_marginBottom) {
+        return;
+    }
+    m_marginTop = top;
+    m_marginBottom = bottom;
+    ApplyMargins();
+    FitHeight();
+}
+
+void CPreviewTextBlock::ApplyMargins() {
+    QTextFrameFormat format = document()->rootFrame()->frameFormat();
+    if (format.topMargin() != m_marginTop || format.bottomMargin() != m_marginBottom) {
+        format.setTopMargin(m_marginTop);
+        format.setBottomMargin(m_marginBottom);
+        document()->rootFrame()->setFrameFormat(format);
+    }
+}
+
 void CPreviewTextBlock::FitHeight() {
     // Setting even the same width lays the whole text out again.
     if (document()->textWidth() != viewport()->width()) {
@@ -107,6 +200,83 @@ void CPreviewTextBlock::FitHeight() {
 void CPreviewTextBlock::resizeEvent(QResizeEvent* event) {
     QTextBrowser::resizeEvent(event);
     FitHeight();
+}
+
+// Qt strikes text through in the text's colour. Where a line has a colour of its own, a
+// copy of the text without Qt's lines is drawn and the lines over it, where the font puts
+// its strike-through.
+void CPreviewTextBlock::paintEvent(QPaintEvent* event) {
+    if (!m_strikesKnown) {
+        m_unstruck = Unstruck(*document());
+        m_strikesKnown = true;
+    }
+    if (!m_unstruck) {
+        QTextBrowser::paintEvent(event);
+        return;
+    }
+    if (m_unstruck->textWidth() != document()->textWidth()) {
+        m_unstruck->setTextWidth(document()->textWidth());
+    }
+    QPainter painter(viewport());
+    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.palette = palette();
+    context.clip = QRectF(event->rect())
+                       .translated(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    m_unstruck->documentLayout()->draw(&painter, context);
+
+    for (QTextBlock block = m_unstruck->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat format = fragment.charFormat();
+            if (!format.hasProperty(kStrikeOutColorProperty)) {
+                continue;
+            }
+            const QFontMetricsF metrics(format.font());
+            const qreal shift = format.baselineOffset() * metrics.height() / 100;
+            const qreal thickness = std::max<qreal>(1, std::round(metrics.lineWidth()));
+            const int start = fragment.position() - block.position();
+            const int end = start + fragment.length();
+            for (int index = 0; index < layout->lineCount(); ++index) {
+                const QTextLine line = layout->lineAt(index);
+                const int from = std::max(start, line.textStart());
+                const int to = std::min(end, line.textStart() + line.textLength());
+                if (from >= to) {
+                    continue;
+                }
+                const qreal baseline = layout->position().y() + line.y() + line.ascent() - shift;
+                const qreal left = layout->position().x() + line.cursorToX(from);
+                const qreal right = layout->position().x() + line.cursorToX(to);
+                const QRectF stroke(std::min(left, right),
+                                    std::round(baseline - metrics.strikeOutPos() - thickness / 2),
+                                    std::abs(right - left), thickness);
+                painter.fillRect(stroke, format.property(kStrikeOutColorProperty).value<QColor>());
+            }
+        }
+    }
+}
+
+std::unique_ptr<QTextDocument> CPreviewTextBlock::Unstruck(const QTextDocument& document) {
+    std::unique_ptr<QTextDocument> copy;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            QTextCharFormat format = fragment.charFormat();
+            if (!format.hasProperty(kStrikeOutColorProperty)) {
+                continue;
+            }
+            if (!copy) {
+                copy.reset(document.clone());
+            }
+            format.setFontStrikeOut(false);
+            QTextCursor cursor(copy.get());
+            cursor.setPosition(fragment.position());
+            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+            cursor.setCharFormat(format);
+        }
+    }
+    return copy;
 }
 
 } // namespace quillet

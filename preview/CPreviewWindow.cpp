@@ -13,11 +13,17 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <array>
+
 namespace quillet {
 namespace {
 
 // A browser's page: black on white, links in blue, text 16 pixels high.
 constexpr int kPageTextPixels = 16;
+
+// The browser asks for Times New Roman and takes only a face with its metrics; without one
+// it draws in the system's default face, which fontconfig makes a sans-serif one.
+constexpr std::array kTimesTwins{"Liberation Serif", "Tinos"};
 
 QPalette PagePalette(QPalette palette) {
     palette.setColor(QPalette::Window, Qt::white);
@@ -30,6 +36,15 @@ QPalette PagePalette(QPalette palette) {
 
 QFont PageFont(const QFont& base) {
     QFont font(base);
+    QString family = QStringLiteral("sans-serif");
+    for (const char* twin : kTimesTwins) {
+        if (QFontDatabase::hasFamily(QString::fromLatin1(twin))) {
+            family = QString::fromLatin1(twin);
+            break;
+        }
+    }
+    font.setFamilies({family});
+    font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(kPageTextPixels);
     return font;
 }
@@ -139,6 +154,7 @@ void CPreviewWindow::Render() {
                          ? static_cast<CPreviewTextBlock*>(m_blocks[static_cast<qsizetype>(index)])
                          : nullptr;
         if (text != nullptr) {
+            text->SetMargins(block.MarginTop, block.MarginBottom);
             if (sameImages) {
                 text->SetRichText(block.Html);
             } else {
@@ -153,6 +169,7 @@ void CPreviewWindow::Render() {
             marquee->Content().setDefaultFont(font);
             AddImages(marquee->Content(), document.Images);
             marquee->Content().setHtml(FromCp932(block.Html));
+            CPreviewTextBlock::ApplyCarriedFormats(marquee->Content());
             marquee->FitContent();
             marquee->SetMotion(block.Behavior, block.Amount, QColor(FromCp932(block.BgColor)));
             widget = marquee;
@@ -161,6 +178,7 @@ void CPreviewWindow::Render() {
             fresh->setPalette(PagePalette(page->palette()));
             fresh->document()->setDefaultFont(font);
             fresh->document()->setDocumentMargin(0);
+            fresh->SetMargins(block.MarginTop, block.MarginBottom);
             AddImages(*fresh->document(), document.Images);
             fresh->ResetRichText(block.Html);
             widget = fresh;
