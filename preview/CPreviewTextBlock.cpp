@@ -37,6 +37,10 @@ qsizetype Units(std::string_view text) {
     return FromCp932(text).size();
 }
 
+// The room a paragraph's format got above and below for text raised or lowered in it.
+constexpr int kRoomAboveProperty = QTextFormat::UserProperty + 2;
+constexpr int kRoomBelowProperty = QTextFormat::UserProperty + 3;
+
 // "strike:#rrggbb;shift:-4.2;" as PreviewDocument writes it in a span's title.
 struct Carried {
     QColor strike;
@@ -182,10 +186,72 @@ void CPreviewTextBlock::SetMargins(int top, int bottom) {
 
 void CPreviewTextBlock::ApplyMargins() {
     QTextFrameFormat format = document()->rootFrame()->frameFormat();
-    if (format.topMargin() != m_marginTop || format.bottomMargin() != m_marginBottom) {
-        format.setTopMargin(m_marginTop);
-        format.setBottomMargin(m_marginBottom);
+    const qreal top = m_marginTop + m_roomAbove;
+    const qreal bottom = m_marginBottom + m_roomBelow;
+    if (format.topMargin() != top || format.bottomMargin() != bottom) {
+        format.setTopMargin(top);
+        format.setBottomMargin(bottom);
         document()->rootFrame()->setFrameFormat(format);
+    }
+}
+
+// A browser's line grows to hold text raised or lowered in it; Qt's keeps the height of its
+// text as if none were. The room goes above the paragraph for its first line and below it
+// for its last, which is all of a paragraph of one line. Qt leaves out the first
+// paragraph's margin above and the last one's below, so the page's margins take those.
+void CPreviewTextBlock::MakeRoomForShiftedText() {
+    QTextDocument& text = *document();
+    text.size(); // lays the text out
+    qreal firstAbove = 0;
+    qreal lastBelow = 0;
+    for (QTextBlock block = text.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        if (layout->lineCount() == 0) {
+            continue;
+        }
+        const QTextLine first = layout->lineAt(0);
+        const QTextLine last = layout->lineAt(layout->lineCount() - 1);
+        qreal above = 0;
+        qreal below = 0;
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat format = fragment.charFormat();
+            if (format.baselineOffset() == 0) {
+                continue;
+            }
+            const QFontMetricsF metrics(format.font());
+            const qreal shift = format.baselineOffset() * metrics.height() / 100;
+            const int start = fragment.position() - block.position();
+            if (start < first.textStart() + first.textLength()) {
+                above = std::max(above, shift + metrics.ascent() - first.ascent());
+            }
+            if (start + fragment.length() > last.textStart()) {
+                below = std::max(below, metrics.descent() - shift - last.descent());
+            }
+        }
+        const int roomAbove = static_cast<int>(std::ceil(above));
+        const int roomBelow = static_cast<int>(std::ceil(below));
+        if (block == text.begin()) {
+            firstAbove = roomAbove;
+        }
+        if (block == text.lastBlock()) {
+            lastBelow = roomBelow;
+        }
+        QTextBlockFormat format = block.blockFormat();
+        const int addedAbove = format.property(kRoomAboveProperty).toInt();
+        const int addedBelow = format.property(kRoomBelowProperty).toInt();
+        if (addedAbove != roomAbove || addedBelow != roomBelow) {
+            format.setTopMargin(format.topMargin() - addedAbove + roomAbove);
+            format.setBottomMargin(format.bottomMargin() - addedBelow + roomBelow);
+            format.setProperty(kRoomAboveProperty, roomAbove);
+            format.setProperty(kRoomBelowProperty, roomBelow);
+            QTextCursor(block).setBlockFormat(format);
+        }
+    }
+    if (firstAbove != m_roomAbove || lastBelow != m_roomBelow) {
+        m_roomAbove = static_cast<int>(firstAbove);
+        m_roomBelow = static_cast<int>(lastBelow);
+        ApplyMargins();
     }
 }
 
@@ -194,6 +260,7 @@ void CPreviewTextBlock::FitHeight() {
     if (document()->textWidth() != viewport()->width()) {
         document()->setTextWidth(viewport()->width());
     }
+    MakeRoomForShiftedText();
     setFixedHeight(static_cast<int>(std::ceil(document()->size().height())));
 }
 

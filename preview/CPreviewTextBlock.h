@@ -43,6 +43,7 @@ protected:
 private:
     bool Replace(const RichTextChange& change);
     void ApplyMargins();
+    void MakeRoomForShiftedText();
     // A copy of the text without Qt's strike-through where the line has a colour of its
     // own; nothing when no line has.
     static std::unique_ptr<QTextDocument> Unstruck(const QTextDocument& document);
@@ -54,6 +55,9 @@ private:
     bool m_strikesKnown = false;
     int m_marginTop = 0;
     int m_marginBottom = 0;
+    // Pixels the first line needs above and the last below for raised or lowered text.
+    int m_roomAbove = 0;
+    int m_roomBelow = 0;
     // The shown characters are the ones RichTextChange reads the markup as.
     bool m_readable = false;
 };

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QPainter>
 #include <QScrollArea>
 #include <QUrl>
@@ -36,7 +37,9 @@ QPalette PagePalette(QPalette palette) {
 
 QFont PageFont(const QFont& base) {
     QFont font(base);
-    QString family = QStringLiteral("sans-serif");
+    // Named as the face it resolves to: with the generic name, Qt draws a space beside
+    // Japanese text in the Japanese face, wider than the browser's.
+    QString family = QFontInfo(QFont(QStringLiteral("sans-serif"))).family();
     for (const char* twin : kTimesTwins) {
         if (QFontDatabase::hasFamily(QString::fromLatin1(twin))) {
             family = QString::fromLatin1(twin);
@@ -91,6 +94,8 @@ CPreviewWindow::CPreviewWindow(QWidget* parent) : CToolWindow(parent) {
 
     m_scroll = new QScrollArea(this);
     m_scroll->setWidgetResizable(true);
+    // The page is as wide as the window, as a browser's is.
+    m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setWidget(page);
     m_scroll->setAccessibleName(QStringLiteral("プレビュー"));
