@@ -211,24 +211,29 @@ void CPreviewTextBlock::MakeRoomForShiftedText() {
         }
         const QTextLine first = layout->lineAt(0);
         const QTextLine last = layout->lineAt(layout->lineCount() - 1);
-        qreal above = 0;
-        qreal below = 0;
+        // The browser's line reaches as high and as low as its texts do where they stand;
+        // Qt's as if none were moved.
+        // A browser's line is never lower than the paragraph's own font.
+        const QFontMetricsF strut(block.charFormat().font());
+        qreal top = strut.ascent();
+        qreal bottom = strut.descent();
+        bool moved = false;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const QTextCharFormat format = fragment.charFormat();
-            if (format.baselineOffset() == 0) {
-                continue;
-            }
             const QFontMetricsF metrics(format.font());
             const qreal shift = format.baselineOffset() * metrics.height() / 100;
+            moved = moved || shift != 0;
             const int start = fragment.position() - block.position();
             if (start < first.textStart() + first.textLength()) {
-                above = std::max(above, shift + metrics.ascent() - first.ascent());
+                top = std::max(top, shift + metrics.ascent());
             }
             if (start + fragment.length() > last.textStart()) {
-                below = std::max(below, metrics.descent() - shift - last.descent());
+                bottom = std::max(bottom, metrics.descent() - shift);
             }
         }
+        const qreal above = moved ? top - first.ascent() : 0;
+        const qreal below = moved ? bottom - last.descent() : 0;
         const int roomAbove = static_cast<int>(std::ceil(above));
         const int roomBelow = static_cast<int>(std::ceil(below));
         if (block == text.begin()) {
