@@ -296,8 +296,11 @@ void CPreviewTextBlock::paintEvent(QPaintEvent* event) {
     context.clip = QRectF(event->rect())
                        .translated(horizontalScrollBar()->value(), verticalScrollBar()->value());
     m_unstruck->documentLayout()->draw(&painter, context);
+    DrawStrikes(painter, *m_unstruck);
+}
 
-    for (QTextBlock block = m_unstruck->begin(); block.isValid(); block = block.next()) {
+void CPreviewTextBlock::DrawStrikes(QPainter& painter, const QTextDocument& document) {
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         const QTextLayout* layout = block.layout();
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();

@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+class QPainter;
+
 namespace quillet {
 
 struct RichTextChange;
@@ -35,6 +37,10 @@ public:
     // line's colour, a baseline raised or lowered without the engine's smaller text) into
     // the char formats' properties.
     static void ApplyCarriedFormats(QTextDocument& document);
+    // A copy of the text without Qt's strike-through where the line has a colour of its
+    // own; nothing when no line has. DrawStrikes draws the lines over it.
+    static std::unique_ptr<QTextDocument> Unstruck(const QTextDocument& document);
+    static void DrawStrikes(QPainter& painter, const QTextDocument& document);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -44,9 +50,6 @@ private:
     bool Replace(const RichTextChange& change);
     void ApplyMargins();
     void MakeRoomForShiftedText();
-    // A copy of the text without Qt's strike-through where the line has a colour of its
-    // own; nothing when no line has.
-    static std::unique_ptr<QTextDocument> Unstruck(const QTextDocument& document);
 
     std::string m_html;
     // What is drawn when a line strikes through in a colour of its own: the text without
