@@ -8,6 +8,8 @@ PACKAGES := g++ cmake make pkg-config qt6-base-dev qt6-qpa-plugins qt6-translati
             libgtest-dev libgmock-dev libbenchmark-dev fonts-ipafont-gothic fonts-dejavu-core fonts-urw-base35 \
             xvfb xauth clang-format python3 openbox xdotool xclip x11-utils x11-xserver-utils \
             wmctrl imagemagick desktop-file-utils appstream dpkg-dev file
+# The HTML5 parser the preview reads fragments with.
+PACKAGES += libgumbo-dev
 # The package check's linter, and the accessibility bus the a11y scenario reads the window through.
 PACKAGES += lintian at-spi2-core python3-pyatspi dbus
 # Java for the HTML checker, and the browser that renders fragments in the tests.

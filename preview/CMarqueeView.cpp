@@ -1,5 +1,7 @@
 #include "preview/CMarqueeView.h"
 
+#include "preview/CPreviewTextBlock.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
 #include <QTimerEvent>
@@ -22,6 +24,10 @@ CMarqueeView::CMarqueeView(QWidget* parent) : QWidget(parent) {
 void CMarqueeView::FitContent() {
     m_content.setTextWidth(-1);
     m_content.setTextWidth(m_content.idealWidth());
+    m_unstruck = CPreviewTextBlock::Unstruck(m_content);
+    if (m_unstruck) {
+        m_unstruck->setTextWidth(m_content.textWidth());
+    }
     updateGeometry();
     UpdateTimer();
 }
@@ -58,7 +64,12 @@ void CMarqueeView::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), m_background);
     }
     painter.translate(Offset(), 0);
-    m_content.drawContents(&painter);
+    if (m_unstruck) {
+        m_unstruck->drawContents(&painter);
+        CPreviewTextBlock::DrawStrikes(painter, *m_unstruck);
+    } else {
+        m_content.drawContents(&painter);
+    }
 }
 
 // A minimised window sends its widgets hide events while they stay visible to Qt, so the

@@ -7,6 +7,8 @@
 #include <QTextDocument>
 #include <QWidget>
 
+#include <memory>
+
 namespace quillet {
 
 // A scrolling text as a browser shows it: a strip of its background colour across the
@@ -45,6 +47,8 @@ private:
     int ContentWidth() const;
 
     QTextDocument m_content;
+    // The content without Qt's strike-through, when a line has a colour of its own.
+    std::unique_ptr<QTextDocument> m_unstruck;
     QColor m_background;
     MarqueeBehavior m_behavior = MarqueeBehavior::Scroll;
     int m_amount = kDefaultScrollAmount;

@@ -8,16 +8,23 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QPainter>
 #include <QScrollArea>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <array>
 
 namespace quillet {
 namespace {
 
 // A browser's page: black on white, links in blue, text 16 pixels high.
 constexpr int kPageTextPixels = 16;
+
+// The browser asks for Times New Roman and takes only a face with its metrics; without one
+// it draws in the system's default face, which fontconfig makes a sans-serif one.
+constexpr std::array kTimesTwins{"Liberation Serif", "Tinos"};
 
 QPalette PagePalette(QPalette palette) {
     palette.setColor(QPalette::Window, Qt::white);
@@ -30,6 +37,17 @@ QPalette PagePalette(QPalette palette) {
 
 QFont PageFont(const QFont& base) {
     QFont font(base);
+    // Named as the face it resolves to: with the generic name, Qt draws a space beside
+    // Japanese text in the Japanese face, wider than the browser's.
+    QString family = QFontInfo(QFont(QStringLiteral("sans-serif"))).family();
+    for (const char* twin : kTimesTwins) {
+        if (QFontDatabase::hasFamily(QString::fromLatin1(twin))) {
+            family = QString::fromLatin1(twin);
+            break;
+        }
+    }
+    font.setFamilies({family});
+    font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(kPageTextPixels);
     return font;
 }
@@ -76,6 +94,8 @@ CPreviewWindow::CPreviewWindow(QWidget* parent) : CToolWindow(parent) {
 
     m_scroll = new QScrollArea(this);
     m_scroll->setWidgetResizable(true);
+    // The page is as wide as the window, as a browser's is.
+    m_scroll->setFrameShape(QFrame::NoFrame);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_scroll->setWidget(page);
     m_scroll->setAccessibleName(QStringLiteral("プレビュー"));
@@ -139,6 +159,7 @@ void CPreviewWindow::Render() {
                          ? static_cast<CPreviewTextBlock*>(m_blocks[static_cast<qsizetype>(index)])
                          : nullptr;
         if (text != nullptr) {
+            text->SetMargins(block.MarginTop, block.MarginBottom);
             if (sameImages) {
                 text->SetRichText(block.Html);
             } else {
@@ -153,6 +174,7 @@ void CPreviewWindow::Render() {
             marquee->Content().setDefaultFont(font);
             AddImages(marquee->Content(), document.Images);
             marquee->Content().setHtml(FromCp932(block.Html));
+            CPreviewTextBlock::ApplyCarriedFormats(marquee->Content());
             marquee->FitContent();
             marquee->SetMotion(block.Behavior, block.Amount, QColor(FromCp932(block.BgColor)));
             widget = marquee;
@@ -161,6 +183,7 @@ void CPreviewWindow::Render() {
             fresh->setPalette(PagePalette(page->palette()));
             fresh->document()->setDefaultFont(font);
             fresh->document()->setDocumentMargin(0);
+            fresh->SetMargins(block.MarginTop, block.MarginBottom);
             AddImages(*fresh->document(), document.Images);
             fresh->ResetRichText(block.Html);
             widget = fresh;

@@ -2,89 +2,50 @@
 
 #include "core/SymbolFaceGlyphs.h"
 #include "platform/AsciiText.h"
-#include "preview/MarkupTokens.h"
+#include "platform/CodePage932.h"
+#include "preview/BrowserStyle.h"
+#include "preview/HtmlFragmentTree.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 
 namespace quillet {
 namespace {
 
 constexpr std::array<int, 7> kSizePixels{10, 13, 16, 18, 24, 32, 48};
-
-// The elements that change how text looks, and the element Qt's engine takes for each.
-struct SimpleElement {
-    std::string_view name;
-    std::string_view qtName;
-};
-
-constexpr auto kSimpleElements = std::to_array<SimpleElement>({
-    {"b", "b"},
-    {"strong", "b"},
-    {"i", "i"},
-    {"em", "i"},
-    {"u", "u"},
-    {"s", "s"},
-    {"strike", "s"},
-    {"sub", "sub"},
-    {"sup", "sup"},
-});
-
-bool IsHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
+constexpr double kBodyMargin = 8;
 
 bool IsAlnum(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-std::string Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) {
-        return {};
+// Pixels as Qt's parser takes them: whole pixels, or points for a fraction of one.
+std::string CssLength(double pixels) {
+    char text[32];
+    if (std::abs(pixels - std::round(pixels)) < 0.001) {
+        std::snprintf(text, sizeof text, "%dpx", static_cast<int>(std::round(pixels)));
+    } else {
+        std::snprintf(text, sizeof text, "%.3fpt", pixels * 0.75);
     }
-    const std::size_t last = text.find_last_not_of(" \t\r\n");
-    return std::string(text.substr(first, last - first + 1));
+    return text;
 }
 
-// Six hex digits without "#", as the colour choices write them, get their "#"; names and
-// "#" colours stay; anything else is no colour.
-std::string CssColor(std::string_view value) {
-    std::string color = Trimmed(value);
-    if (color.size() == 6 && std::ranges::all_of(color, IsHexDigit)) {
-        return "#" + color;
-    }
-    if (color.size() > 1 && color[0] == '#' &&
-        std::all_of(color.begin() + 1, color.end(), IsHexDigit)) {
-        return color;
-    }
-    if (!color.empty() && std::ranges::all_of(color, [](char c) {
-            return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-        })) {
-        return AsciiLower(color);
-    }
-    return {};
+// Qt's parser takes margins in whole pixels only.
+std::string CssMargin(double pixels) {
+    return std::to_string(static_cast<int>(std::lround(pixels))) + "px";
 }
 
-// "1" to "7", or "+n" and "-n" from the base size 3; 0 when there is no size.
-int FontSizeFrom(std::string_view value) {
-    const std::string text = Trimmed(value);
-    std::size_t pos = 0;
-    int sign = 0;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        sign = text[pos] == '+' ? 1 : -1;
-        ++pos;
+std::string Number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", value);
+    std::string number = text;
+    number.erase(number.find_last_not_of('0') + 1);
+    if (number.ends_with('.')) {
+        number.pop_back();
     }
-    if (pos >= text.size() || text[pos] < '0' || text[pos] > '9') {
-        return 0;
-    }
-    int number = 0;
-    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) {
-        number = std::min(number * 10 + (text[pos] - '0'), 100);
-    }
-    const int size = sign == 0 ? number : 3 + sign * number;
-    return std::clamp(size, 1, 7);
+    return number;
 }
 
 void AppendCharacterReference(std::string& out, char32_t character) {
@@ -93,206 +54,215 @@ void AppendCharacterReference(std::string& out, char32_t character) {
     out += text;
 }
 
-// An attribute value for Qt's parser: the value's own references stay, quotes are escaped.
-void AppendAttributeValue(std::string& out, std::string_view value) {
-    for (const char c : value) {
+// An attribute value for Qt's parser, code page 932.
+std::string AttributeValue(std::string_view utf8) {
+    std::string escaped;
+    for (const char c : utf8) {
         if (c == '"') {
-            out += "&quot;";
+            escaped += "&quot;";
+        } else if (c == '&') {
+            escaped += "&amp;";
         } else if (c == '<') {
-            out += "&lt;";
+            escaped += "&lt;";
         } else {
-            out += c;
+            escaped += c;
         }
     }
+    return Cp932FromUtf8(escaped);
 }
-
-// Length of a character reference at `pos` ("&copy;", "&#169;", "&#xA9;"), or 0 when the
-// "&" starts none and is a plain character.
-std::size_t ReferenceLength(std::string_view text, std::size_t pos) {
-    std::size_t at = pos + 1;
-    if (at < text.size() && text[at] == '#') {
-        ++at;
-        const bool hex = at < text.size() && (text[at] == 'x' || text[at] == 'X');
-        at += hex ? 1 : 0;
-        const std::size_t digits = at;
-        while (at < text.size() &&
-               (hex ? IsHexDigit(text[at]) : text[at] >= '0' && text[at] <= '9')) {
-            ++at;
-        }
-        if (at == digits) {
-            return 0;
-        }
-    } else {
-        const std::size_t letters = at;
-        while (at < text.size() && IsAlnum(text[at])) {
-            ++at;
-        }
-        if (at == letters) {
-            return 0;
-        }
-    }
-    return at < text.size() && text[at] == ';' ? at + 1 - pos : 0;
-}
-
-struct OpenElement {
-    std::string name;
-    std::string open;  // what reopens it in a new block
-    std::string close; // what ends it in Qt's HTML
-    SymbolFace glyphs = SymbolFace::None;
-    // An installed symbol face takes byte values as its glyph codes.
-    bool glyphCodes = false;
-};
 
 class Translator {
 public:
     explicit Translator(const FaceInstalled& installed) : m_installed(installed) {}
 
     PreviewDocument Translate(std::string_view fragment) {
-        for (const MarkupToken& token : TokenizeMarkup(fragment)) {
-            switch (token.kind) {
-            case MarkupToken::Kind::Text:
-                AppendText(token.Name);
-                break;
-            case MarkupToken::Kind::Open:
-                Open(token);
-                break;
-            case MarkupToken::Kind::Close:
-                Close(token.Name);
-                break;
-            }
-        }
-        if (InMarquee()) {
-            EndMarquee();
-        }
-        CloseAllInBlock();
+        const HtmlFragmentTree tree(fragment);
+        const GumboNode& root = tree.Root();
+        Children(root, TextStyle{}, BlockStyle{});
+        EndParagraph(0);
+        // The page's margin meets the last paragraph's, and the larger one stays.
+        m_pendingTop = std::max(m_pendingTop, kBodyMargin) - kBodyMargin;
         FinishBlock();
         return std::move(m_document);
     }
 
 private:
-    bool InMarquee() const { return m_block.Marquee; }
-
-    // The innermost element in the current block: a marquee is a wall that closing tags
-    // inside it cannot reach past.
-    std::size_t BlockFloor() const { return InMarquee() ? m_marqueeDepth + 1 : 0; }
-
-    void AppendText(std::string_view text) {
-        const SymbolFace glyphs = m_stack.empty() ? SymbolFace::None : m_stack.back().glyphs;
-        const bool glyphCodes = !m_stack.empty() && m_stack.back().glyphCodes;
-        for (std::size_t pos = 0; pos < text.size(); ++pos) {
-            const char c = text[pos];
-            if (c == '&') {
-                if (const std::size_t length = ReferenceLength(text, pos)) {
-                    m_block.Html += text.substr(pos, length);
-                    pos += length - 1;
-                } else {
-                    m_block.Html += "&amp;";
-                }
-            } else if (c == '<') {
-                m_block.Html += "&lt;";
-            } else if (c == '>') {
-                m_block.Html += "&gt;";
-            } else if (glyphCodes) {
-                AppendCharacterReference(m_block.Html, static_cast<unsigned char>(c));
-            } else if (glyphs != SymbolFace::None) {
-                // Every byte of a symbol face is one glyph.
-                const auto code = static_cast<unsigned char>(c);
-                const char32_t character = SymbolGlyph(glyphs, code);
-                AppendCharacterReference(m_block.Html, character != 0 ? character : code);
-            } else {
-                m_block.Html += c;
-            }
+    void Children(const GumboNode& node, const TextStyle& style, const BlockStyle& block) {
+        const GumboVector& children = node.v.element.children;
+        for (unsigned i = 0; i < children.length; ++i) {
+            Node(*static_cast<const GumboNode*>(children.data[i]), style, block);
         }
-        if (Trimmed(text).size() > 0) {
+    }
+
+    void Node(const GumboNode& node, const TextStyle& style, const BlockStyle& block) {
+        switch (node.type) {
+        case GUMBO_NODE_TEXT:
+        case GUMBO_NODE_WHITESPACE:
+        case GUMBO_NODE_CDATA:
+            Text(node.v.text.text, node.type != GUMBO_NODE_WHITESPACE, style, block);
+            break;
+        case GUMBO_NODE_ELEMENT:
+        case GUMBO_NODE_TEMPLATE:
+            Element(node, style, block);
+            break;
+        default:
+            break;
+        }
+    }
+
+    void Element(const GumboNode& node, TextStyle style, BlockStyle block) {
+        const GumboElement& element = node.v.element;
+        if (element.tag_namespace != GUMBO_NAMESPACE_HTML) {
+            return; // an svg or math island; the preview has no drawing for it
+        }
+        const Display display = DisplayOf(element.tag);
+        if (display == Display::Hidden) {
+            return;
+        }
+        switch (element.tag) {
+        case GUMBO_TAG_BR:
+            StartParagraph(block);
+            m_block.Html += "<br />";
+            m_hasContent = true;
+            return;
+        case GUMBO_TAG_IMG:
+            Image(element, block);
+            return;
+        case GUMBO_TAG_MARQUEE:
+            Marquee(node, style, block);
+            return;
+        default:
+            break;
+        }
+        ApplyElementStyle(element, m_installed, style, block);
+        if (display == Display::Block) {
+            // Text in a block is on lines of its own, neither raised nor lowered.
+            style.shift = 0;
+            const double margin = element.tag == GUMBO_TAG_P ? style.size : 0;
+            EndParagraph(margin);
+            m_pendingTop = std::max(m_pendingTop, margin);
+            Children(node, style, block);
+            EndParagraph(margin);
+            return;
+        }
+        Children(node, style, block);
+    }
+
+    void Text(std::string_view utf8, bool visible, const TextStyle& style,
+              const BlockStyle& block) {
+        if (!visible && !m_paragraphOpen) {
+            return; // white space between blocks draws nothing
+        }
+        StartParagraph(block);
+        std::string open;
+        if (style.link) {
+            open += "<a href=\"" + AttributeValue(style.href) + "\">";
+        }
+        open += "<span style=\"" + SpanStyle(style) + "\"";
+        // What Qt's parser has no property for travels in the title, which the text block
+        // turns into the format's own properties.
+        std::string extra;
+        if (!style.strike.empty()) {
+            extra += "strike:" + style.strike + ";";
+        }
+        if (style.shift != 0) {
+            extra += "shift:" + Number(style.shift) + ";";
+        }
+        if (!extra.empty()) {
+            open += " title=\"" + extra + "\"";
+        }
+        open += ">";
+        const std::string close = style.link ? "</span></a>" : "</span>";
+        // Texts that look the same and follow each other share one span.
+        if (open == m_lastOpen && m_block.Html.size() == m_lastEnd) {
+            m_block.Html.resize(m_block.Html.size() - close.size());
+        } else {
+            m_block.Html += open;
+        }
+        AppendText(utf8, style);
+        m_block.Html += close;
+        m_lastOpen = open;
+        m_lastEnd = m_block.Html.size();
+        if (visible) {
             m_hasContent = true;
         }
     }
 
-    void Open(const MarkupToken& tag) {
-        if (tag.Name == "marquee") {
-            if (!InMarquee()) {
-                StartMarquee(tag);
+    static std::string SpanStyle(const TextStyle& style) {
+        std::string css;
+        if (!style.family.empty()) {
+            css += "font-family:'" + AttributeValue(Utf8FromCp932(style.family)) + "';";
+        }
+        css += "font-size:" + CssLength(style.size) + ";";
+        if (style.bold) {
+            css += "font-weight:bold;";
+        }
+        if (style.italic) {
+            css += "font-style:italic;";
+        }
+        css += "color:" + style.color + ";";
+        if (!style.underline.empty() || !style.strike.empty()) {
+            css += "text-decoration:";
+            css += style.underline.empty() ? "" : "underline";
+            css += style.underline.empty() || style.strike.empty() ? "" : " ";
+            css += style.strike.empty() ? "" : "line-through";
+            css += ";";
+            if (!style.underline.empty()) {
+                css += "text-decoration-color:" + style.underline + ";";
             }
-            return;
+        } else if (style.link) {
+            css += "text-decoration:none;";
         }
-        if (tag.Name == "img") {
-            OpenImage(tag);
-            return;
-        }
-        if (tag.Name == "br") {
-            m_block.Html += "<br />";
-            return;
-        }
-        if (tag.Name == "p") {
-            // A paragraph ends the one that is open.
-            Close("p");
-            std::string open = "<p";
-            const std::string align = AsciiLower(Trimmed(tag.Attribute("align")));
-            if (align == "left" || align == "center" || align == "right" || align == "justify") {
-                open += " align=\"" + align + "\"";
-            }
-            Push({"p", open + ">", "</p>"});
-            return;
-        }
-        if (tag.Name == "a") {
-            std::string open = "<a";
-            if (tag.HasAttribute("href")) {
-                open += " href=\"";
-                AppendAttributeValue(open, Trimmed(tag.Attribute("href")));
-                open += "\"";
-            }
-            Push({"a", open + ">", "</a>"});
-            return;
-        }
-        if (tag.Name == "font") {
-            OpenFont(tag);
-            return;
-        }
-        for (const SimpleElement& element : kSimpleElements) {
-            if (tag.Name == element.name) {
-                Push({tag.Name, "<" + std::string(element.qtName) + ">",
-                      "</" + std::string(element.qtName) + ">"});
-                return;
-            }
-        }
-        // Other elements are left out; their text shows, as in a browser.
+        return css;
     }
 
-    void OpenFont(const MarkupToken& tag) {
-        std::string style;
-        SymbolFace glyphs = m_stack.empty() ? SymbolFace::None : m_stack.back().glyphs;
-        bool glyphCodes = !m_stack.empty() && m_stack.back().glyphCodes;
-        if (tag.HasAttribute("face")) {
-            const std::string face = Trimmed(tag.Attribute("face"));
-            const bool installed = !face.empty() && m_installed && m_installed(face);
-            if (installed) {
-                style += "font-family:'";
-                AppendAttributeValue(style, face);
-                style += "';";
+    void AppendText(std::string_view utf8, const TextStyle& style) {
+        std::string& out = m_block.Html;
+        if (style.glyphs == SymbolFace::None && !style.glyphCodes) {
+            std::string escaped;
+            for (const char c : utf8) {
+                if (c == '&') {
+                    escaped += "&amp;";
+                } else if (c == '<') {
+                    escaped += "&lt;";
+                } else if (c == '>') {
+                    escaped += "&gt;";
+                } else {
+                    escaped += c;
+                }
             }
-            // A face that is missing falls back to the default face of the block.
-            const SymbolFace symbol = SymbolFaceNamed(face);
-            if (!face.empty()) {
-                glyphs = installed ? SymbolFace::None : symbol;
-                glyphCodes = installed && symbol != SymbolFace::None;
+            out += Cp932FromUtf8(escaped);
+            return;
+        }
+        // A symbol face draws one glyph per byte of the code page.
+        for (const char32_t c : Utf32FromUtf8(utf8)) {
+            std::string bytes;
+            if (c >= cp932::kRawByteBase && c < cp932::kRawByteBase + 0x100) {
+                bytes += static_cast<char>(c - cp932::kRawByteBase);
+            } else if (const std::uint16_t code = cp932::CodeOf(c); code > 0xFF) {
+                bytes += static_cast<char>(code >> 8);
+                bytes += static_cast<char>(code & 0xFF);
+            } else if (code != 0 || c == 0) {
+                bytes += static_cast<char>(code);
+            }
+            if (bytes.empty()) {
+                AppendCharacterReference(out, c);
+                continue;
+            }
+            for (const char byte : bytes) {
+                const auto value = static_cast<unsigned char>(byte);
+                const char32_t glyph = style.glyphCodes ? 0 : SymbolGlyph(style.glyphs, value);
+                AppendCharacterReference(out, glyph != 0 ? glyph : value);
             }
         }
-        if (const int size = FontSizeFrom(tag.Attribute("size"))) {
-            style += "font-size:" + std::to_string(FontSizePixels(size)) + "px;";
-        }
-        if (const std::string color = CssColor(tag.Attribute("color")); !color.empty()) {
-            style += "color:" + color + ";";
-        }
-        const std::string open = style.empty() ? "<span>" : "<span style=\"" + style + "\">";
-        Push({"font", open, "</span>", glyphs, glyphCodes});
     }
 
-    void OpenImage(const MarkupToken& tag) {
-        if (!tag.HasAttribute("src")) {
+    void Image(const GumboElement& element, const BlockStyle& block) {
+        if (!HasAttribute(element, "src")) {
             return;
         }
         PreviewImage image;
-        image.Source = tag.Attribute("src");
+        image.Source = Cp932FromUtf8(AttributeOf(element, "src"));
         const std::string source = Trimmed(image.Source);
         const std::string lower = AsciiLower(source);
         if (lower.starts_with("file://")) {
@@ -314,80 +284,78 @@ private:
             image.where = PreviewImage::Where::Relative;
             image.Path = source;
         }
+        StartParagraph(block);
         m_block.Html += "<img src=\"" + PreviewImageName(m_document.Images.size()) + "\" />";
         m_document.Images.push_back(std::move(image));
         m_hasContent = true;
     }
 
-    void Push(OpenElement element) {
-        // Only a font element changes the face; the others keep the one around them.
-        if (element.name != "font" && !m_stack.empty()) {
-            element.glyphs = m_stack.back().glyphs;
-            element.glyphCodes = m_stack.back().glyphCodes;
-        }
-        m_block.Html += element.open;
-        m_stack.push_back(std::move(element));
-    }
-
-    void Close(std::string_view name) {
-        if (name == "marquee") {
-            if (InMarquee()) {
-                EndMarquee();
-            }
+    void Marquee(const GumboNode& node, const TextStyle& style, const BlockStyle& block) {
+        const GumboElement& element = node.v.element;
+        if (m_inMarquee) {
+            Children(node, style, block); // the band moves as one; an inner one adds no band
             return;
         }
-        for (std::size_t index = m_stack.size(); index > BlockFloor(); --index) {
-            if (m_stack[index - 1].name == name) {
-                PopTo(index - 1);
-                return;
-            }
-        }
-    }
-
-    // Closes every element from the top of the stack down to `depth` (that one included).
-    void PopTo(std::size_t depth) {
-        while (m_stack.size() > depth) {
-            m_block.Html += m_stack.back().close;
-            m_stack.pop_back();
-        }
-    }
-
-    void CloseAllInBlock() {
-        for (auto element = m_stack.rbegin(); element != m_stack.rend(); ++element) {
-            m_block.Html += element->close;
-        }
-    }
-
-    void ReopenAll() {
-        for (const OpenElement& element : m_stack) {
-            m_block.Html += element.open;
-        }
-    }
-
-    void StartMarquee(const MarkupToken& tag) {
-        CloseAllInBlock();
+        EndParagraph(0);
         FinishBlock();
+        m_inMarquee = true;
         m_block.Marquee = true;
-        m_block.BgColor = CssColor(tag.Attribute("bgcolor"));
-        m_block.Behavior = MarqueeBehaviorNamed(Trimmed(tag.Attribute("behavior")));
-        m_block.Amount = tag.HasAttribute("scrollamount")
-                             ? ScrollAmountFrom(tag.Attribute("scrollamount"))
+        m_block.BgColor = CssColor(AttributeOf(element, "bgcolor"));
+        m_block.Behavior =
+            MarqueeBehaviorNamed(Cp932FromUtf8(Trimmed(AttributeOf(element, "behavior"))));
+        m_block.Amount = HasAttribute(element, "scrollamount")
+                             ? ScrollAmountFrom(Cp932FromUtf8(AttributeOf(element, "scrollamount")))
                              : kDefaultScrollAmount;
-        ReopenAll();
-        m_marqueeDepth = m_stack.size();
-        m_stack.push_back({"marquee", {}, {}});
-    }
-
-    void EndMarquee() {
-        PopTo(m_marqueeDepth);
-        CloseAllInBlock();
+        TextStyle inside = style;
+        inside.shift = 0;
+        Children(node, inside, block);
+        EndParagraph(0);
+        // The band holds its paragraphs' margins.
+        m_pendingTop = 0;
         // A scrolling text shows its background even with nothing in it.
         m_hasContent = true;
         FinishBlock();
-        ReopenAll();
+        m_inMarquee = false;
+    }
+
+    void StartParagraph(const BlockStyle& block) {
+        if (m_paragraphOpen) {
+            return;
+        }
+        m_paragraphOpen = true;
+        double top = m_inMarquee ? 0 : m_pendingTop;
+        m_pendingTop = 0;
+        if (m_block.Html.empty()) {
+            if (m_document.Blocks.empty()) {
+                top = std::max(top, kBodyMargin) - kBodyMargin;
+            }
+            // Qt drops a text's first top margin; the block keeps it apart.
+            m_block.MarginTop = static_cast<int>(std::lround(top));
+            top = 0;
+        }
+        m_block.Html += "<p";
+        if (!block.align.empty()) {
+            m_block.Html += " align=\"" + block.align + "\"";
+        }
+        m_block.Html += " style=\"margin-top:" + CssMargin(top) + ";margin-bottom:0px;\">";
+    }
+
+    // Ends the open paragraph; `bottom` is the margin below the element that ends it.
+    void EndParagraph(double bottom) {
+        if (m_paragraphOpen) {
+            m_block.Html += "</p>";
+            m_paragraphOpen = false;
+        }
+        m_pendingTop = std::max(m_pendingTop, bottom);
     }
 
     void FinishBlock() {
+        // The margin below the block's last paragraph is the one between it and the next
+        // block, which is a window of its own.
+        if (m_hasContent && !m_block.Marquee) {
+            m_block.MarginBottom = static_cast<int>(std::lround(m_pendingTop));
+            m_pendingTop = 0;
+        }
         if (m_hasContent) {
             m_document.Blocks.push_back(std::move(m_block));
         }
@@ -399,8 +367,11 @@ private:
     PreviewDocument m_document;
     PreviewBlock m_block;
     bool m_hasContent = false;
-    std::vector<OpenElement> m_stack;
-    std::size_t m_marqueeDepth = 0;
+    bool m_paragraphOpen = false;
+    bool m_inMarquee = false;
+    double m_pendingTop = 0;   // the margin the next paragraph keeps above it
+    std::string m_lastOpen;    // the tags that opened the last text
+    std::size_t m_lastEnd = 0; // where it ended
 };
 
 } // namespace

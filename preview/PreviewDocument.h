@@ -19,6 +19,10 @@ struct PreviewBlock {
     std::string BgColor; // "#rrggbb" or a colour name; empty for none
     MarqueeBehavior Behavior = MarqueeBehavior::Scroll;
     int Amount = kDefaultScrollAmount;
+    // Rich text only: pixels above its first paragraph and below its last, as the page's
+    // and the paragraphs' margins meet there.
+    int MarginTop = 0;
+    int MarginBottom = 0;
 
     bool operator==(const PreviewBlock&) const = default;
 };

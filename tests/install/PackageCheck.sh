@@ -13,7 +13,7 @@ package=$(echo "$out"/quillet_*_*.deb)
 [ -f "$package" ] || fail "no package in $out"
 
 depends=$(dpkg-deb -f "$package" Depends)
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 qt6-qpa-plugins \
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libgumbo1 libstdc++6 qt6-qpa-plugins \
                fonts-ipafont-gothic; do
     [[ "$depends" == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done

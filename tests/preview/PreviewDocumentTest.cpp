@@ -25,42 +25,133 @@ std::string OnlyHtml(std::string_view fragment, const FaceInstalled& installed =
     return document.Blocks.empty() ? std::string() : document.Blocks[0].Html;
 }
 
-TEST(PreviewDocument, GradationPiecesKeepTheirColours) {
-    EXPECT_EQ(OnlyHtml("<Font Color=\"ff0000\">赤</Font><Font Color=\"0000FF\">青</Font>"),
-              "<span style=\"color:#ff0000;\">赤</span><span style=\"color:#0000FF;\">青</span>");
+// A paragraph as the preview writes it, with no margins of its own.
+std::string Paragraph(std::string_view inner, std::string_view align = {}) {
+    std::string open = "<p";
+    if (!align.empty()) {
+        open += " align=\"" + std::string(align) + "\"";
+    }
+    return open + " style=\"margin-top:0px;margin-bottom:0px;\">" + std::string(inner) + "</p>";
 }
 
-TEST(PreviewDocument, FontLinkAndParagraphNestAsWritten) {
+// A text at the page's size and colour, with what the case adds to its style.
+std::string Span(std::string_view text, std::string_view style = "font-size:16px;color:#000000;") {
+    return "<span style=\"" + std::string(style) + "\">" + std::string(text) + "</span>";
+}
+
+TEST(PreviewDocument, GradationPiecesKeepTheirColours) {
+    EXPECT_EQ(OnlyHtml("<Font Color=\"ff0000\">赤</Font><Font Color=\"0000FF\">青</Font>"),
+              Paragraph(Span("赤", "font-size:16px;color:#ff0000;") +
+                        Span("青", "font-size:16px;color:#0000FF;")));
+}
+
+TEST(PreviewDocument, FontLinkAndParagraphMakeOneStyle) {
     // A face that is not installed falls back to the default face; size 5 is 24 pixels.
-    EXPECT_EQ(OnlyHtml("<P Align=\"Center\"><A Href=\"http://example.com/\" Target=\"_blank\">"
-                       "<B><U><Font Face=\"No Such Face\" Size=\"5\" Color=\"Red\">リンク"
-                       "</Font></U></B></A></P>"),
-              "<p align=\"center\"><a href=\"http://example.com/\"><b><u>"
-              "<span style=\"font-size:24px;color:red;\">リンク</span></u></b></a></p>");
+    const PreviewDocument document =
+        Preview("<P Align=\"Center\"><A Href=\"http://example.com/\" Target=\"_blank\">"
+                "<B><U><Font Face=\"No Such Face\" Size=\"5\" Color=\"Red\">リンク"
+                "</Font></U></B></A></P>");
+    ASSERT_EQ(document.Blocks.size(), 1u);
+    EXPECT_EQ(document.Blocks[0].Html,
+              Paragraph("<a href=\"http://example.com/\">" +
+                            Span("リンク", "font-size:24px;font-weight:bold;color:red;"
+                                           "text-decoration:underline;"
+                                           "text-decoration-color:#0000ee;") +
+                            "</a>",
+                        "center"));
+    // The page's 8 pixels and the paragraph's 16 meet: 8 more above and below.
+    EXPECT_EQ(document.Blocks[0].MarginTop, 8);
+    EXPECT_EQ(document.Blocks[0].MarginBottom, 8);
     const auto installed = [](std::string_view face) { return face == "Mine"; };
-    EXPECT_EQ(
-        OnlyHtml("<Font Face=\"Mine\" Size=\"+9\">x</Font><Sub>1</Sub><Sup>2</Sup>", installed),
-        "<span style=\"font-family:'Mine';font-size:48px;\">x</span><sub>1</sub><sup>2</sup>");
+    EXPECT_EQ(OnlyHtml("<Font Face=\"Mine\" Size=\"+9\">x</Font>", installed),
+              Paragraph(Span("x", "font-family:'Mine';font-size:48px;color:#000000;")));
 }
 
 TEST(PreviewDocument, ReadsMarkupAsABrowserDoes) {
-    // "<" before no letter, an unknown "&" and ">" are text; references pass through;
-    // unknown elements and comments vanish but keep their text; a cut-off tag is dropped.
+    // "<" before no letter, an unknown "&" and ">" are text; references are read; unknown
+    // elements and comments vanish but keep their text; a cut-off tag is dropped.
     EXPECT_EQ(OnlyHtml("a < b & c > d &copy;&#9829;&#x2665;<Blink>e</Blink><!-- x -->f<I"),
-              "a &lt; b &amp; c &gt; d &copy;&#9829;&#x2665;ef");
-    EXPECT_EQ(OnlyHtml("<b>bold<i>both</b>after"), "<b>bold<i>both</i></b>after");
-    EXPECT_EQ(OnlyHtml("<A HREF='q\"x'>y</A>"), "<a href=\"q&quot;x\">y</a>");
+              Paragraph(Span("a &lt; b &amp; c &gt; d &#169;&#9829;&#9829;ef")));
+    EXPECT_EQ(OnlyHtml("<A HREF='q\"x'>y</A>"),
+              Paragraph("<a href=\"q&quot;x\">" +
+                        Span("y", "font-size:16px;color:#0000ee;text-decoration:underline;"
+                                  "text-decoration-color:#0000ee;") +
+                        "</a>"));
     EXPECT_TRUE(Preview("").Blocks.empty());
     EXPECT_TRUE(Preview("<P Align=\"Right\"> </P>").Blocks.empty());
 }
 
+TEST(PreviewDocument, RepairsMisnestedAndUnclosedMarkupAsABrowserDoes) {
+    const std::string bold = "font-size:16px;font-weight:bold;color:#000000;";
+    const std::string italic = "font-size:16px;font-style:italic;color:#000000;";
+    const struct {
+        std::string_view fragment;
+        std::string html;
+    } cases[] = {
+        // The italic closed with the bold opens again after it.
+        {"<b>bold<i>both</b>after",
+         Paragraph(Span("bold", bold) +
+                   Span("both", "font-size:16px;font-weight:bold;font-style:italic;"
+                                "color:#000000;") +
+                   Span("after", italic))},
+        // A font left open colours the paragraph inside it and what follows, a paragraph's
+        // margin below.
+        {"<Font Color=\"Red\"><P>x</P>y", Paragraph(Span("x", "font-size:16px;color:red;")) +
+                                              "<p style=\"margin-top:16px;margin-bottom:0px;\">" +
+                                              Span("y", "font-size:16px;color:red;") + "</p>"},
+        // A second link ends the first.
+        {"<A Href=\"a\">1<A Href=\"b\">2",
+         Paragraph("<a href=\"a\">" +
+                   Span("1", "font-size:16px;color:#0000ee;text-decoration:underline;"
+                             "text-decoration-color:#0000ee;") +
+                   "</a><a href=\"b\">" +
+                   Span("2", "font-size:16px;color:#0000ee;text-decoration:underline;"
+                             "text-decoration-color:#0000ee;") +
+                   "</a>")},
+    };
+    for (const auto& [fragment, html] : cases) {
+        EXPECT_EQ(OnlyHtml(fragment), html) << fragment;
+    }
+}
+
+TEST(PreviewDocument, SizesHoldInsideSubscriptAndSuperscript) {
+    // A fifth of the size around lowers, a third raises; inside, the text is a sixth
+    // smaller unless a font size says otherwise. 13⅓ pixels are 10 points.
+    EXPECT_EQ(OnlyHtml("<Sub><Font Size=\"5\">x</Font>y</Sub><Sup>z</Sup>"),
+              Paragraph("<span style=\"font-size:24px;color:#000000;\" title=\"shift:-4.2;\">x"
+                        "</span><span style=\"font-size:10.000pt;color:#000000;\" "
+                        "title=\"shift:-4.2;\">y</span><span style=\"font-size:10.000pt;"
+                        "color:#000000;\" title=\"shift:6.333;\">z</span>"));
+    // A paragraph inside is a block of its own: smaller, neither raised nor lowered, with
+    // margins of its own size.
+    const PreviewDocument document =
+        Preview("<Sup><P Align=\"Left\">上</P></Sup><Sub><P Align=\"Left\">下</P></Sub>");
+    ASSERT_EQ(document.Blocks.size(), 1u);
+    EXPECT_EQ(document.Blocks[0].Html,
+              Paragraph(Span("上", "font-size:10.000pt;color:#000000;"), "left") +
+                  "<p align=\"left\" style=\"margin-top:13px;margin-bottom:0px;\">" +
+                  Span("下", "font-size:10.000pt;color:#000000;") + "</p>");
+    EXPECT_EQ(document.Blocks[0].MarginTop, 5);
+}
+
+TEST(PreviewDocument, DecorationsKeepTheColourOfTheElementThatDrawsThem) {
+    EXPECT_EQ(OnlyHtml("<U><Font Color=\"Red\">x</Font></U>"),
+              Paragraph(Span("x", "font-size:16px;color:red;text-decoration:underline;"
+                                  "text-decoration-color:#000000;")));
+    EXPECT_EQ(OnlyHtml("<A Href=\"a\"><S><Font Color=\"Red\">x</Font></S></A>"),
+              Paragraph("<a href=\"a\"><span style=\"font-size:16px;color:red;"
+                        "text-decoration:underline line-through;text-decoration-color:#0000ee;"
+                        "\" title=\"strike:#0000ee;\">x</span></a>"));
+}
+
 TEST(PreviewDocument, MissingSymbolFacesShowTheCharactersTheirGlyphsDepict) {
-    EXPECT_EQ(OnlyHtml("<Font Face=\"Symbol\">\xA9</Font>"), "<span>&#x2665;</span>");
+    EXPECT_EQ(OnlyHtml("<Font Face=\"Symbol\">\xA9</Font>"), Paragraph(Span("&#x2665;")));
     EXPECT_EQ(OnlyHtml("<Font Face=\"Wingdings\">N<B>\xFF</B></Font>"),
-              "<span>&#x2620;<b>&#x229E;</b></span>");
+              Paragraph(Span("&#x2620;") +
+                        Span("&#x229E;", "font-size:16px;font-weight:bold;color:#000000;")));
     // Installed, the face draws its own glyphs from the byte values.
     EXPECT_EQ(OnlyHtml("<Font Face=\"Symbol\">\xA9</Font>", [](std::string_view) { return true; }),
-              "<span style=\"font-family:'Symbol';\">&#xA9;</span>");
+              Paragraph(Span("&#xA9;", "font-family:'Symbol';font-size:16px;color:#000000;")));
 }
 
 TEST(PreviewDocument, EveryBuiltInSymbolGlyphHasItsCharacter) {
@@ -82,8 +173,8 @@ TEST(PreviewDocument, ImagesAreNamedByIndexAndTheirAddressesClassified) {
         "<Img Src=\"http://example.com/d.png\">");
     ASSERT_EQ(document.Blocks.size(), 1u);
     EXPECT_EQ(document.Blocks[0].Html,
-              "<img src=\"preview-image:0\" /><img src=\"preview-image:1\" />"
-              "<img src=\"preview-image:2\" /><img src=\"preview-image:3\" />");
+              Paragraph("<img src=\"preview-image:0\" /><img src=\"preview-image:1\" />"
+                        "<img src=\"preview-image:2\" /><img src=\"preview-image:3\" />"));
     using Where = PreviewImage::Where;
     EXPECT_EQ(document.Images, (std::vector<PreviewImage>{
                                    {"pic.gif", Where::Relative, "pic.gif"},
@@ -97,12 +188,18 @@ TEST(PreviewDocument, ScrollingTextIsABlockOfItsOwnInsideItsParagraph) {
         Preview("<P Align=\"Right\">a<Marquee BgColor=\"Yellow\" Behavior=\"Alternate\" "
                 "ScrollAmount=\"10\"><B>m</P></B></Marquee>b</P>");
     ASSERT_EQ(document.Blocks.size(), 3u);
-    EXPECT_EQ(document.Blocks[0], (PreviewBlock{false, "<p align=\"right\">a</p>", "",
-                                                MarqueeBehavior::Scroll, kDefaultScrollAmount}));
+    EXPECT_EQ(document.Blocks[0],
+              (PreviewBlock{false, Paragraph(Span("a"), "right"), "", MarqueeBehavior::Scroll,
+                            kDefaultScrollAmount, 8, 0}));
     // The closing paragraph inside the scrolling text cannot end the one around it.
-    EXPECT_EQ(document.Blocks[1], (PreviewBlock{true, "<p align=\"right\"><b>m</b></p>", "yellow",
-                                                MarqueeBehavior::Alternate, 10}));
-    EXPECT_EQ(document.Blocks[2].Html, "<p align=\"right\">b</p>");
+    EXPECT_EQ(
+        document.Blocks[1],
+        (PreviewBlock{
+            true, Paragraph(Span("m", "font-size:16px;font-weight:bold;color:#000000;"), "right"),
+            "yellow", MarqueeBehavior::Alternate, 10}));
+    EXPECT_EQ(document.Blocks[2],
+              (PreviewBlock{false, Paragraph(Span("b"), "right"), "", MarqueeBehavior::Scroll,
+                            kDefaultScrollAmount, 0, 8}));
 
     // Written even around nothing, and left open at the end, it still shows.
     const PreviewDocument empty = Preview("<Marquee Behavior=\"Slide\">");

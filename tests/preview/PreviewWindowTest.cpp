@@ -1,11 +1,15 @@
 #include "preview/CMarqueeView.h"
+#include "preview/CPreviewTextBlock.h"
 #include "preview/CPreviewWindow.h"
 #include "tests/support/TemporaryFolder.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextLayout>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -102,6 +106,43 @@ TEST(PreviewWindow, ALinkShowsButAClickLeadsNowhere) {
     QCoreApplication::processEvents();
     EXPECT_EQ(text->toHtml(), shown);
     EXPECT_TRUE(text->source().isEmpty());
+}
+
+// What a browser draws that Qt's parser has no word for reaches the formats: a line's colour
+// from the element that draws it, a baseline moved without smaller text.
+TEST(PreviewWindow, FormatsCarryDecorationColoursAndMovedBaselines) {
+    QWidget owner;
+    CPreviewWindow preview(&owner);
+    preview.resize(300, 120);
+    preview.SetFragment("<S><U><Font Color=\"Red\">struck</Font></U></S><Sub>low</Sub>");
+    preview.show();
+    auto* text = dynamic_cast<CPreviewTextBlock*>(preview.Blocks().value(0));
+    ASSERT_NE(text, nullptr);
+    QCoreApplication::processEvents();
+    QTextCursor cursor(text->document());
+    cursor.setPosition(1);
+    const QTextCharFormat struck = cursor.charFormat();
+    EXPECT_EQ(struck.foreground().color(), QColor(Qt::red));
+    EXPECT_EQ(struck.underlineColor(), QColor(Qt::black));
+    EXPECT_TRUE(struck.fontStrikeOut());
+    EXPECT_EQ(struck.property(kStrikeOutColorProperty).value<QColor>(), QColor(Qt::black));
+    EXPECT_TRUE(struck.toolTip().isEmpty());
+    cursor.setPosition(8);
+    EXPECT_LT(cursor.charFormat().baselineOffset(), 0);
+    EXPECT_DOUBLE_EQ(cursor.charFormat().fontPointSize(), 10);
+
+    // The strike-through line over the red text is black.
+    const QImage drawn = text->grab().toImage();
+    const int right = static_cast<int>(text->document()->begin().layout()->lineAt(0).cursorToX(6));
+    int blackRows = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        int black = 0;
+        for (int x = 0; x < right; ++x) {
+            black += qGray(drawn.pixel(x, y)) < 64 ? 1 : 0;
+        }
+        blackRows += black > right * 3 / 4 ? 1 : 0;
+    }
+    EXPECT_GE(blackRows, 2) << "underline and strike-through both black";
 }
 
 } // namespace

@@ -1,0 +1,83 @@
+#include "preview/HtmlFragmentTree.h"
+
+#include "platform/CodePage932.h"
+
+namespace quillet {
+namespace {
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+} // namespace
+
+HtmlFragmentTree::HtmlFragmentTree(std::string_view fragment) : m_utf8(Utf8FromCp932(fragment)) {
+    GumboOptions options = kGumboDefaultOptions;
+    options.fragment_context = GUMBO_TAG_BODY;
+    options.fragment_namespace = GUMBO_NAMESPACE_HTML;
+    m_output = gumbo_parse_with_options(&options, m_utf8.data(), m_utf8.size());
+}
+
+HtmlFragmentTree::~HtmlFragmentTree() {
+    gumbo_destroy_output(&kGumboDefaultOptions, m_output);
+}
+
+std::string Utf8FromCp932(std::string_view text) {
+    const std::u16string wide = cp932::ToUtf16(text);
+    std::string out;
+    out.reserve(text.size() * 3 / 2);
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        char32_t c = wide[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
+            wide[i + 1] <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (wide[++i] - 0xDC00);
+        }
+        AppendUtf8(out, c);
+    }
+    return out;
+}
+
+std::u32string Utf32FromUtf8(std::string_view text) {
+    std::u32string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const int length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
+        char32_t c = length == 1 ? byte : byte & (0x7F >> length);
+        for (int k = 1; k < length && i + static_cast<std::size_t>(k) < text.size(); ++k) {
+            c = (c << 6) |
+                (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3F);
+        }
+        out += c;
+        i += static_cast<std::size_t>(length);
+    }
+    return out;
+}
+
+std::string Cp932FromUtf8(std::string_view text) {
+    std::u16string wide;
+    for (const char32_t c : Utf32FromUtf8(text)) {
+        if (c >= 0x10000) {
+            wide += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            wide += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            wide += static_cast<char16_t>(c);
+        }
+    }
+    return cp932::FromUtf16(wide);
+}
+
+} // namespace quillet
