@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QTimerEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace quillet {
@@ -41,6 +42,16 @@ void CMarqueeView::SetMotion(MarqueeBehavior behavior, int amount, const QColor&
     update();
 }
 
+void CMarqueeView::SetRoomBelow(int pixels) {
+    m_roomBelow = std::max(pixels, 0);
+    updateGeometry();
+    update();
+}
+
+QRect CMarqueeView::Band() const {
+    return rect().adjusted(0, 0, 0, -m_roomBelow);
+}
+
 MarqueeTrack CMarqueeView::Track() const {
     return {m_behavior, m_amount, ContentWidth(), width()};
 }
@@ -51,7 +62,7 @@ int CMarqueeView::ContentWidth() const {
 
 QSize CMarqueeView::sizeHint() const {
     const int height = static_cast<int>(std::ceil(m_content.size().height()));
-    return {ContentWidth(), std::max(height, fontMetrics().height())};
+    return {ContentWidth(), std::max(height, fontMetrics().height()) + m_roomBelow};
 }
 
 QSize CMarqueeView::minimumSizeHint() const {
@@ -60,8 +71,9 @@ QSize CMarqueeView::minimumSizeHint() const {
 
 void CMarqueeView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.setClipRect(Band());
     if (m_background.isValid()) {
-        painter.fillRect(rect(), m_background);
+        painter.fillRect(Band(), m_background);
     }
     painter.translate(Offset(), 0);
     if (m_unstruck) {

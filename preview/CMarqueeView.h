@@ -26,6 +26,11 @@ public:
     void FitContent();
     // Starts the motion again from its beginning.
     void SetMotion(MarqueeBehavior behavior, int amount, const QColor& background);
+    // A browser sets the strip on its line's baseline, so the line reaches below it by the
+    // page font's descent: that much page shows under the strip.
+    void SetRoomBelow(int pixels);
+    // The strip itself, without the room below it.
+    QRect Band() const;
 
     MarqueeTrack Track() const;
     // The content's left edge, in the strip's coordinates.
@@ -52,6 +57,7 @@ private:
     QColor m_background;
     MarqueeBehavior m_behavior = MarqueeBehavior::Scroll;
     int m_amount = kDefaultScrollAmount;
+    int m_roomBelow = 0;
     long long m_steps = 0;
     bool m_shown = false;
     QBasicTimer m_timer;

@@ -176,6 +176,7 @@ void CPreviewWindow::Render() {
             marquee->Content().setHtml(FromCp932(block.Html));
             CPreviewTextBlock::ApplyCarriedFormats(marquee->Content());
             marquee->FitContent();
+            marquee->SetRoomBelow(QFontMetrics(font).descent());
             marquee->SetMotion(block.Behavior, block.Amount, QColor(FromCp932(block.BgColor)));
             widget = marquee;
         } else {

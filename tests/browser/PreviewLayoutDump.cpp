@@ -157,7 +157,7 @@ void MeasureText(Measured& out, QTextBrowser& block, const QWidget& page, int bl
 }
 
 QJsonObject Band(CMarqueeView& band, QWidget& page) {
-    const QRect box(band.mapTo(&page, QPoint(0, 0)), band.size());
+    const QRect box(band.mapTo(&page, band.Band().topLeft()), band.Band().size());
     // The content enters from the right, so the left edge shows the background.
     const QImage picture = page.grab(box).toImage();
     QJsonObject measured = Box(box);

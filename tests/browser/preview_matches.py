@@ -3,9 +3,9 @@ colour, weight and slant with the same decoration lines in the same colours, eac
 characters (one text on one line) in a box of the same size (within 5 %) at the same place
 (within 2 pixels), and images and scrolling bands in the same boxes.
 
-    preview_matches.py <preview_layout_dump> <folder> [--pending] [case ...]
+    preview_matches.py <preview_layout_dump> <folder> [case ...]
 
-Without names it runs the cases the preview draws right, with --pending the others.
+Without names it runs every case.
 """
 import difflib
 import html
@@ -27,33 +27,28 @@ SIZE_SHARE, PLACE_PIXELS, CHANNEL = 0.05, 2.0, 1
 
 class Case:
     """What a case may show differently and why: only where Qt's rich text cannot draw the
-    fragment as the browser does. A pending case is one the preview does not draw right yet;
-    it runs only with --pending."""
+    fragment as the browser does."""
 
-    def __init__(self, allows=(), why="", pending=""):
-        self.allows, self.why, self.pending = set(allows), why, pending
+    def __init__(self, allows=(), why=""):
+        self.allows, self.why = set(allows), why
 
 
 CASES = {
     "font_faces": Case(),
     "font_sizes": Case(),
-    "font_colours": Case(pending="a space closing a font element after Japanese text is "
-                                 "drawn 8 px wide, 5.1 px in the browser"),
+    "font_colours": Case(),
     "styles_one_by_one": Case(),
-    "styles_around_colour": Case(pending="lines drawn in the text's colour, not the colour "
-                                         "of the element that carries them"),
+    "styles_around_colour": Case(),
     "gradation": Case(),
-    "paragraph_alignments": Case(pending="no paragraph margins"),
-    "sup_and_sub": Case(pending="raised and lowered text too small and too little moved"),
-    "sup_and_sub_aligned": Case(pending="a paragraph in Sup or Sub drawn raised and small"),
-    "link_with_styles": Case(pending="the link's underline in the text's colour"),
-    "link_plain": Case(pending="links in #0000ff instead of #0000ee"),
+    "paragraph_alignments": Case(),
+    "sup_and_sub": Case(),
+    "sup_and_sub_aligned": Case(),
+    "link_with_styles": Case(),
+    "link_plain": Case(),
     "image": Case(),
-    "scrolling_band": Case(pending="the band's line is 4 px lower in the browser"),
-    "font_link_paragraph": Case(pending="no paragraph margins; the link's underline in the "
-                                        "text's colour"),
-    "symbol_misnested_unclosed": Case(pending="misnested and unclosed elements end where "
-                                              "the tag closing the outer one is"),
+    "scrolling_band": Case(),
+    "font_link_paragraph": Case(),
+    "symbol_misnested_unclosed": Case(),
 }
 
 MEASURED = re.compile(r'<pre id="quillet-measured">(.*?)</pre>', re.S)
@@ -200,8 +195,7 @@ def run_cases(browser, folder, names, script):
 
 
 def main():
-    pending = "--pending" in sys.argv
-    dump, folder, *chosen = [a for a in sys.argv[1:] if a != "--pending"]
+    dump, folder, *chosen = sys.argv[1:]
     folder = pathlib.Path(folder)
     shutil.rmtree(folder, ignore_errors=True)
     folder.mkdir(parents=True)
@@ -211,8 +205,7 @@ def main():
     if set(made) != set(CASES):
         print(f"the cases made and the table differ: {sorted(set(made) ^ set(CASES))}")
         return 1
-    names = [name for name in made if (name in chosen if chosen else
-                                       bool(CASES[name].pending) == pending)]
+    names = [name for name in made if not chosen or name in chosen]
     script = (pathlib.Path(__file__).parent / "measure_page.js").read_text(encoding="utf-8")
     with Chromium() as browser:
         failed = run_cases(browser, folder, names, script)
