@@ -1,0 +1,24 @@
+// The preview's reading of a fragment: any bytes, as a user symbol may hold them, give a
+// document whose blocks name only its own pictures and whose texts read back unchanged.
+#include "fuzz/FuzzInput.h"
+#include "platform/CodePage932.h"
+#include "preview/PreviewDocument.h"
+
+#include <string>
+
+using quillet::fuzz::Require;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string fragment(reinterpret_cast<const char*>(data), size);
+    const quillet::PreviewDocument document = quillet::MakePreviewDocument(
+        fragment, [](std::string_view face) { return face.size() % 2 == 0; });
+    for (const quillet::PreviewBlock& block : document.Blocks) {
+        Require(quillet::cp932::FromUtf16(quillet::cp932::ToUtf16(block.Html)) == block.Html,
+                "a block's text is whole code page 932", block.Html);
+        // Names count up from 0, so the first one past the end must not appear.
+        Require(block.Html.find("\"" + quillet::PreviewImageName(document.Images.size()) +
+                                "\"") == std::string::npos,
+                "a block names only the document's pictures", block.Html);
+    }
+    return 0;
+}
