@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(quillet::cp932::FromUtf16(quillet::cp932::ToUtf16(block.Html)) == block.Html,
                 "a block's text is whole code page 932", block.Html);
         // Names count up from 0, so the first one past the end must not appear.
-        Require(block.Html.find("\"" + quillet::PreviewImageName(document.Images.size()) +
-                                "\"") == std::string::npos,
+        Require(block.Html.find("\"" + quillet::PreviewImageName(document.Images.size()) + "\"") ==
+                    std::string::npos,
                 "a block names only the document's pictures", block.Html);
     }
     return 0;

@@ -1,6 +1,7 @@
 #include "preview/HtmlFragmentTree.h"
 
 #include "platform/CodePage932.h"
+#include "preview/NestingLimit.h"
 
 namespace quillet {
 namespace {
@@ -25,10 +26,14 @@ void AppendUtf8(std::string& out, char32_t c) {
 
 } // namespace
 
-HtmlFragmentTree::HtmlFragmentTree(std::string_view fragment) : m_utf8(Utf8FromCp932(fragment)) {
+HtmlFragmentTree::HtmlFragmentTree(std::string_view fragment)
+    : m_utf8(LimitNesting(Utf8FromCp932(fragment))) {
     GumboOptions options = kGumboDefaultOptions;
     options.fragment_context = GUMBO_TAG_BODY;
     options.fragment_namespace = GUMBO_NAMESPACE_HTML;
+    // Each recorded error keeps a copy of the open elements: deeply nested markup would
+    // cost memory and time in the square of its depth. Nobody reads them.
+    options.max_errors = 0;
     m_output = gumbo_parse_with_options(&options, m_utf8.data(), m_utf8.size());
 }
 

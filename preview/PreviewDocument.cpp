@@ -5,6 +5,7 @@
 #include "platform/CodePage932.h"
 #include "preview/BrowserStyle.h"
 #include "preview/HtmlFragmentTree.h"
+#include "preview/NestingLimit.h"
 
 #include <algorithm>
 #include <array>
@@ -88,10 +89,17 @@ public:
 
 private:
     void Children(const GumboNode& node, const TextStyle& style, const BlockStyle& block) {
+        // The parser may add elements of its own beyond the nesting limit (formatting it
+        // opens again); deeper than that the walk would only risk the stack.
+        if (m_depth >= 4 * kMaxNestingDepth) {
+            return;
+        }
+        ++m_depth;
         const GumboVector& children = node.v.element.children;
         for (unsigned i = 0; i < children.length; ++i) {
             Node(*static_cast<const GumboNode*>(children.data[i]), style, block);
         }
+        --m_depth;
     }
 
     void Node(const GumboNode& node, const TextStyle& style, const BlockStyle& block) {
@@ -372,6 +380,7 @@ private:
     double m_pendingTop = 0;   // the margin the next paragraph keeps above it
     std::string m_lastOpen;    // the tags that opened the last text
     std::size_t m_lastEnd = 0; // where it ended
+    std::size_t m_depth = 0;   // elements the walk is inside
 };
 
 } // namespace
