@@ -13,6 +13,7 @@ FOLDER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "d
                       "screenshots")
 ADDRESS_FIELD = (139, 129)  # field 1021 of the hyperlink page
 THIRD_SYMBOL = (200, 145)
+SKULL_SYMBOL = (200, 181)  # the fifth row, drawn as the character it depicts
 
 # file, page, outer height, [(point to click or None for the focused field, text)],
 # tabs to right-click
@@ -49,5 +50,36 @@ with Run("screenshots") as run:
                                   "the other window").split()[0])
         run.x(["xdotool", "mousemove", "1000", "10", "sleep", "0.5"])
         run.x(["import", "-window", run.window, os.path.join(FOLDER, name + ".png")])
+        run.close_box()
+        run.wait_exit()
+
+# The preview beside the main window: file, page, [(point or None, text)], tabs to
+# right-click. The preview opens right of the main window at its kept size.
+PREVIEW_SHOTS = [
+    ("preview-gradation", 1, [(None, "グラデーションの文字")], []),
+    ("preview-combined", 3, [(None, "Quillet のページへ"), (ADDRESS_FIELD, "https://example.com/")],
+     [0, 2]),
+    ("preview-symbol", 6, [(SKULL_SYMBOL, None)], []),
+]
+
+with Run("preview-screenshots") as run:
+    for name, page, inputs, included in PREVIEW_SHOTS:
+        run.write_settings(f"[Window]\nWindowWidth=330\nWindowHeight=250\nTabPage={page}\n"
+                           f"WindowPreview=1\n[Mark]\nTypeIndex=すべての種類\n")
+        run.start("Quillet - " + PAGES[page])
+        for point, text in inputs:
+            if point is not None:
+                run.click(*point)
+            if text is not None:
+                run.type_text(text)
+        for tab in included:
+            run.tab(tab, button=3)
+        preview = run.wait_for(lambda: run.find_window("プレビュー"), "the preview")
+        run.x(["xdotool", "mousemove", "1000", "10", "sleep", "0.5"])
+        left, top, _, _ = run.frame()
+        _, _, right, bottom = run.frame(preview)
+        bottom = max(bottom, run.frame()[3])
+        run.x(["import", "-window", "root", "-crop", f"{right - left}x{bottom - top}+{left}+{top}",
+               "+repage", os.path.join(FOLDER, name + ".png")])
         run.close_box()
         run.wait_exit()
