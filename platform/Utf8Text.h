@@ -12,6 +12,9 @@ namespace quillet {
 // byte that is no character keeps its private-use code point, so nothing is lost.
 std::string Utf8WithCharacters(std::string_view cp932);
 
+// Appends one character, encoded in UTF-8.
+void AppendUtf8(std::string& out, char32_t c);
+
 // Whether `utf8` is well-formed UTF-8.
 bool IsValidUtf8(std::string_view utf8);
 

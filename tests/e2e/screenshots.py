@@ -28,6 +28,19 @@ SHOTS = [
     ("multi-select", 0, 243, [(None, "Quillet")], [2, 3]),
 ]
 
+def start_and_fill(run, page, inputs, included):
+    """Starts the program on a page, clicks and types `inputs`, right-clicks the tabs
+    `included`."""
+    run.start("Quillet - " + PAGES[page])
+    for point, text in inputs:
+        if point is not None:
+            run.click(*point)
+        if text is not None:
+            run.type_text(text)
+    for tab in included:
+        run.tab(tab, button=3)
+
+
 with Run("screenshots") as run:
     # A window of another program takes the keyboard before each shot, so that no field
     # shows its caret or focus frame.
@@ -37,14 +50,7 @@ with Run("screenshots") as run:
     for name, page, height, inputs, included in SHOTS:
         run.write_settings(f"[Window]\nWindowWidth=400\nWindowHeight={height}\n"
                            f"TabPage={page}\n[Mark]\nTypeIndex=すべての種類\n")
-        run.start("Quillet - " + PAGES[page])
-        for point, text in inputs:
-            if point is not None:
-                run.click(*point)
-            if text is not None:
-                run.type_text(text)
-        for tab in included:
-            run.tab(tab, button=3)
+        start_and_fill(run, page, inputs, included)
         run.activate(run.wait_for(lambda: run.x(["xdotool", "search", "--onlyvisible",
                                                  "--classname", "xmessage"], check=False),
                                   "the other window").split()[0])
@@ -66,14 +72,7 @@ with Run("preview-screenshots") as run:
     for name, page, inputs, included in PREVIEW_SHOTS:
         run.write_settings(f"[Window]\nWindowWidth=330\nWindowHeight=250\nTabPage={page}\n"
                            f"WindowPreview=1\n[Mark]\nTypeIndex=すべての種類\n")
-        run.start("Quillet - " + PAGES[page])
-        for point, text in inputs:
-            if point is not None:
-                run.click(*point)
-            if text is not None:
-                run.type_text(text)
-        for tab in included:
-            run.tab(tab, button=3)
+        start_and_fill(run, page, inputs, included)
         preview = run.wait_for(lambda: run.find_window("プレビュー"), "the preview")
         run.x(["xdotool", "mousemove", "1000", "10", "sleep", "0.5"])
         left, top, _, _ = run.frame()
