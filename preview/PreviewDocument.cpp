@@ -55,21 +55,25 @@ void AppendCharacterReference(std::string& out, char32_t character) {
     out += text;
 }
 
-// An attribute value for Qt's parser, code page 932.
-std::string AttributeValue(std::string_view utf8) {
+// UTF-8 text as code page 932 for Qt's parser, each of the markup characters `special`
+// names written as its reference.
+std::string Escaped(std::string_view utf8, std::string_view special) {
+    static constexpr std::pair<char, std::string_view> kReferences[] = {
+        {'&', "&amp;"}, {'<', "&lt;"}, {'>', "&gt;"}, {'"', "&quot;"}};
     std::string escaped;
     for (const char c : utf8) {
-        if (c == '"') {
-            escaped += "&quot;";
-        } else if (c == '&') {
-            escaped += "&amp;";
-        } else if (c == '<') {
-            escaped += "&lt;";
-        } else {
+        if (special.find(c) == std::string_view::npos) {
             escaped += c;
+            continue;
         }
+        escaped +=
+            std::ranges::find_if(kReferences, [c](const auto& r) { return r.first == c; })->second;
     }
     return Cp932FromUtf8(escaped);
+}
+
+std::string AttributeValue(std::string_view utf8) {
+    return Escaped(utf8, "&<\"");
 }
 
 class Translator {
@@ -227,19 +231,7 @@ private:
     void AppendText(std::string_view utf8, const TextStyle& style) {
         std::string& out = m_block.Html;
         if (style.glyphs == SymbolFace::None && !style.glyphCodes) {
-            std::string escaped;
-            for (const char c : utf8) {
-                if (c == '&') {
-                    escaped += "&amp;";
-                } else if (c == '<') {
-                    escaped += "&lt;";
-                } else if (c == '>') {
-                    escaped += "&gt;";
-                } else {
-                    escaped += c;
-                }
-            }
-            out += Cp932FromUtf8(escaped);
+            out += Escaped(utf8, "&<>");
             return;
         }
         // A symbol face draws one glyph per byte of the code page.
