@@ -3,6 +3,7 @@
 #include "controls/FrameCoalescer.h"
 #include "platform/TextCodec.h"
 #include "preview/CMarqueeView.h"
+#include "preview/CPreviewRunBlock.h"
 #include "preview/CPreviewTextBlock.h"
 
 #include <QDir>
@@ -127,6 +128,14 @@ QList<QWidget*> CPreviewWindow::Blocks() const {
     return m_blocks;
 }
 
+QString CPreviewWindow::TextOf(const QWidget* block) {
+    if (const auto* runs = qobject_cast<const CPreviewRunBlock*>(block)) {
+        return runs->Text();
+    }
+    const auto* text = qobject_cast<const QTextBrowser*>(block);
+    return text != nullptr ? text->toPlainText() : QString();
+}
+
 void CPreviewWindow::SetImageFolder(const QString& folder) {
     if (folder == m_imageFolder) {
         return;
@@ -155,9 +164,22 @@ void CPreviewWindow::Render() {
         if (exists && sameImages && block == m_shown.Blocks[index]) {
             continue;
         }
-        auto* text = exists && !block.Marquee && !m_shown.Blocks[index].Marquee
-                         ? static_cast<CPreviewTextBlock*>(m_blocks[static_cast<qsizetype>(index)])
-                         : nullptr;
+        QWidget* shown = exists ? m_blocks[static_cast<qsizetype>(index)] : nullptr;
+        if (!block.Paragraphs.empty()) {
+            // Plain text is drawn by the preview itself, which lays out only what it must.
+            auto* runs = qobject_cast<CPreviewRunBlock*>(shown);
+            const bool fresh = runs == nullptr;
+            if (fresh) {
+                runs = new CPreviewRunBlock(font, m_scroll->widget());
+            }
+            runs->SetMargins(block.MarginTop, block.MarginBottom);
+            runs->SetParagraphs(block.Paragraphs);
+            if (fresh) {
+                Place(index, runs);
+            }
+            continue;
+        }
+        auto* text = !block.Marquee ? dynamic_cast<CPreviewTextBlock*>(shown) : nullptr;
         if (text != nullptr) {
             text->SetMargins(block.MarginTop, block.MarginBottom);
             if (sameImages) {
@@ -189,18 +211,24 @@ void CPreviewWindow::Render() {
             fresh->ResetRichText(block.Html);
             widget = fresh;
         }
-        if (exists) {
-            delete m_blocks[static_cast<qsizetype>(index)];
-            m_blocks[static_cast<qsizetype>(index)] = widget;
-        } else {
-            m_blocks.push_back(widget);
-        }
-        m_column->insertWidget(static_cast<int>(index), widget);
+        Place(index, widget);
     }
     while (m_blocks.size() > static_cast<qsizetype>(document.Blocks.size())) {
         delete m_blocks.takeLast();
     }
     m_shown = std::move(document);
+}
+
+// The block at `index` in the column, in place of the one there.
+void CPreviewWindow::Place(std::size_t index, QWidget* widget) {
+    const auto at = static_cast<qsizetype>(index);
+    if (at < m_blocks.size()) {
+        delete m_blocks[at];
+        m_blocks[at] = widget;
+    } else {
+        m_blocks.push_back(widget);
+    }
+    m_column->insertWidget(static_cast<int>(index), widget);
 }
 
 QString CPreviewWindow::ImagePath(const PreviewImage& image) const {

@@ -18,10 +18,10 @@ namespace quillet {
 
 class FrameCoalescer;
 
-// The tool window showing the fragment as a browser would draw it: rich text for most of
-// it, a strip of its own for each scrolling text. Links show but do not lead anywhere;
-// images come from a local path, or from a relative one in the image folder (the folder
-// the fragment was last saved to).
+// The tool window showing the fragment as a browser would draw it: plain text drawn by the
+// window itself, rich text for the rest, a strip of its own for each scrolling text. Links show but
+// do not lead anywhere; images come from a local path, or from a relative one in the image folder
+// (the folder the fragment was last saved to).
 class CPreviewWindow : public CToolWindow {
     Q_OBJECT
 
@@ -36,12 +36,15 @@ public:
     // Where relative image addresses point; empty while there is no such folder.
     void SetImageFolder(const QString& folder);
 
-    // One widget per block, top to bottom: a QTextBrowser or a CMarqueeView; a waiting
-    // fragment is drawn first.
+    // One widget per block, top to bottom: a CPreviewRunBlock, a QTextBrowser or a
+    // CMarqueeView; a waiting fragment is drawn first.
     QList<QWidget*> Blocks() const;
+    // The characters a text block shows, a line for each paragraph; empty for a band.
+    static QString TextOf(const QWidget* block);
 
 private:
     void Render();
+    void Place(std::size_t index, QWidget* widget);
     void AddImages(QTextDocument& document, const std::vector<PreviewImage>& images);
     QImage LoadImage(const PreviewImage& image);
     QString ImagePath(const PreviewImage& image) const;

@@ -49,6 +49,14 @@ std::string Number(double value) {
     return number;
 }
 
+// Right-to-left scripts and the bidirectional controls.
+bool IsRightToLeftOrControl(char32_t c) {
+    return (c >= 0x0590 && c <= 0x08FF) || (c >= 0xFB1D && c <= 0xFDFF) ||
+           (c >= 0xFE70 && c <= 0xFEFF) || (c >= 0x10800 && c <= 0x10FFF) ||
+           (c >= 0x1E800 && c <= 0x1EFFF) || c == 0x200E || c == 0x200F ||
+           (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
 void AppendCharacterReference(std::string& out, char32_t character) {
     char text[16];
     std::snprintf(text, sizeof text, "&#x%X;", static_cast<unsigned>(character));
@@ -134,6 +142,7 @@ private:
         switch (element.tag) {
         case GUMBO_TAG_BR:
             StartParagraph(block);
+            NotPlain();
             m_block.Html += "<br />";
             m_hasContent = true;
             return;
@@ -166,6 +175,7 @@ private:
             return; // white space between blocks draws nothing
         }
         StartParagraph(block);
+        AddRun(utf8, style);
         std::string open;
         if (style.link) {
             open += "<a href=\"" + AttributeValue(style.href) + "\">";
@@ -285,6 +295,7 @@ private:
             image.Path = source;
         }
         StartParagraph(block);
+        NotPlain();
         m_block.Html += "<img src=\"" + PreviewImageName(m_document.Images.size()) + "\" />";
         m_document.Images.push_back(std::move(image));
         m_hasContent = true;
@@ -318,6 +329,38 @@ private:
         m_inMarquee = false;
     }
 
+    // The text as a run of the open paragraph, while the block holds only text the preview
+    // draws itself.
+    void AddRun(std::string_view utf8, const TextStyle& style) {
+        if (!m_plain) {
+            return;
+        }
+        // A byte that is no character shows as Qt's reading of the code page shows it; text
+        // written right to left needs Qt's bidirectional layout.
+        const bool unreadable = std::ranges::any_of(Utf32FromUtf8(utf8), [](char32_t c) {
+            return (c >= cp932::kRawByteBase && c < cp932::kRawByteBase + 0x100) ||
+                   IsRightToLeftOrControl(c);
+        });
+        if (style.link || !style.underline.empty() || !style.strike.empty() || style.shift != 0 ||
+            style.glyphs != SymbolFace::None || style.glyphCodes || unreadable) {
+            NotPlain();
+            return;
+        }
+        std::vector<PreviewRun>& runs = m_block.Paragraphs.back().Runs;
+        PreviewRun run{std::string(utf8), style.family, style.size,
+                       style.bold,        style.italic, style.color};
+        if (!runs.empty() && runs.back().SameLook(run)) {
+            runs.back().Text += utf8;
+        } else {
+            runs.push_back(std::move(run));
+        }
+    }
+
+    void NotPlain() {
+        m_plain = false;
+        m_block.Paragraphs.clear();
+    }
+
     void StartParagraph(const BlockStyle& block) {
         if (m_paragraphOpen) {
             return;
@@ -338,6 +381,11 @@ private:
             m_block.Html += " align=\"" + block.align + "\"";
         }
         m_block.Html += " style=\"margin-top:" + CssMargin(top) + ";margin-bottom:0px;\">";
+        if (block.align == "justify") {
+            NotPlain();
+        } else if (m_plain) {
+            m_block.Paragraphs.push_back({block.align, static_cast<int>(std::lround(top)), {}});
+        }
     }
 
     // Ends the open paragraph; `bottom` is the margin below the element that ends it.
@@ -356,11 +404,15 @@ private:
             m_block.MarginBottom = static_cast<int>(std::lround(m_pendingTop));
             m_pendingTop = 0;
         }
+        if (m_block.Marquee) {
+            NotPlain();
+        }
         if (m_hasContent) {
             m_document.Blocks.push_back(std::move(m_block));
         }
         m_block = {};
         m_hasContent = false;
+        m_plain = true;
     }
 
     const FaceInstalled& m_installed;
@@ -369,6 +421,7 @@ private:
     bool m_hasContent = false;
     bool m_paragraphOpen = false;
     bool m_inMarquee = false;
+    bool m_plain = true;       // the block so far holds only text the preview draws itself
     double m_pendingTop = 0;   // the margin the next paragraph keeps above it
     std::string m_lastOpen;    // the tags that opened the last text
     std::size_t m_lastEnd = 0; // where it ended

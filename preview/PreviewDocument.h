@@ -9,6 +9,31 @@
 
 namespace quillet {
 
+// Text in one look, which the preview lays out and draws itself: what a long gradation is
+// made of, one run a character.
+struct PreviewRun {
+    std::string Text;   // UTF-8, white space as written
+    std::string Family; // an installed face; empty for the page's
+    double Pixels = 16;
+    bool Bold = false;
+    bool Italic = false;
+    std::string Color; // "#rrggbb" or a colour name
+
+    bool SameLook(const PreviewRun& other) const {
+        return Family == other.Family && Pixels == other.Pixels && Bold == other.Bold &&
+               Italic == other.Italic && Color == other.Color;
+    }
+    bool operator==(const PreviewRun&) const = default;
+};
+
+struct PreviewParagraph {
+    std::string Align; // "", "left", "center" or "right"
+    int MarginTop = 0; // pixels above it, the margins met
+    std::vector<PreviewRun> Runs;
+
+    bool operator==(const PreviewParagraph&) const = default;
+};
+
 // What the preview shows for a fragment: a column of blocks, each either rich text for
 // Qt's text engine or a scrolling text, which that engine cannot move. Texts are code page
 // 932; characters outside it are numeric character references.
@@ -23,6 +48,9 @@ struct PreviewBlock {
     // and the paragraphs' margins meet there.
     int MarginTop = 0;
     int MarginBottom = 0;
+    // Rich text only: the same text as paragraphs of runs, when it holds nothing but text
+    // in faces, sizes, weights, slants and colours; empty otherwise.
+    std::vector<PreviewParagraph> Paragraphs;
 
     bool operator==(const PreviewBlock&) const = default;
 };

@@ -16,7 +16,6 @@
 #include <QMenu>
 #include <QPointer>
 #include <QTest>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
 
@@ -143,8 +142,7 @@ TEST_F(MainDialogOutputTest, PreviewOpensFromTheWindowMenuFollowsTypingAndIsWrit
     EXPECT_TRUE(item->isChecked());
     TypeMain(QStringLiteral("見出し"));
     ASSERT_EQ(preview->Blocks().size(), 1);
-    EXPECT_EQ(qobject_cast<QTextBrowser*>(preview->Blocks()[0])->toPlainText(),
-              QStringLiteral("見出し"));
+    EXPECT_EQ(CPreviewWindow::TextOf(preview->Blocks()[0]), QStringLiteral("見出し"));
 
     Dialog().close();
     EXPECT_TRUE(StoredSettings().WindowPreview);

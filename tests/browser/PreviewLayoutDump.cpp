@@ -3,6 +3,7 @@
 // with each character's box, colour and decoration colours, each image's box and each
 // scrolling band's box and background, all relative to the page's top-left corner.
 #include "preview/CMarqueeView.h"
+#include "preview/CPreviewRunBlock.h"
 #include "preview/CPreviewWindow.h"
 #include "tests/browser/PreviewCases.h"
 
@@ -156,6 +157,31 @@ void MeasureText(Measured& out, QTextBrowser& block, const QWidget& page, int bl
     }
 }
 
+// The same for a block the preview lays out itself, each run counted from the block's first.
+void MeasureRuns(Measured& out, const CPreviewRunBlock& block, const QWidget& page,
+                 int blockIndex) {
+    const QPointF corner = block.mapTo(&page, QPoint(0, 0));
+    for (const CPreviewRunBlock::PlacedCharacter& placed : block.Characters()) {
+        if (placed.Text.trimmed().isEmpty()) {
+            continue;
+        }
+        const QRawFont face = QRawFont::fromFont(placed.Font);
+        const auto [ascent, descent] = BrowserAscentDescent(face);
+        const qreal baseline = corner.y() + placed.Baseline;
+        QJsonObject character = Box({corner.x() + placed.Left, baseline - ascent,
+                                     placed.Right - placed.Left, ascent + descent});
+        character["c"] = static_cast<qint64>(placed.Text.toUcs4().value(0));
+        character["run"] = QString("%1:r%2:%3").arg(blockIndex).arg(placed.Run).arg(placed.Line);
+        character["color"] = placed.Color.name();
+        character["px"] = face.pixelSize();
+        character["bold"] = placed.Font.weight() >= QFont::DemiBold;
+        character["italic"] = placed.Font.italic();
+        character["underline"] = QJsonValue();
+        character["strike"] = QJsonValue();
+        out.characters.append(character);
+    }
+}
+
 QJsonObject Band(CMarqueeView& band, QWidget& page) {
     const QRect box(band.mapTo(&page, band.Band().topLeft()), band.Band().size());
     // The content enters from the right, so the left edge shows the background.
@@ -172,7 +198,9 @@ QJsonObject Measure(CPreviewWindow& preview) {
     for (int index = 0; index < blocks.size(); ++index) {
         QWidget* block = blocks[index];
         QWidget& page = *block->parentWidget();
-        if (auto* text = qobject_cast<QTextBrowser*>(block)) {
+        if (auto* runs = qobject_cast<CPreviewRunBlock*>(block)) {
+            MeasureRuns(out, *runs, page, index);
+        } else if (auto* text = qobject_cast<QTextBrowser*>(block)) {
             MeasureText(out, *text, page, index);
         } else if (auto* band = qobject_cast<CMarqueeView*>(block)) {
             bands.append(Band(*band, page));

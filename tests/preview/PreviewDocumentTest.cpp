@@ -34,6 +34,11 @@ std::string Paragraph(std::string_view inner, std::string_view align = {}) {
     return open + " style=\"margin-top:0px;margin-bottom:0px;\">" + std::string(inner) + "</p>";
 }
 
+// One paragraph of one run at the page's size and colour, as the preview draws it itself.
+std::vector<PreviewParagraph> PlainParagraph(std::string text, std::string align = {}) {
+    return {{std::move(align), 0, {{std::move(text), "", 16, false, false, "#000000"}}}};
+}
+
 // A text at the page's size and colour, with what the case adds to its style.
 std::string Span(std::string_view text, std::string_view style = "font-size:16px;color:#000000;") {
     return "<span style=\"" + std::string(style) + "\">" + std::string(text) + "</span>";
@@ -190,21 +195,53 @@ TEST(PreviewDocument, ScrollingTextIsABlockOfItsOwnInsideItsParagraph) {
     ASSERT_EQ(document.Blocks.size(), 3u);
     EXPECT_EQ(document.Blocks[0],
               (PreviewBlock{false, Paragraph(Span("a"), "right"), "", MarqueeBehavior::Scroll,
-                            kDefaultScrollAmount, 8, 0}));
+                            kDefaultScrollAmount, 8, 0, PlainParagraph("a", "right")}));
     // The closing paragraph inside the scrolling text cannot end the one around it.
-    EXPECT_EQ(
-        document.Blocks[1],
-        (PreviewBlock{
-            true, Paragraph(Span("m", "font-size:16px;font-weight:bold;color:#000000;"), "right"),
-            "yellow", MarqueeBehavior::Alternate, 10}));
+    EXPECT_EQ(document.Blocks[1],
+              (PreviewBlock{
+                  true,
+                  Paragraph(Span("m", "font-size:16px;font-weight:bold;color:#000000;"), "right"),
+                  "yellow",
+                  MarqueeBehavior::Alternate,
+                  10,
+                  0,
+                  0,
+                  {}}));
     EXPECT_EQ(document.Blocks[2],
               (PreviewBlock{false, Paragraph(Span("b"), "right"), "", MarqueeBehavior::Scroll,
-                            kDefaultScrollAmount, 0, 8}));
+                            kDefaultScrollAmount, 0, 8, PlainParagraph("b", "right")}));
 
     // Written even around nothing, and left open at the end, it still shows.
     const PreviewDocument empty = Preview("<Marquee Behavior=\"Slide\">");
     ASSERT_EQ(empty.Blocks.size(), 1u);
-    EXPECT_EQ(empty.Blocks[0], (PreviewBlock{true, "", "", MarqueeBehavior::Slide, 6}));
+    EXPECT_EQ(empty.Blocks[0], (PreviewBlock{true, "", "", MarqueeBehavior::Slide, 6, 0, 0, {}}));
+}
+
+// Text in faces, sizes, weights, slants and colours is drawn by the preview itself; anything
+// else in the block leaves all of it to the rich text engine.
+TEST(PreviewDocument, PlainTextComesAsRunsOfOneLook) {
+    const auto installed = [](std::string_view face) { return face == "Mine"; };
+    const PreviewDocument document = Preview(
+        "<P Align=\"Center\"><Font Face=\"Mine\" Color=\"Red\">a\n b</Font> <Font "
+        "Color=\"#ff0000\">c</Font><B><I><Font Size=\"5\">&#x4E00;</Font></I></B></P><P>d</P>",
+        installed);
+    ASSERT_EQ(document.Blocks.size(), 1u);
+    EXPECT_EQ(document.Blocks[0].Paragraphs,
+              (std::vector<PreviewParagraph>{{"center",
+                                              0,
+                                              {{"a\n b", "Mine", 16, false, false, "red"},
+                                               {" ", "", 16, false, false, "#000000"},
+                                               {"c", "", 16, false, false, "#ff0000"},
+                                               {"\xE4\xB8\x80", "", 24, true, true, "#000000"}}},
+                                             {"", 16, {{"d", "", 16, false, false, "#000000"}}}}));
+
+    for (const char* rich : {"a<BR>b", "a<Img Src=\"x.png\">", "<A Href=\"x\">a</A>", "<U>a</U>",
+                             "<S>a</S>", "<Sup>a</Sup>", "<Font Face=\"Symbol\">a</Font>",
+                             "<P Align=\"Justify\">a</P>", "a&#x5D0;", "a\x81"}) {
+        const PreviewDocument mixed = Preview(std::string("plain ") + rich, installed);
+        ASSERT_EQ(mixed.Blocks.size(), 1u) << rich;
+        EXPECT_TRUE(mixed.Blocks[0].Paragraphs.empty()) << rich;
+    }
 }
 
 } // namespace

@@ -1,0 +1,351 @@
+#include "preview/CPreviewRunBlock.h"
+
+#include "platform/TextCodec.h"
+#include "preview/LineFill.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QTextBoundaryFinder>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quillet {
+namespace {
+
+// Shapes kept before the table starts afresh: more than a long session's texts need.
+constexpr std::size_t kMaxShapes = 100'000;
+
+bool IsCollapsible(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+}
+
+bool JoinsPrevious(QChar c) {
+    const QChar::Category category = c.category();
+    return c.isLowSurrogate() || category == QChar::Mark_NonSpacing ||
+           category == QChar::Mark_SpacingCombining || category == QChar::Mark_Enclosing;
+}
+
+Qt::Alignment AlignmentNamed(const std::string& align) {
+    return align == "center" ? Qt::AlignHCenter : align == "right" ? Qt::AlignRight : Qt::AlignLeft;
+}
+
+} // namespace
+
+CPreviewRunBlock::CPreviewRunBlock(const QFont& pageFont, QWidget* parent)
+    : QWidget(parent), m_pageFont(pageFont) {
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void CPreviewRunBlock::SetParagraphs(const std::vector<PreviewParagraph>& paragraphs) {
+    if (paragraphs == m_source && m_laidOutWidth >= 0) {
+        return;
+    }
+    m_source = paragraphs;
+    if (m_shapes.size() > kMaxShapes) {
+        m_shapes.clear();
+        for (QHash<QString, int>& table : m_shapeIndex) {
+            table.clear();
+        }
+    }
+    m_paragraphs.assign(paragraphs.size(), {});
+    for (std::size_t index = 0; index < paragraphs.size(); ++index) {
+        Read(paragraphs[index], m_paragraphs[index]);
+    }
+    m_laidOutWidth = -1;
+    Layout();
+    update();
+}
+
+void CPreviewRunBlock::SetMargins(int top, int bottom) {
+    if (top == m_marginTop && bottom == m_marginBottom) {
+        return;
+    }
+    m_marginTop = top;
+    m_marginBottom = bottom;
+    m_laidOutWidth = -1;
+    Layout();
+    update();
+}
+
+int CPreviewRunBlock::FontOf(const PreviewRun& run) {
+    const QString key = FromCp932(run.Family) + u'\x1f' + QString::number(run.Pixels, 'g', 10) +
+                        (run.Bold ? u'b' : u'-') + (run.Italic ? u'i' : u'-');
+    if (const auto found = m_fontIndex.constFind(key); found != m_fontIndex.cend()) {
+        return *found;
+    }
+    // The font Qt's rich text makes of the span PreviewDocument writes for the run.
+    QFont font(m_pageFont);
+    if (!run.Family.empty()) {
+        font.setFamilies({FromCp932(run.Family)});
+    }
+    if (std::abs(run.Pixels - std::round(run.Pixels)) < 0.001) {
+        font.setPixelSize(static_cast<int>(std::round(run.Pixels)));
+    } else {
+        font.setPointSizeF(std::round(run.Pixels * 750) / 1000);
+    }
+    if (run.Bold) {
+        font.setWeight(QFont::Bold);
+    }
+    font.setItalic(run.Italic);
+    const int index = static_cast<int>(m_fonts.size());
+    m_fonts.push_back(font);
+    m_shapeIndex.emplace_back();
+    m_fontIndex.insert(key, index);
+    return index;
+}
+
+int CPreviewRunBlock::ShapeOf(int font, const QString& text) {
+    QHash<QString, int>& table = m_shapeIndex[static_cast<std::size_t>(font)];
+    if (const auto found = table.constFind(text); found != table.cend()) {
+        return *found;
+    }
+    QTextLayout layout(text, m_fonts[static_cast<std::size_t>(font)]);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(1e6);
+    layout.endLayout();
+    Shape shape;
+    shape.Ascent = line.ascent();
+    shape.Descent = line.descent();
+    shape.Leading = line.leading();
+    shape.Stops.reserve(static_cast<std::size_t>(text.size()) + 1);
+    for (int at = 0; at <= text.size(); ++at) {
+        shape.Stops.push_back(line.cursorToX(at));
+    }
+    shape.Glyphs = line.glyphRuns();
+    for (QGlyphRun& glyphs : shape.Glyphs) {
+        QList<QPointF> positions = glyphs.positions();
+        for (QPointF& position : positions) {
+            position.ry() -= line.ascent();
+        }
+        glyphs.setPositions(positions);
+    }
+    const int index = static_cast<int>(m_shapes.size());
+    m_shapes.push_back(std::move(shape));
+    table.insert(text, index);
+    return index;
+}
+
+// White space collapses as a browser collapses it: a run of it is one space, none at the
+// paragraph's ends. Other spaces (no-break, ideographic) are characters like any other.
+void CPreviewRunBlock::Read(const PreviewParagraph& source, Paragraph& paragraph) {
+    paragraph.Align = AlignmentNamed(source.Align);
+    paragraph.MarginTop = source.MarginTop;
+    bool afterSpace = true;
+    for (const PreviewRun& run : source.Runs) {
+        const QString text = QString::fromUtf8(run.Text);
+        const auto start = static_cast<int>(paragraph.Text.size());
+        for (const QChar c : text) {
+            if (!IsCollapsible(c)) {
+                paragraph.Text += c;
+                afterSpace = false;
+            } else if (!afterSpace) {
+                paragraph.Text += u' ';
+                afterSpace = true;
+            }
+        }
+        if (paragraph.Text.size() > start) {
+            QColor color = QColor::fromString(QString::fromStdString(run.Color));
+            paragraph.Runs.push_back(
+                {start, FontOf(run), color.isValid() ? color : QColor(Qt::black)});
+        }
+    }
+    if (paragraph.Text.endsWith(u' ')) {
+        paragraph.Text.chop(1);
+        if (!paragraph.Runs.empty() && paragraph.Runs.back().Start >= paragraph.Text.size()) {
+            paragraph.Runs.pop_back();
+        }
+    }
+    const auto length = static_cast<std::size_t>(paragraph.Text.size());
+    paragraph.BreakAfter.assign(length, false);
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Line, paragraph.Text);
+    for (qsizetype at = finder.toNextBoundary(); at > 0; at = finder.toNextBoundary()) {
+        if (static_cast<std::size_t>(at) < length) {
+            paragraph.BreakAfter[static_cast<std::size_t>(at) - 1] = true;
+        }
+    }
+}
+
+// Pieces end where a run ends and where a line may end.
+void CPreviewRunBlock::Cut(Paragraph& paragraph) {
+    paragraph.Pieces.clear();
+    const auto length = static_cast<int>(paragraph.Text.size());
+    for (std::size_t run = 0; run < paragraph.Runs.size(); ++run) {
+        const int end = run + 1 < paragraph.Runs.size() ? paragraph.Runs[run + 1].Start : length;
+        int start = paragraph.Runs[run].Start;
+        for (int at = start; at < end; ++at) {
+            if (at + 1 == end || paragraph.BreakAfter[static_cast<std::size_t>(at)]) {
+                paragraph.Pieces.push_back(
+                    {start, at + 1, static_cast<int>(run),
+                     ShapeOf(paragraph.Runs[run].Font, paragraph.Text.mid(start, at + 1 - start))});
+                start = at + 1;
+            }
+        }
+    }
+}
+
+void CPreviewRunBlock::Layout() {
+    if (m_laidOutWidth == width()) {
+        return;
+    }
+    m_laidOutWidth = width();
+    m_lines.clear();
+    qreal y = m_marginTop;
+    for (std::size_t index = 0; index < m_paragraphs.size(); ++index) {
+        y += m_paragraphs[index].MarginTop;
+        SetLines(m_paragraphs[index], static_cast<int>(index), y);
+    }
+    setFixedHeight(static_cast<int>(std::ceil(y)) + m_marginBottom);
+}
+
+// Lines are filled with the pieces' advances; a piece a line breaks inside of is shaped as two.
+// Each line is as high as the highest face on it, as Qt's rich text sets lines.
+void CPreviewRunBlock::SetLines(Paragraph& paragraph, int index, qreal& y) {
+    Cut(paragraph);
+    std::vector<FillUnit> units;
+    units.reserve(static_cast<std::size_t>(paragraph.Text.size()));
+    for (const Piece& piece : paragraph.Pieces) {
+        const Shape& shape = m_shapes[static_cast<std::size_t>(piece.ShapeIndex)];
+        for (int at = piece.Start; at < piece.End; ++at) {
+            const auto offset = static_cast<std::size_t>(at - piece.Start);
+            const QChar c = paragraph.Text[at];
+            units.push_back({shape.Stops[offset + 1] - shape.Stops[offset], c == u' ',
+                             paragraph.BreakAfter[static_cast<std::size_t>(at)], JoinsPrevious(c)});
+        }
+    }
+    const std::vector<std::size_t> starts = FillLines(units, width());
+
+    std::vector<Piece> pieces;
+    pieces.reserve(paragraph.Pieces.size() + starts.size());
+    auto start = starts.begin() + 1;
+    for (Piece piece : paragraph.Pieces) {
+        while (start != starts.end() && static_cast<int>(*start) <= piece.Start) {
+            ++start;
+        }
+        while (start != starts.end() && static_cast<int>(*start) < piece.End) {
+            const int cut = static_cast<int>(*start++);
+            const int font = paragraph.Runs[static_cast<std::size_t>(piece.Run)].Font;
+            pieces.push_back({piece.Start, cut, piece.Run,
+                              ShapeOf(font, paragraph.Text.mid(piece.Start, cut - piece.Start))});
+            piece = {cut, piece.End, piece.Run,
+                     ShapeOf(font, paragraph.Text.mid(cut, piece.End - cut))};
+        }
+        pieces.push_back(piece);
+    }
+    paragraph.Pieces = std::move(pieces);
+
+    std::size_t first = 0;
+    for (std::size_t line = 0; line < starts.size(); ++line) {
+        const int end = line + 1 < starts.size() ? static_cast<int>(starts[line + 1])
+                                                 : static_cast<int>(paragraph.Text.size());
+        std::size_t last = first;
+        qreal ascent = 0;
+        qreal descent = 0;
+        qreal leading = -1e9;
+        qreal x = 0;
+        qreal inked = 0;
+        std::size_t lastInked = first;
+        for (; last < paragraph.Pieces.size() && paragraph.Pieces[last].Start < end; ++last) {
+            Piece& piece = paragraph.Pieces[last];
+            const Shape& shape = m_shapes[static_cast<std::size_t>(piece.ShapeIndex)];
+            piece.X = x;
+            piece.Line = static_cast<int>(m_lines.size());
+            int ink = piece.End;
+            while (ink > piece.Start && paragraph.Text[ink - 1] == u' ') {
+                --ink;
+            }
+            if (ink > piece.Start) {
+                inked = x + shape.Stops[static_cast<std::size_t>(ink - piece.Start)];
+                lastInked = last;
+            }
+            x += shape.Stops.back();
+        }
+        // Spaces hanging at the line's end make it no higher.
+        for (std::size_t piece = first; piece <= lastInked && piece < last; ++piece) {
+            const Shape& shape =
+                m_shapes[static_cast<std::size_t>(paragraph.Pieces[piece].ShapeIndex)];
+            ascent = std::max(ascent, shape.Ascent);
+            descent = std::max(descent, shape.Descent);
+            leading = std::max(leading, shape.Leading);
+        }
+        qreal shift = 0;
+        if (paragraph.Align & Qt::AlignHCenter) {
+            shift = (width() - inked) / 2;
+        } else if (paragraph.Align & Qt::AlignRight) {
+            shift = width() - inked;
+        }
+        for (std::size_t piece = first; piece < last; ++piece) {
+            paragraph.Pieces[piece].X += shift;
+        }
+        m_lines.push_back({y, y + ascent, static_cast<int>(first), static_cast<int>(last), index});
+        // Lines follow each other by their height with the faces' leading, which may be
+        // less than nothing; the paragraph ends below its last line's full height.
+        const bool lastLine = line + 1 == starts.size();
+        y += std::ceil(ascent + descent + (lastLine ? std::max<qreal>(leading, 0) : leading));
+        first = last;
+    }
+}
+
+void CPreviewRunBlock::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Layout();
+}
+
+void CPreviewRunBlock::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    const QRect area = event->rect();
+    for (const Line& line : m_lines) {
+        const Paragraph& paragraph = m_paragraphs[static_cast<std::size_t>(line.Paragraph)];
+        if (line.Top > area.bottom() + 1) {
+            break;
+        }
+        for (int index = line.FirstPiece; index < line.EndPiece; ++index) {
+            const Piece& piece = paragraph.Pieces[static_cast<std::size_t>(index)];
+            const Shape& shape = m_shapes[static_cast<std::size_t>(piece.ShapeIndex)];
+            if (line.Baseline + shape.Descent + 1 < area.top()) {
+                continue;
+            }
+            painter.setPen(paragraph.Runs[static_cast<std::size_t>(piece.Run)].Color);
+            for (const QGlyphRun& glyphs : shape.Glyphs) {
+                painter.drawGlyphRun(QPointF(piece.X, line.Baseline), glyphs);
+            }
+        }
+    }
+}
+
+std::vector<CPreviewRunBlock::PlacedCharacter> CPreviewRunBlock::Characters() const {
+    std::vector<PlacedCharacter> placed;
+    int runs = 0;
+    for (const Paragraph& paragraph : m_paragraphs) {
+        for (const Piece& piece : paragraph.Pieces) {
+            const Shape& shape = m_shapes[static_cast<std::size_t>(piece.ShapeIndex)];
+            const Run& run = paragraph.Runs[static_cast<std::size_t>(piece.Run)];
+            const Line& line = m_lines[static_cast<std::size_t>(piece.Line)];
+            for (int at = piece.Start; at < piece.End;) {
+                const int length =
+                    paragraph.Text[at].isHighSurrogate() && at + 1 < piece.End ? 2 : 1;
+                const auto offset = static_cast<std::size_t>(at - piece.Start);
+                placed.push_back({paragraph.Text.mid(at, length), piece.X + shape.Stops[offset],
+                                  piece.X + shape.Stops[offset + static_cast<std::size_t>(length)],
+                                  line.Baseline, m_fonts[static_cast<std::size_t>(run.Font)],
+                                  run.Color, piece.Line, runs + piece.Run});
+                at += length;
+            }
+        }
+        runs += static_cast<int>(paragraph.Runs.size());
+    }
+    return placed;
+}
+
+QString CPreviewRunBlock::Text() const {
+    QStringList lines;
+    for (const Paragraph& paragraph : m_paragraphs) {
+        lines << paragraph.Text;
+    }
+    return lines.join(u'\n');
+}
+
+} // namespace quillet
