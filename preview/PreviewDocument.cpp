@@ -84,6 +84,66 @@ std::string AttributeValue(std::string_view utf8) {
     return Escaped(utf8, "&<\"");
 }
 
+std::string ParagraphStart(std::string_view align, double top) {
+    std::string start = "<p";
+    if (!align.empty()) {
+        start += " align=\"" + std::string(align) + "\"";
+    }
+    return start + " style=\"margin-top:" + CssMargin(top) + ";margin-bottom:0px;\">";
+}
+
+std::string SpanStyle(const TextStyle& style) {
+    std::string css;
+    if (!style.family.empty()) {
+        css += "font-family:'" + AttributeValue(Utf8FromCp932(style.family)) + "';";
+    }
+    css += "font-size:" + CssLength(style.size) + ";";
+    if (style.bold) {
+        css += "font-weight:bold;";
+    }
+    if (style.italic) {
+        css += "font-style:italic;";
+    }
+    css += "color:" + style.color + ";";
+    if (!style.underline.empty() || !style.strike.empty()) {
+        css += "text-decoration:";
+        css += style.underline.empty() ? "" : "underline";
+        css += style.underline.empty() || style.strike.empty() ? "" : " ";
+        css += style.strike.empty() ? "" : "line-through";
+        css += ";";
+        if (!style.underline.empty()) {
+            css += "text-decoration-color:" + style.underline + ";";
+        }
+    } else if (style.link) {
+        css += "text-decoration:none;";
+    }
+    return css;
+}
+
+// Paragraphs of runs as the rich text the walk writes for the same texts; the last one left
+// open when `open`.
+std::string PlainRichText(const std::vector<PreviewParagraph>& paragraphs, bool open) {
+    std::string html;
+    for (std::size_t index = 0; index < paragraphs.size(); ++index) {
+        const PreviewParagraph& paragraph = paragraphs[index];
+        html += ParagraphStart(paragraph.Align, paragraph.MarginTop);
+        for (const PreviewRun& run : paragraph.Runs) {
+            TextStyle style;
+            style.family = run.Family;
+            style.size = run.Pixels;
+            style.bold = run.Bold;
+            style.italic = run.Italic;
+            style.color = run.Color;
+            html +=
+                "<span style=\"" + SpanStyle(style) + "\">" + Escaped(run.Text, "&<>") + "</span>";
+        }
+        if (!open || index + 1 < paragraphs.size()) {
+            html += "</p>";
+        }
+    }
+    return html;
+}
+
 class Translator {
 public:
     explicit Translator(const FaceInstalled& installed) : m_installed(installed) {}
@@ -175,7 +235,27 @@ private:
             return; // white space between blocks draws nothing
         }
         StartParagraph(block);
-        AddRun(utf8, style);
+        if (visible) {
+            m_hasContent = true;
+        }
+        if (AddRun(utf8, style)) {
+            return;
+        }
+        std::string open = OpeningTags(style);
+        const std::string close = style.link ? "</span></a>" : "</span>";
+        // Texts that look the same and follow each other share one span.
+        if (open == m_lastOpen && m_block.Html.size() == m_lastEnd) {
+            m_block.Html.resize(m_block.Html.size() - close.size());
+        } else {
+            m_block.Html += open;
+        }
+        AppendText(utf8, style);
+        m_block.Html += close;
+        m_lastOpen = std::move(open);
+        m_lastEnd = m_block.Html.size();
+    }
+
+    static std::string OpeningTags(const TextStyle& style) {
         std::string open;
         if (style.link) {
             open += "<a href=\"" + AttributeValue(style.href) + "\">";
@@ -194,48 +274,7 @@ private:
             open += " title=\"" + extra + "\"";
         }
         open += ">";
-        const std::string close = style.link ? "</span></a>" : "</span>";
-        // Texts that look the same and follow each other share one span.
-        if (open == m_lastOpen && m_block.Html.size() == m_lastEnd) {
-            m_block.Html.resize(m_block.Html.size() - close.size());
-        } else {
-            m_block.Html += open;
-        }
-        AppendText(utf8, style);
-        m_block.Html += close;
-        m_lastOpen = open;
-        m_lastEnd = m_block.Html.size();
-        if (visible) {
-            m_hasContent = true;
-        }
-    }
-
-    static std::string SpanStyle(const TextStyle& style) {
-        std::string css;
-        if (!style.family.empty()) {
-            css += "font-family:'" + AttributeValue(Utf8FromCp932(style.family)) + "';";
-        }
-        css += "font-size:" + CssLength(style.size) + ";";
-        if (style.bold) {
-            css += "font-weight:bold;";
-        }
-        if (style.italic) {
-            css += "font-style:italic;";
-        }
-        css += "color:" + style.color + ";";
-        if (!style.underline.empty() || !style.strike.empty()) {
-            css += "text-decoration:";
-            css += style.underline.empty() ? "" : "underline";
-            css += style.underline.empty() || style.strike.empty() ? "" : " ";
-            css += style.strike.empty() ? "" : "line-through";
-            css += ";";
-            if (!style.underline.empty()) {
-                css += "text-decoration-color:" + style.underline + ";";
-            }
-        } else if (style.link) {
-            css += "text-decoration:none;";
-        }
-        return css;
+        return open;
     }
 
     void AppendText(std::string_view utf8, const TextStyle& style) {
@@ -330,35 +369,62 @@ private:
     }
 
     // The text as a run of the open paragraph, while the block holds only text the preview
-    // draws itself.
-    void AddRun(std::string_view utf8, const TextStyle& style) {
+    // draws itself; false once it holds more, and the block is rich text from then on.
+    bool AddRun(std::string_view utf8, const TextStyle& style) {
+        if (!m_plain) {
+            return false;
+        }
+        if (style.link || !style.underline.empty() || !style.strike.empty() || style.shift != 0 ||
+            style.glyphs != SymbolFace::None || style.glyphCodes || !DrawnAsRuns(utf8)) {
+            NotPlain();
+            return false;
+        }
+        std::vector<PreviewRun>& runs = m_block.Paragraphs.back().Runs;
+        // Sizes that Qt's parser reads alike are one size.
+        const double pixels = std::abs(style.size - std::round(style.size)) < 0.001
+                                  ? std::round(style.size)
+                                  : std::round(style.size * 750) / 750;
+        if (!runs.empty() && runs.back().Family == style.family && runs.back().Pixels == pixels &&
+            runs.back().Bold == style.bold && runs.back().Italic == style.italic &&
+            runs.back().Color == style.color) {
+            runs.back().Text += utf8;
+        } else {
+            runs.push_back(
+                {std::string(utf8), style.family, pixels, style.bold, style.italic, style.color});
+        }
+        return true;
+    }
+
+    // A byte that is no character shows as Qt's reading of the code page shows it; text
+    // written right to left needs Qt's bidirectional layout.
+    static bool DrawnAsRuns(std::string_view utf8) {
+        for (std::size_t i = 0; i < utf8.size(); ++i) {
+            const auto lead = static_cast<unsigned char>(utf8[i]);
+            if (lead < 0x80) {
+                continue;
+            }
+            const std::size_t length = lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+            const std::u32string c = Utf32FromUtf8(utf8.substr(i, length));
+            if (!c.empty() &&
+                ((c[0] >= cp932::kRawByteBase && c[0] < cp932::kRawByteBase + 0x100) ||
+                 IsRightToLeftOrControl(c[0]))) {
+                return false;
+            }
+            i += length - 1;
+        }
+        return true;
+    }
+
+    // From here on the block is rich text: what it held so far is written out as such.
+    void NotPlain() {
         if (!m_plain) {
             return;
         }
-        // A byte that is no character shows as Qt's reading of the code page shows it; text
-        // written right to left needs Qt's bidirectional layout.
-        const bool unreadable = std::ranges::any_of(Utf32FromUtf8(utf8), [](char32_t c) {
-            return (c >= cp932::kRawByteBase && c < cp932::kRawByteBase + 0x100) ||
-                   IsRightToLeftOrControl(c);
-        });
-        if (style.link || !style.underline.empty() || !style.strike.empty() || style.shift != 0 ||
-            style.glyphs != SymbolFace::None || style.glyphCodes || unreadable) {
-            NotPlain();
-            return;
-        }
-        std::vector<PreviewRun>& runs = m_block.Paragraphs.back().Runs;
-        PreviewRun run{std::string(utf8), style.family, style.size,
-                       style.bold,        style.italic, style.color};
-        if (!runs.empty() && runs.back().SameLook(run)) {
-            runs.back().Text += utf8;
-        } else {
-            runs.push_back(std::move(run));
-        }
-    }
-
-    void NotPlain() {
         m_plain = false;
+        m_block.Html = PlainRichText(m_block.Paragraphs, m_paragraphOpen);
         m_block.Paragraphs.clear();
+        m_lastEnd = m_block.Html.size();
+        m_lastOpen.clear();
     }
 
     void StartParagraph(const BlockStyle& block) {
@@ -368,7 +434,8 @@ private:
         m_paragraphOpen = true;
         double top = m_inMarquee ? 0 : m_pendingTop;
         m_pendingTop = 0;
-        if (m_block.Html.empty()) {
+        if (!m_blockStarted) {
+            m_blockStarted = true;
             if (m_document.Blocks.empty()) {
                 top = std::max(top, kBodyMargin) - kBodyMargin;
             }
@@ -376,22 +443,22 @@ private:
             m_block.MarginTop = static_cast<int>(std::lround(top));
             top = 0;
         }
-        m_block.Html += "<p";
-        if (!block.align.empty()) {
-            m_block.Html += " align=\"" + block.align + "\"";
-        }
-        m_block.Html += " style=\"margin-top:" + CssMargin(top) + ";margin-bottom:0px;\">";
         if (block.align == "justify") {
             NotPlain();
-        } else if (m_plain) {
+        }
+        if (m_plain) {
             m_block.Paragraphs.push_back({block.align, static_cast<int>(std::lround(top)), {}});
+        } else {
+            m_block.Html += ParagraphStart(block.align, top);
         }
     }
 
     // Ends the open paragraph; `bottom` is the margin below the element that ends it.
     void EndParagraph(double bottom) {
         if (m_paragraphOpen) {
-            m_block.Html += "</p>";
+            if (!m_plain) {
+                m_block.Html += "</p>";
+            }
             m_paragraphOpen = false;
         }
         m_pendingTop = std::max(m_pendingTop, bottom);
@@ -413,6 +480,7 @@ private:
         m_block = {};
         m_hasContent = false;
         m_plain = true;
+        m_blockStarted = false;
     }
 
     const FaceInstalled& m_installed;
@@ -421,17 +489,22 @@ private:
     bool m_hasContent = false;
     bool m_paragraphOpen = false;
     bool m_inMarquee = false;
-    bool m_plain = true;       // the block so far holds only text the preview draws itself
-    double m_pendingTop = 0;   // the margin the next paragraph keeps above it
-    std::string m_lastOpen;    // the tags that opened the last text
-    std::size_t m_lastEnd = 0; // where it ended
-    std::size_t m_depth = 0;   // elements the walk is inside
+    bool m_plain = true;         // the block so far holds only text the preview draws itself
+    bool m_blockStarted = false; // a paragraph of the block has started
+    double m_pendingTop = 0;     // the margin the next paragraph keeps above it
+    std::string m_lastOpen;      // the tags that opened the last text
+    std::size_t m_lastEnd = 0;   // where it ended
+    std::size_t m_depth = 0;     // elements the walk is inside
 };
 
 } // namespace
 
 PreviewDocument MakePreviewDocument(std::string_view fragment, const FaceInstalled& installed) {
     return Translator(installed).Translate(fragment);
+}
+
+std::string RichTextOf(const PreviewBlock& block) {
+    return block.Paragraphs.empty() ? block.Html : PlainRichText(block.Paragraphs, false);
 }
 
 std::string PreviewImageName(std::size_t index) {

@@ -39,7 +39,7 @@ struct PreviewParagraph {
 // 932; characters outside it are numeric character references.
 struct PreviewBlock {
     bool Marquee = false;
-    std::string Html;
+    std::string Html; // empty for a block of Paragraphs: see RichTextOf
     // Scrolling text only.
     std::string BgColor; // "#rrggbb" or a colour name; empty for none
     MarqueeBehavior Behavior = MarqueeBehavior::Scroll;
@@ -77,6 +77,10 @@ using FaceInstalled = std::function<bool(std::string_view face)>;
 // Reads the fragment as a browser would and writes it as the subset of HTML that Qt's rich
 // text engine takes: sizes in pixels, colours with "#", a span per font element.
 PreviewDocument MakePreviewDocument(std::string_view fragment, const FaceInstalled& installed);
+
+// The block as rich text for Qt's engine: a block of runs has it written out only when
+// asked, since the preview draws such a block itself.
+std::string RichTextOf(const PreviewBlock& block);
 
 std::string PreviewImageName(std::size_t index);
 

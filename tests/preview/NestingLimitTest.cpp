@@ -42,7 +42,7 @@ TEST(NestingLimit, DeepMarkupIsReadWithItsText) {
         const PreviewDocument document = MakePreviewDocument(Repeated(tag, 100'000) + "end",
                                                              [](std::string_view) { return true; });
         ASSERT_FALSE(document.Blocks.empty()) << tag;
-        EXPECT_NE(document.Blocks.back().Html.find("end"), std::string::npos) << tag;
+        EXPECT_NE(RichTextOf(document.Blocks.back()).find("end"), std::string::npos) << tag;
     }
 }
 

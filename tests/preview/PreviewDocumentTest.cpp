@@ -22,7 +22,7 @@ PreviewDocument Preview(std::string_view fragment,
 std::string OnlyHtml(std::string_view fragment, const FaceInstalled& installed = NothingInstalled) {
     const PreviewDocument document = Preview(fragment, installed);
     EXPECT_EQ(document.Blocks.size(), 1u) << fragment;
-    return document.Blocks.empty() ? std::string() : document.Blocks[0].Html;
+    return document.Blocks.empty() ? std::string() : RichTextOf(document.Blocks[0]);
 }
 
 // A paragraph as the preview writes it, with no margins of its own.
@@ -57,7 +57,7 @@ TEST(PreviewDocument, FontLinkAndParagraphMakeOneStyle) {
                 "<B><U><Font Face=\"No Such Face\" Size=\"5\" Color=\"Red\">リンク"
                 "</Font></U></B></A></P>");
     ASSERT_EQ(document.Blocks.size(), 1u);
-    EXPECT_EQ(document.Blocks[0].Html,
+    EXPECT_EQ(RichTextOf(document.Blocks[0]),
               Paragraph("<a href=\"http://example.com/\">" +
                             Span("リンク", "font-size:24px;font-weight:bold;color:red;"
                                            "text-decoration:underline;"
@@ -132,7 +132,7 @@ TEST(PreviewDocument, SizesHoldInsideSubscriptAndSuperscript) {
     const PreviewDocument document =
         Preview("<Sup><P Align=\"Left\">上</P></Sup><Sub><P Align=\"Left\">下</P></Sub>");
     ASSERT_EQ(document.Blocks.size(), 1u);
-    EXPECT_EQ(document.Blocks[0].Html,
+    EXPECT_EQ(RichTextOf(document.Blocks[0]),
               Paragraph(Span("上", "font-size:10.000pt;color:#000000;"), "left") +
                   "<p align=\"left\" style=\"margin-top:13px;margin-bottom:0px;\">" +
                   Span("下", "font-size:10.000pt;color:#000000;") + "</p>");
@@ -177,7 +177,7 @@ TEST(PreviewDocument, ImagesAreNamedByIndexAndTheirAddressesClassified) {
         "<Img Src=\"pic.gif\"><Img Src=\"/home/u/a.png\"><Img Src=\"FILE:///tmp/b%20c.png\">"
         "<Img Src=\"http://example.com/d.png\">");
     ASSERT_EQ(document.Blocks.size(), 1u);
-    EXPECT_EQ(document.Blocks[0].Html,
+    EXPECT_EQ(RichTextOf(document.Blocks[0]),
               Paragraph("<img src=\"preview-image:0\" /><img src=\"preview-image:1\" />"
                         "<img src=\"preview-image:2\" /><img src=\"preview-image:3\" />"));
     using Where = PreviewImage::Where;
@@ -194,8 +194,8 @@ TEST(PreviewDocument, ScrollingTextIsABlockOfItsOwnInsideItsParagraph) {
                 "ScrollAmount=\"10\"><B>m</P></B></Marquee>b</P>");
     ASSERT_EQ(document.Blocks.size(), 3u);
     EXPECT_EQ(document.Blocks[0],
-              (PreviewBlock{false, Paragraph(Span("a"), "right"), "", MarqueeBehavior::Scroll,
-                            kDefaultScrollAmount, 8, 0, PlainParagraph("a", "right")}));
+              (PreviewBlock{false, "", "", MarqueeBehavior::Scroll, kDefaultScrollAmount, 8, 0,
+                            PlainParagraph("a", "right")}));
     // The closing paragraph inside the scrolling text cannot end the one around it.
     EXPECT_EQ(document.Blocks[1],
               (PreviewBlock{
@@ -208,8 +208,8 @@ TEST(PreviewDocument, ScrollingTextIsABlockOfItsOwnInsideItsParagraph) {
                   0,
                   {}}));
     EXPECT_EQ(document.Blocks[2],
-              (PreviewBlock{false, Paragraph(Span("b"), "right"), "", MarqueeBehavior::Scroll,
-                            kDefaultScrollAmount, 0, 8, PlainParagraph("b", "right")}));
+              (PreviewBlock{false, "", "", MarqueeBehavior::Scroll, kDefaultScrollAmount, 0, 8,
+                            PlainParagraph("b", "right")}));
 
     // Written even around nothing, and left open at the end, it still shows.
     const PreviewDocument empty = Preview("<Marquee Behavior=\"Slide\">");
@@ -241,6 +241,10 @@ TEST(PreviewDocument, PlainTextComesAsRunsOfOneLook) {
         const PreviewDocument mixed = Preview(std::string("plain ") + rich, installed);
         ASSERT_EQ(mixed.Blocks.size(), 1u) << rich;
         EXPECT_TRUE(mixed.Blocks[0].Paragraphs.empty()) << rich;
+        // What came before is written out as the rich text it would have been.
+        EXPECT_TRUE(mixed.Blocks[0].Html.starts_with(
+            "<p style=\"margin-top:0px;margin-bottom:0px;\">" + Span("plain ").substr(0, 50)))
+            << rich;
     }
 }
 
