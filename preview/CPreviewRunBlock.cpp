@@ -3,6 +3,8 @@
 #include "platform/TextCodec.h"
 #include "preview/LineFill.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTextBoundaryFinder>
@@ -31,12 +33,37 @@ Qt::Alignment AlignmentNamed(const std::string& align) {
     return align == "center" ? Qt::AlignHCenter : align == "right" ? Qt::AlignRight : Qt::AlignLeft;
 }
 
+// Read by assistive technology as the static text it shows, as a rich text block is.
+class RunBlockAccessible : public QAccessibleWidget {
+public:
+    explicit RunBlockAccessible(CPreviewRunBlock* block)
+        : QAccessibleWidget(block, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text kind) const override {
+        QString value = QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Name && value.isEmpty()) {
+            value = static_cast<const CPreviewRunBlock*>(widget())->Text();
+        }
+        return value;
+    }
+};
+
+QAccessibleInterface* RunBlockFactory(const QString&, QObject* object) {
+    auto* block = qobject_cast<CPreviewRunBlock*>(object);
+    return block != nullptr ? new RunBlockAccessible(block) : nullptr;
+}
+
 } // namespace
 
 CPreviewRunBlock::CPreviewRunBlock(const QFont& pageFont, QWidget* parent)
     : QWidget(parent), m_pageFont(pageFont) {
+    // Installed once for the program; Qt keeps the list of factories.
+    static const bool accessible = [] {
+        QAccessible::installFactory(&RunBlockFactory);
+        return true;
+    }();
+    (void)accessible;
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
 void CPreviewRunBlock::SetParagraphs(const std::vector<PreviewParagraph>& paragraphs) {

@@ -3,6 +3,7 @@
 #include "preview/CPreviewRunBlock.h"
 #include "preview/CPreviewWindow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -130,14 +131,19 @@ TEST(PreviewRunBlock, SetsEveryCharacterWhereQtsRichTextWould) {
 }
 
 // A browser keeps no-break and ideographic spaces as characters; only ASCII white space
-// collapses.
-TEST(PreviewRunBlock, CollapsesOnlyAsciiWhiteSpace) {
+// collapses. Assistive technology reads what is shown.
+TEST(PreviewRunBlock, CollapsesOnlyAsciiWhiteSpaceAndReadsAsItsText) {
     QWidget owner;
     CPreviewWindow preview(&owner);
     preview.SetFragment(" a \t\n b&nbsp;&nbsp;c\x81\x40\x81\x40"
                         "d ");
-    EXPECT_EQ(CPreviewWindow::TextOf(preview.Blocks().value(0)),
-              QString::fromUtf8("a b\u00A0\u00A0c\u3000\u3000d"));
+    QWidget* block = preview.Blocks().value(0);
+    const QString shown = QString::fromUtf8("a b\u00A0\u00A0c\u3000\u3000d");
+    EXPECT_EQ(CPreviewWindow::TextOf(block), shown);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(block);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::StaticText);
+    EXPECT_EQ(accessible->text(QAccessible::Name), shown);
 }
 
 } // namespace
