@@ -95,6 +95,14 @@ std::vector<PreviewCase> MakeCases() {
         state.GradationText = "あいうえお";
         state.GradationEnd = Palette("赤");
         add("gradation", ComposeFragment(state, TagPage::Gradation));
+        // Long enough to wrap: every line break falls between characters of their own
+        // colour, and the lines must break where the browser breaks them.
+        state.GradationText = "グラデーションの文字は、一文字ずつ色が変わります。Each letter "
+                              "gets a colour of its own, and long lines wrap as any text "
+                              "does: 「括弧」や句読点、English words-with-hyphens too.";
+        state.FontSize = "5";
+        state.PageSelected[static_cast<std::size_t>(TagPage::Font)] = true;
+        add("gradation_long", ComposeFragment(state, TagPage::Gradation));
     }
     {
         ComposerState state = Selecting({TagPage::Paragraph});

@@ -40,6 +40,7 @@ CASES = {
     "styles_one_by_one": Case(),
     "styles_around_colour": Case(),
     "gradation": Case(),
+    "gradation_long": Case(),
     "paragraph_alignments": Case(),
     "sup_and_sub": Case(),
     "sup_and_sub_aligned": Case(),
