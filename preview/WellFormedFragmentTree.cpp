@@ -4,6 +4,7 @@
 #include "platform/Utf8Text.h"
 #include "preview/NestingLimit.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -73,16 +74,32 @@ bool IsNameChar(char c) {
     return IsAsciiLetterOrDigit(c) || c == '-' || c == '_' || c == ':' || c == '.';
 }
 
+char AsciiLowerChar(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 GumboTag TagNamed(std::string_view name) {
     char lower[16];
     if (name.size() >= sizeof lower) {
         return GUMBO_TAG_UNKNOWN;
     }
     for (std::size_t i = 0; i < name.size(); ++i) {
-        const char c = name[i];
-        lower[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        lower[i] = AsciiLowerChar(name[i]);
     }
     return gumbo_tagn_enum(lower, static_cast<unsigned>(name.size()));
+}
+
+bool SameName(std::string_view name, GumboTag tag) {
+    const std::string_view tagName = gumbo_normalized_tagname(tag);
+    if (name.size() != tagName.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (AsciiLowerChar(name[i]) != tagName[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Bytes of the character at `at` when the parser keeps it as it stands; 0 for a control
@@ -91,8 +108,7 @@ GumboTag TagNamed(std::string_view name) {
 std::size_t KeptCharLength(std::string_view s, std::size_t at) {
     const auto first = static_cast<unsigned char>(s[at]);
     if (first < 0x80) {
-        return (first >= 0x20 && first != 0x7F) || first == '\t' || first == '\n' ||
-                       first == '\f'
+        return (first >= 0x20 && first != 0x7F) || first == '\t' || first == '\n' || first == '\f'
                    ? 1
                    : 0;
     }
@@ -121,15 +137,15 @@ std::size_t KeptCharLength(std::string_view s, std::size_t at) {
 // A character reference to this character gives it unchanged, without the parser's
 // replacement table or its complaints.
 bool IsPlainReference(char32_t c) {
-    const bool inRange = c == '\t' || c == '\n' || (c >= 0x20 && c < 0x7F) ||
-                         (c >= 0xA0 && c <= 0x10FFFF);
+    const bool inRange =
+        c == '\t' || c == '\n' || (c >= 0x20 && c < 0x7F) || (c >= 0xA0 && c <= 0x10FFFF);
     const bool surrogate = c >= 0xD800 && c <= 0xDFFF;
     const bool nonCharacter = (c >= 0xFDD0 && c <= 0xFDEF) || (c & 0xFFFE) == 0xFFFE;
     return inRange && !surrogate && !nonCharacter;
 }
 
 constexpr std::pair<std::string_view, std::string_view> kNamedReferences[] = {
-    {"amp;", "&"},  {"lt;", "<"},  {"gt;", ">"},
+    {"amp;", "&"},   {"lt;", "<"},   {"gt;", ">"},
     {"quot;", "\""}, {"apos;", "'"}, {"nbsp;", "\xC2\xA0"},
 };
 
@@ -147,8 +163,10 @@ bool WellFormedFragmentTree::Read(std::string_view s) {
     m_textStart = 0;
     m_textIsWhitespace = true;
 
-    m_nodes.reserve(s.size() / 8 + 1);
-    m_drafts.reserve(s.size() / 8 + 1);
+    // Each tag makes at most one element and ends at most one text.
+    const auto tags = static_cast<std::size_t>(std::count(s.begin(), s.end(), '<'));
+    m_nodes.reserve(2 * tags + 2);
+    m_drafts.reserve(2 * tags + 2);
     m_text.reserve(s.size() + s.size() / 4 + 1);
     AddNode(GUMBO_NODE_ELEMENT, 0, 0);
     m_nodes.front().v.element.tag = GUMBO_TAG_HTML;
@@ -261,12 +279,12 @@ bool WellFormedFragmentTree::ReadAttributes(std::string_view s, std::size_t& at,
             at += quoted ? 1 : 0;
             valueStart = at;
             // An unquoted value runs to a space or '>', keeping any '/'.
-            while (at < s.size() &&
-                   (quoted ? s[at] != quote : !(IsSpace(s[at]) || s[at] == '>'))) {
+            while (at < s.size() && (quoted ? s[at] != quote : !(IsSpace(s[at]) || s[at] == '>'))) {
+                // The parser reports these in an unquoted value; '&' may begin a reference.
                 const char c = s[at];
                 const std::size_t length = KeptCharLength(s, at);
-                if (length == 0 || c == '&' || c == '<' || c == '>' || c == '"' || c == '\'' ||
-                    c == '=' || c == '`') {
+                if (length == 0 || c == '&' ||
+                    (!quoted && (c == '<' || c == '"' || c == '\'' || c == '=' || c == '`'))) {
                     return false;
                 }
                 at += length;
@@ -285,14 +303,15 @@ bool WellFormedFragmentTree::ReadAttributes(std::string_view s, std::size_t& at,
             return false;
         }
         const std::size_t nameAt = m_text.size();
-        for (const char c : name) {
-            m_text += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        }
+        m_text.append(name);
         m_text += '\0';
+        for (std::size_t i = nameAt; i < m_text.size(); ++i) {
+            m_text[i] = AsciiLowerChar(m_text[i]);
+        }
         bool repeated = false;
         for (std::size_t i = firstAttribute; i < m_attributeDrafts.size() && !repeated; ++i) {
-            repeated = std::strcmp(m_text.data() + m_attributeDrafts[i].name,
-                                   m_text.data() + nameAt) == 0;
+            repeated =
+                std::strcmp(m_text.data() + m_attributeDrafts[i].name, m_text.data() + nameAt) == 0;
         }
         if (repeated) {
             m_text.resize(nameAt); // the first of the same name stands
@@ -313,10 +332,10 @@ bool WellFormedFragmentTree::ReadEndTag(std::string_view s, std::size_t& at) {
     if (end == at + 2 || !IsAsciiLetter(s[at + 2]) || end >= s.size() || s[end] != '>') {
         return false;
     }
-    const GumboTag tag = TagNamed(s.substr(at + 2, end - at - 2));
-    if (m_open.empty() || m_open.back().tag != tag) {
+    if (m_open.empty() || !SameName(s.substr(at + 2, end - at - 2), m_open.back().tag)) {
         return false;
     }
+    const GumboTag tag = m_open.back().tag;
     --m_openByTag[tag];
     m_open.pop_back();
     at = end + 1;

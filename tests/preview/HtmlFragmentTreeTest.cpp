@@ -1,6 +1,6 @@
+#include "preview/HtmlFragmentTree.h"
 #include "core/Gradation.h"
 #include "preview/GumboTreeDifference.h"
-#include "preview/HtmlFragmentTree.h"
 
 #include <gtest/gtest.h>
 
@@ -30,19 +30,19 @@ std::string Gradation() {
 TEST(HtmlFragmentTree, WellFormedMarkupIsReadDirectlyAsTheParserReadsIt) {
     const std::string fragments[] = {
         Gradation(),
-        "<P Align=\"Center\"><A Href=\"x\"><B>..</B></A></P>",
+        "<P Align=\"Center\"><A Href=\"a.cgi?q=1\" title=\"<b>\"><B>..</B></A></P>",
         "<FONT Face=\"ＭＳ ゴシック\" Size=\"5\" Color=\"#ff0000\">漢字</FONT>",
         "<marquee behavior=alternate scrollamount=3>moving</marquee>",
         "<IMG Src=\"a.png\" Width=\"10\"><BR><br/><br /><img src=a/b/>",
         "",
         "plain text",
-        " \n\t <b> </b>\f<i>x </i>  ",            // white space apart and with letters
+        " \n\t <b> </b>\f<i>x </i>  ", // white space apart and with letters
         "a&amp;b&lt;&gt;&quot;&apos;&nbsp;&#65;&#x6F22;&#X5b57;", // references join the text
-        "<b>&#32;&#10;</b>&#9;x",                 // spaces by reference are white space
-        "<font color=red COLOR=blue Size='3' face=\"a b\" bare>x</font>", // first wins
+        "<b>&#32;&#10;</b>&#9;x", // spaces by reference are white space
+        "<font color=red COLOR=blue Size='3' face=\"a'b\" bare>x</font>", // first wins
         "<div align=center><center><span>a<sub>2</sub><sup>3</sup></span></center></div>",
         "<p>a</p><p>b</p><div><p>c</p></div>",
-        "<b><i><u><s><strike><em><strong><big><small><tt><code>x",           // left open
+        "<b><i><u><s><strike><em><strong><big><small><tt><code>x", // left open
         "<b><b><b>x</b></b></b><a href=1>y</a><a href=2>z</a>",
         "<marquee><p><a href=x>in</a></p></marquee><font\ncolor=red\t>x</font>",
         Repeated("<span>", 512) + "deep",
