@@ -314,8 +314,9 @@ bool WellFormedFragmentTree::ReadAttributes(std::string_view s, std::size_t& at,
                 std::strcmp(m_text.data() + m_attributeDrafts[i].name, m_text.data() + nameAt) == 0;
         }
         if (repeated) {
-            m_text.resize(nameAt); // the first of the same name stands
-            continue;
+            // The parser keeps the first, but may glue the name of the one it drops onto
+            // the next attribute's name.
+            return false;
         }
         const std::size_t valueAt = m_text.size();
         m_text.append(s.substr(valueStart, valueEnd - valueStart));
