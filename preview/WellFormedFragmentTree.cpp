@@ -381,7 +381,7 @@ bool WellFormedFragmentTree::ReadReference(std::string_view s, std::size_t& at) 
 }
 
 void WellFormedFragmentTree::AddNode(GumboNodeType type, std::size_t first, std::size_t count) {
-    m_nodes.push_back(GumboNode{});
+    m_nodes.emplace_back();
     m_nodes.back().type = type;
     m_drafts.push_back({m_open.empty() ? 0 : m_open.back().node, first, count});
 }
