@@ -17,8 +17,7 @@ enum class Kind {
     Unread,
     Formatting, // remembered for reopening; a fourth alike open drops one from that memory
     Anchor,     // formatting too, and one inside another closes the outer one
-    Block,      // closes an open paragraph
-    Paragraph,  // closes an open paragraph
+    Block,      // closes an open paragraph first
     Plain,
     Void,
 };
@@ -40,11 +39,10 @@ Kind KindOf(GumboTag tag) {
         return Kind::Formatting;
     case GUMBO_TAG_A:
         return Kind::Anchor;
-    case GUMBO_TAG_DIV:
     case GUMBO_TAG_CENTER:
-        return Kind::Block;
+    case GUMBO_TAG_DIV:
     case GUMBO_TAG_P:
-        return Kind::Paragraph;
+        return Kind::Block;
     case GUMBO_TAG_SPAN:
     case GUMBO_TAG_SUB:
     case GUMBO_TAG_SUP:
@@ -215,7 +213,7 @@ bool WellFormedFragmentTree::ReadTag(std::string_view s, std::size_t& at) {
     const Kind kind = KindOf(tag);
     const bool refused =
         kind == Kind::Unread || (kind == Kind::Anchor && m_openByTag[GUMBO_TAG_A] > 0) ||
-        ((kind == Kind::Block || kind == Kind::Paragraph) && m_openByTag[GUMBO_TAG_P] > 0) ||
+        (kind == Kind::Block && m_openByTag[GUMBO_TAG_P] > 0) ||
         (kind == Kind::Formatting && m_openByTag[tag] >= kMostFormattingAlike) ||
         (kind != Kind::Void && m_open.size() >= kMaxNestingDepth);
     if (refused) {
