@@ -211,11 +211,11 @@ bool WellFormedFragmentTree::ReadTag(std::string_view s, std::size_t& at) {
     }
     const GumboTag tag = TagNamed(s.substr(at + 1, end - at - 1));
     const Kind kind = KindOf(tag);
-    const bool refused =
-        kind == Kind::Unread || (kind == Kind::Anchor && m_openByTag[GUMBO_TAG_A] > 0) ||
-        (kind == Kind::Block && m_openByTag[GUMBO_TAG_P] > 0) ||
-        (kind == Kind::Formatting && m_openByTag[tag] >= kMostFormattingAlike) ||
-        (kind != Kind::Void && m_open.size() >= kMaxNestingDepth);
+    const bool refused = kind == Kind::Unread ||
+                         (kind == Kind::Anchor && m_openByTag[GUMBO_TAG_A] > 0) ||
+                         (kind == Kind::Block && m_openByTag[GUMBO_TAG_P] > 0) ||
+                         (kind == Kind::Formatting && m_openByTag[tag] >= kMostFormattingAlike) ||
+                         (kind != Kind::Void && m_open.size() >= kMaxNestingDepth);
     if (refused) {
         return false;
     }
