@@ -170,31 +170,34 @@ std::uint16_t CodeOf(char32_t character) {
 
 std::u16string ToUtf16(std::string_view bytes) {
     const Tables& tables = TheTables();
-    std::u16string text;
-    text.reserve(bytes.size());
+    // Never more units than bytes; written in place, as the preview converts a whole
+    // fragment on every keystroke.
+    std::u16string text(bytes.size(), u'\0');
+    char16_t* out = text.data();
     for (std::size_t pos = 0; pos < bytes.size();) {
         const auto first = static_cast<unsigned char>(bytes[pos]);
         if (IsLeadByte(first) && pos + 1 < bytes.size()) {
             const auto second = static_cast<unsigned char>(bytes[pos + 1]);
             const unsigned code = (first << 8) | second;
             if (const char16_t unit = tables.Decode(code); unit != 0) {
-                text += unit;
+                *out++ = unit;
                 pos += 2;
                 continue;
             }
             // Both bytes raw, even where the trail byte alone would read as "@" or "ｱ": the
             // field shows one character it cannot name, not a stray letter after it.
             if (tables.IsSecondCode(code)) {
-                text += RawByteUnit(first);
-                text += RawByteUnit(second);
+                *out++ = RawByteUnit(first);
+                *out++ = RawByteUnit(second);
                 pos += 2;
                 continue;
             }
         }
         const char16_t unit = tables.Decode(first);
-        text += (unit != 0 || first == 0) ? unit : RawByteUnit(first);
+        *out++ = (unit != 0 || first == 0) ? unit : RawByteUnit(first);
         ++pos;
     }
+    text.resize(static_cast<std::size_t>(out - text.data()));
     return text;
 }
 

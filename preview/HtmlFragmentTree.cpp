@@ -1,13 +1,19 @@
 #include "preview/HtmlFragmentTree.h"
 
 #include "platform/CodePage932.h"
-#include "platform/Utf8Text.h"
 #include "preview/NestingLimit.h"
 
 namespace quillet {
 
-HtmlFragmentTree::HtmlFragmentTree(std::string_view fragment)
-    : m_utf8(LimitNesting(Utf8FromCp932(fragment))) {
+HtmlFragmentTree::HtmlFragmentTree(std::string_view fragment, Reader reader)
+    : m_utf8(Utf8FromCp932(fragment)) {
+    // The full parser takes most of a keystroke's time on a long gradation; the markup the
+    // program writes needs none of its repairs.
+    if (reader == Reader::Fastest && m_wellFormed.Read(m_utf8)) {
+        m_root = &m_wellFormed.Root();
+        return;
+    }
+    m_utf8 = LimitNesting(m_utf8);
     GumboOptions options = kGumboDefaultOptions;
     options.fragment_context = GUMBO_TAG_BODY;
     options.fragment_namespace = GUMBO_NAMESPACE_HTML;
@@ -15,24 +21,41 @@ HtmlFragmentTree::HtmlFragmentTree(std::string_view fragment)
     // cost memory and time in the square of its depth. Nobody reads them.
     options.max_errors = 0;
     m_output = gumbo_parse_with_options(&options, m_utf8.data(), m_utf8.size());
+    m_root = m_output->root;
 }
 
 HtmlFragmentTree::~HtmlFragmentTree() {
-    gumbo_destroy_output(&kGumboDefaultOptions, m_output);
+    if (m_output != nullptr) {
+        gumbo_destroy_output(&kGumboDefaultOptions, m_output);
+    }
 }
 
 std::string Utf8FromCp932(std::string_view text) {
     const std::u16string wide = cp932::ToUtf16(text);
-    std::string out;
-    out.reserve(text.size() * 3 / 2);
+    // Written in place: the preview converts a whole fragment on every keystroke.
+    std::string out(wide.size() * 3, '\0');
+    char* at = out.data();
     for (std::size_t i = 0; i < wide.size(); ++i) {
         char32_t c = wide[i];
-        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
-            wide[i + 1] <= 0xDFFF) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (wide[++i] - 0xDC00);
+        if (c < 0x80) {
+            *at++ = static_cast<char>(c);
+        } else if (c < 0x800) {
+            *at++ = static_cast<char>(0xC0 | (c >> 6));
+            *at++ = static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            if (c >= 0xD800 && c <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
+                wide[i + 1] <= 0xDFFF) {
+                c = 0x10000 + ((c - 0xD800) << 10) + (wide[++i] - 0xDC00);
+                *at++ = static_cast<char>(0xF0 | (c >> 18));
+                *at++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            } else {
+                *at++ = static_cast<char>(0xE0 | (c >> 12));
+            }
+            *at++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            *at++ = static_cast<char>(0x80 | (c & 0x3F));
         }
-        AppendUtf8(out, c);
     }
+    out.resize(static_cast<std::size_t>(at - out.data()));
     return out;
 }
 
