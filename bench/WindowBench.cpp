@@ -8,7 +8,9 @@
 #include "controls/CTipToolBar.h"
 #include "controls/DialogFont.h"
 #include "core/CommandIds.h"
+#include "core/Gradation.h"
 #include "platform/Prompts.h"
+#include "platform/TextCodec.h"
 #include "preview/CPreviewWindow.h"
 #include "source/CSourceWindow.h"
 #include "symbols/SymbolDialogRunner.h"
@@ -195,6 +197,36 @@ void BM_FastTypingWithPreview(benchmark::State& state) {
 BENCHMARK(BM_FastTypingWithPreview)
     ->ArgName("chars")
     ->Arg(1'000)
+    ->Repetitions(5)
+    ->ComputeStatistics("min", Min)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+
+// The preview's share of a key when every character has a colour of its own: a red to blue
+// gradation one character longer or shorter in turn, drawn in a window of the default size.
+void BM_PreviewOfAColouredGradation(benchmark::State& state) {
+    std::string fragments[2];
+    for (int which = 0; which < 2; ++which) {
+        const QString text = MixedText(state.range(0) - which);
+        AppendGradation(fragments[which], ToCp932(text), MakeRgb(255, 0, 0), MakeRgb(0, 0, 255),
+                        "\"");
+    }
+    QWidget owner;
+    CPreviewWindow preview(&owner);
+    preview.show();
+    QCoreApplication::processEvents();
+    int which = 0;
+    for (auto _ : state) {
+        preview.SetFragment(fragments[which]);
+        which = 1 - which;
+        preview.ShowPending();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_PreviewOfAColouredGradation)
+    ->ArgName("chars")
+    ->Arg(1'000)
+    ->Arg(10'000)
     ->Repetitions(5)
     ->ComputeStatistics("min", Min)
     ->ReportAggregatesOnly(true)
