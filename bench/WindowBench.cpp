@@ -203,13 +203,20 @@ BENCHMARK(BM_FastTypingWithPreview)
     ->Unit(benchmark::kMillisecond);
 
 // The preview's share of a key when every character has a colour of its own: a red to blue
-// gradation one character longer or shorter in turn, drawn in a window of the default size.
+// gradation one character longer or shorter in turn, drawn in a window of the default size;
+// linked, it is underlined as a link.
 void BM_PreviewOfAColouredGradation(benchmark::State& state) {
     std::string fragments[2];
     for (int which = 0; which < 2; ++which) {
         const QString text = MixedText(state.range(0) - which);
+        if (state.range(1) != 0) {
+            fragments[which] = "<A Href=\"http://example.com/\">";
+        }
         AppendGradation(fragments[which], ToCp932(text), MakeRgb(255, 0, 0), MakeRgb(0, 0, 255),
                         "\"");
+        if (state.range(1) != 0) {
+            fragments[which] += "</A>";
+        }
     }
     QWidget owner;
     CPreviewWindow preview(&owner);
@@ -224,9 +231,8 @@ void BM_PreviewOfAColouredGradation(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PreviewOfAColouredGradation)
-    ->ArgName("chars")
-    ->Arg(1'000)
-    ->Arg(10'000)
+    ->ArgNames({"chars", "linked"})
+    ->ArgsProduct({{1'000, 10'000}, {0, 1}})
     ->Repetitions(5)
     ->ComputeStatistics("min", Min)
     ->ReportAggregatesOnly(true)

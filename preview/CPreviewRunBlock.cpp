@@ -1,12 +1,16 @@
 #include "preview/CPreviewRunBlock.h"
 
 #include "platform/TextCodec.h"
+#include "preview/CPreviewTextBlock.h"
 #include "preview/LineFill.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QFontMetricsF>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRawFont>
 #include <QTextBoundaryFinder>
 #include <QTextLayout>
 
@@ -27,6 +31,11 @@ bool JoinsPrevious(QChar c) {
     const QChar::Category category = c.category();
     return c.isLowSurrogate() || category == QChar::Mark_NonSpacing ||
            category == QChar::Mark_SpacingCombining || category == QChar::Mark_Enclosing;
+}
+
+// A line's colour; invalid for none.
+QColor LineColor(const std::string& color) {
+    return color.empty() ? QColor() : QColor::fromString(QString::fromStdString(color));
 }
 
 Qt::Alignment AlignmentNamed(const std::string& align) {
@@ -64,6 +73,8 @@ CPreviewRunBlock::CPreviewRunBlock(const QFont& pageFont, QWidget* parent)
     }();
     (void)accessible;
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    // A link shows the pointing hand a rich text block shows over it.
+    setMouseTracking(true);
 }
 
 void CPreviewRunBlock::SetParagraphs(const std::vector<PreviewParagraph>& paragraphs) {
@@ -143,6 +154,18 @@ int CPreviewRunBlock::ShapeOf(int font, const QString& text) {
         shape.Stops.push_back(line.cursorToX(at));
     }
     shape.Glyphs = line.glyphRuns();
+    // Qt underlines each stretch of glyphs where its own face says, one pixel below the
+    // baseline at least; the face a character falls back to may say lower.
+    const QFontMetricsF metrics(m_fonts[static_cast<std::size_t>(font)]);
+    shape.UnderlineOffset = std::ceil(metrics.underlinePos()) + 0.5;
+    shape.UnderlineWidth = metrics.lineWidth();
+    for (const QGlyphRun& glyphs : shape.Glyphs) {
+        if (glyphs.rawFont().isValid()) {
+            shape.UnderlineOffset = std::max(shape.UnderlineOffset,
+                                             std::ceil(glyphs.rawFont().underlinePosition()) + 0.5);
+            shape.UnderlineWidth = std::max(shape.UnderlineWidth, glyphs.rawFont().lineThickness());
+        }
+    }
     for (QGlyphRun& glyphs : shape.Glyphs) {
         QList<QPointF> positions = glyphs.positions();
         for (QPointF& position : positions) {
@@ -176,8 +199,9 @@ void CPreviewRunBlock::Read(const PreviewParagraph& source, Paragraph& paragraph
         }
         if (paragraph.Text.size() > start) {
             QColor color = QColor::fromString(QString::fromStdString(run.Color));
-            paragraph.Runs.push_back(
-                {start, FontOf(run), color.isValid() ? color : QColor(Qt::black)});
+            paragraph.Runs.push_back({start, FontOf(run),
+                                      color.isValid() ? color : QColor(Qt::black),
+                                      LineColor(run.Underline), LineColor(run.Strike), run.Link});
         }
     }
     if (paragraph.Text.endsWith(u' ')) {
@@ -324,23 +348,112 @@ void CPreviewRunBlock::resizeEvent(QResizeEvent* event) {
 void CPreviewRunBlock::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = event->rect();
+    std::vector<std::pair<const Piece*, const Line*>> struck;
     for (const Line& line : m_lines) {
         const Paragraph& paragraph = m_paragraphs[static_cast<std::size_t>(line.Paragraph)];
         if (line.Top > area.bottom() + 1) {
             break;
         }
+        bool underlined = false;
         for (int index = line.FirstPiece; index < line.EndPiece; ++index) {
             const Piece& piece = paragraph.Pieces[static_cast<std::size_t>(index)];
             const Shape& shape = m_shapes[static_cast<std::size_t>(piece.ShapeIndex)];
             if (line.Baseline + shape.Descent + 1 < area.top()) {
                 continue;
             }
-            painter.setPen(paragraph.Runs[static_cast<std::size_t>(piece.Run)].Color);
+            const Run& run = paragraph.Runs[static_cast<std::size_t>(piece.Run)];
+            painter.setPen(run.Color);
             for (const QGlyphRun& glyphs : shape.Glyphs) {
                 painter.drawGlyphRun(QPointF(piece.X, line.Baseline), glyphs);
             }
+            underlined = underlined || run.Underline.isValid();
+            if (run.Strike.isValid()) {
+                struck.emplace_back(&piece, &line);
+            }
+        }
+        if (underlined) {
+            DrawUnderlines(painter, paragraph, line);
         }
     }
+    // Qt's rich text strikes through after all of its text is drawn.
+    for (const auto& [piece, line] : struck) {
+        const Paragraph& paragraph = m_paragraphs[static_cast<std::size_t>(line->Paragraph)];
+        const Run& run = paragraph.Runs[static_cast<std::size_t>(piece->Run)];
+        const Shape& shape = m_shapes[static_cast<std::size_t>(piece->ShapeIndex)];
+        painter.fillRect(CPreviewTextBlock::StrikeStroke(
+                             m_fonts[static_cast<std::size_t>(run.Font)], line->Baseline,
+                             piece->X + shape.Stops.front(), piece->X + shape.Stops.back()),
+                         run.Strike);
+    }
+}
+
+// As Qt's rich text underlines a line after its glyphs: each stretch of glyphs on its own,
+// from and to whole pixels, spaces at the line's end not at all, and stretches that touch
+// at the lowest and thickest of them.
+void CPreviewRunBlock::DrawUnderlines(QPainter& painter, const Paragraph& paragraph,
+                                      const Line& line) {
+    const auto pieceAt = [&](int index) -> const Piece& {
+        return paragraph.Pieces[static_cast<std::size_t>(index)];
+    };
+    const auto runOf = [&](int index) -> const Run& {
+        return paragraph.Runs[static_cast<std::size_t>(pieceAt(index).Run)];
+    };
+    int inkEnd = pieceAt(line.EndPiece - 1).End;
+    while (inkEnd > pieceAt(line.FirstPiece).Start && paragraph.Text[inkEnd - 1] == u' ') {
+        --inkEnd;
+    }
+    for (int first = line.FirstPiece; first < line.EndPiece;) {
+        if (!runOf(first).Underline.isValid() || pieceAt(first).Start >= inkEnd) {
+            ++first;
+            continue;
+        }
+        int end = first;
+        qreal offset = 0;
+        qreal thickness = 0;
+        for (; end < line.EndPiece && runOf(end).Underline.isValid() && pieceAt(end).Start < inkEnd;
+             ++end) {
+            const Shape& shape = m_shapes[static_cast<std::size_t>(pieceAt(end).ShapeIndex)];
+            offset = std::max(offset, shape.UnderlineOffset);
+            thickness = std::max(thickness, shape.UnderlineWidth);
+        }
+        for (; first < end; ++first) {
+            const Piece& piece = pieceAt(first);
+            const Shape& shape = m_shapes[static_cast<std::size_t>(piece.ShapeIndex)];
+            QPen pen(runOf(first).Underline, thickness);
+            pen.setCapStyle(Qt::FlatCap);
+            painter.setPen(pen);
+            const qreal y = line.Baseline + offset;
+            const auto right = static_cast<std::size_t>(std::min(piece.End, inkEnd) - piece.Start);
+            painter.drawLine(QLineF(std::floor(piece.X + shape.Stops.front()), y,
+                                    std::floor(piece.X + shape.Stops[right]), y));
+        }
+    }
+}
+
+bool CPreviewRunBlock::OnLink(QPointF point) const {
+    for (const Line& line : m_lines) {
+        const Paragraph& paragraph = m_paragraphs[static_cast<std::size_t>(line.Paragraph)];
+        for (int index = line.FirstPiece; index < line.EndPiece; ++index) {
+            const Piece& piece = paragraph.Pieces[static_cast<std::size_t>(index)];
+            const Shape& shape = m_shapes[static_cast<std::size_t>(piece.ShapeIndex)];
+            if (paragraph.Runs[static_cast<std::size_t>(piece.Run)].Link &&
+                QRectF(piece.X, line.Baseline - shape.Ascent, shape.Stops.back(),
+                       shape.Ascent + shape.Descent)
+                    .contains(point)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void CPreviewRunBlock::mouseMoveEvent(QMouseEvent* event) {
+    if (OnLink(event->position())) {
+        setCursor(Qt::PointingHandCursor);
+    } else {
+        unsetCursor();
+    }
+    QWidget::mouseMoveEvent(event);
 }
 
 std::vector<CPreviewRunBlock::PlacedCharacter> CPreviewRunBlock::Characters() const {
@@ -358,7 +471,8 @@ std::vector<CPreviewRunBlock::PlacedCharacter> CPreviewRunBlock::Characters() co
                 placed.push_back({paragraph.Text.mid(at, length), piece.X + shape.Stops[offset],
                                   piece.X + shape.Stops[offset + static_cast<std::size_t>(length)],
                                   line.Baseline, m_fonts[static_cast<std::size_t>(run.Font)],
-                                  run.Color, piece.Line, runs + piece.Run});
+                                  run.Color, run.Underline, run.Strike, run.Link, piece.Line,
+                                  runs + piece.Run});
                 at += length;
             }
         }

@@ -11,9 +11,11 @@
 
 #include <vector>
 
+class QPainter;
+
 namespace quillet {
 
-// Paragraphs of text in faces, sizes, weights, slants and colours, laid out and drawn by the
+// Paragraphs of text in faces, sizes, weights, slants, colours and lines, laid out and drawn by the
 // preview itself. A long gradation is thousands of one-character runs, which Qt's rich text
 // reads, shapes and lays out one by one on every change; here each word is shaped once per
 // face and kept, so a new text costs a lookup a word. Lines are filled and set as Qt's rich
@@ -36,6 +38,9 @@ public:
         qreal Baseline = 0;
         QFont Font;
         QColor Color;
+        QColor Underline; // invalid for none
+        QColor Strike;
+        bool Link = false;
         int Line = 0; // counted from the block's first line
         int Run = 0;  // counted from the block's first run
     };
@@ -46,6 +51,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     // A stretch shaped on its own, its glyphs placed from the baseline at its left end.
@@ -55,6 +61,9 @@ private:
         qreal Ascent = 0;
         qreal Descent = 0;
         qreal Leading = 0;
+        // Where Qt's rich text would underline it, below the baseline, and how thick.
+        qreal UnderlineOffset = 0;
+        qreal UnderlineWidth = 1;
     };
     // Characters of one run between two places a line may end.
     struct Piece {
@@ -69,6 +78,9 @@ private:
         int Start = 0;
         int Font = 0;
         QColor Color;
+        QColor Underline;
+        QColor Strike;
+        bool Link = false;
     };
     struct Line {
         qreal Top = 0;
@@ -88,6 +100,8 @@ private:
 
     int FontOf(const PreviewRun& run);
     int ShapeOf(int font, const QString& text);
+    void DrawUnderlines(QPainter& painter, const Paragraph& paragraph, const Line& line);
+    bool OnLink(QPointF point) const;
     void Read(const PreviewParagraph& source, Paragraph& paragraph);
     void Cut(Paragraph& paragraph);
     void Layout();

@@ -308,9 +308,8 @@ void CPreviewTextBlock::DrawStrikes(QPainter& painter, const QTextDocument& docu
             if (!format.hasProperty(kStrikeOutColorProperty)) {
                 continue;
             }
-            const QFontMetricsF metrics(format.font());
-            const qreal shift = format.baselineOffset() * metrics.height() / 100;
-            const qreal thickness = std::max<qreal>(1, std::round(metrics.lineWidth()));
+            const qreal shift =
+                format.baselineOffset() * QFontMetricsF(format.font()).height() / 100;
             const int start = fragment.position() - block.position();
             const int end = start + fragment.length();
             for (int index = 0; index < layout->lineCount(); ++index) {
@@ -323,13 +322,18 @@ void CPreviewTextBlock::DrawStrikes(QPainter& painter, const QTextDocument& docu
                 const qreal baseline = layout->position().y() + line.y() + line.ascent() - shift;
                 const qreal left = layout->position().x() + line.cursorToX(from);
                 const qreal right = layout->position().x() + line.cursorToX(to);
-                const QRectF stroke(std::min(left, right),
-                                    std::round(baseline - metrics.strikeOutPos() - thickness / 2),
-                                    std::abs(right - left), thickness);
-                painter.fillRect(stroke, format.property(kStrikeOutColorProperty).value<QColor>());
+                painter.fillRect(StrikeStroke(format.font(), baseline, left, right),
+                                 format.property(kStrikeOutColorProperty).value<QColor>());
             }
         }
     }
+}
+
+QRectF CPreviewTextBlock::StrikeStroke(const QFont& font, qreal baseline, qreal left, qreal right) {
+    const QFontMetricsF metrics(font);
+    const qreal thickness = std::max<qreal>(1, std::round(metrics.lineWidth()));
+    return {std::min(left, right), std::round(baseline - metrics.strikeOutPos() - thickness / 2),
+            std::abs(right - left), thickness};
 }
 
 std::unique_ptr<QTextDocument> CPreviewTextBlock::Unstruck(const QTextDocument& document) {

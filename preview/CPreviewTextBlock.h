@@ -41,6 +41,9 @@ public:
     // own; nothing when no line has. DrawStrikes draws the lines over it.
     static std::unique_ptr<QTextDocument> Unstruck(const QTextDocument& document);
     static void DrawStrikes(QPainter& painter, const QTextDocument& document);
+    // Where a text in `font` between `left` and `right` is struck through: where the font
+    // puts its line, a pixel thick at least and on whole pixels.
+    static QRectF StrikeStroke(const QFont& font, qreal baseline, qreal left, qreal right);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

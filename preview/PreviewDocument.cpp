@@ -120,6 +120,46 @@ std::string SpanStyle(const TextStyle& style) {
     return css;
 }
 
+std::string OpeningTags(const TextStyle& style) {
+    std::string open;
+    if (style.link) {
+        open += "<a href=\"" + AttributeValue(style.href) + "\">";
+    }
+    open += "<span style=\"" + SpanStyle(style) + "\"";
+    // What Qt's parser has no property for travels in the title, which the text block
+    // turns into the format's own properties.
+    std::string extra;
+    if (!style.strike.empty()) {
+        extra += "strike:" + style.strike + ";";
+    }
+    if (style.shift != 0) {
+        extra += "shift:" + Number(style.shift) + ";";
+    }
+    if (!extra.empty()) {
+        open += " title=\"" + extra + "\"";
+    }
+    open += ">";
+    return open;
+}
+
+std::string ClosingTags(const TextStyle& style) {
+    return style.link ? "</span></a>" : "</span>";
+}
+
+TextStyle StyleOf(const PreviewRun& run) {
+    TextStyle style;
+    style.family = run.Family;
+    style.size = run.Pixels;
+    style.bold = run.Bold;
+    style.italic = run.Italic;
+    style.color = run.Color;
+    style.underline = run.Underline;
+    style.strike = run.Strike;
+    style.link = run.Link;
+    style.href = run.Href;
+    return style;
+}
+
 // Paragraphs of runs as the rich text the walk writes for the same texts; the last one left
 // open when `open`.
 std::string PlainRichText(const std::vector<PreviewParagraph>& paragraphs, bool open) {
@@ -128,14 +168,8 @@ std::string PlainRichText(const std::vector<PreviewParagraph>& paragraphs, bool 
         const PreviewParagraph& paragraph = paragraphs[index];
         html += ParagraphStart(paragraph.Align, paragraph.MarginTop);
         for (const PreviewRun& run : paragraph.Runs) {
-            TextStyle style;
-            style.family = run.Family;
-            style.size = run.Pixels;
-            style.bold = run.Bold;
-            style.italic = run.Italic;
-            style.color = run.Color;
-            html +=
-                "<span style=\"" + SpanStyle(style) + "\">" + Escaped(run.Text, "&<>") + "</span>";
+            const TextStyle style = StyleOf(run);
+            html += OpeningTags(style) + Escaped(run.Text, "&<>") + ClosingTags(style);
         }
         if (!open || index + 1 < paragraphs.size()) {
             html += "</p>";
@@ -242,7 +276,7 @@ private:
             return;
         }
         std::string open = OpeningTags(style);
-        const std::string close = style.link ? "</span></a>" : "</span>";
+        const std::string close = ClosingTags(style);
         // Texts that look the same and follow each other share one span.
         if (open == m_lastOpen && m_block.Html.size() == m_lastEnd) {
             m_block.Html.resize(m_block.Html.size() - close.size());
@@ -253,28 +287,6 @@ private:
         m_block.Html += close;
         m_lastOpen = std::move(open);
         m_lastEnd = m_block.Html.size();
-    }
-
-    static std::string OpeningTags(const TextStyle& style) {
-        std::string open;
-        if (style.link) {
-            open += "<a href=\"" + AttributeValue(style.href) + "\">";
-        }
-        open += "<span style=\"" + SpanStyle(style) + "\"";
-        // What Qt's parser has no property for travels in the title, which the text block
-        // turns into the format's own properties.
-        std::string extra;
-        if (!style.strike.empty()) {
-            extra += "strike:" + style.strike + ";";
-        }
-        if (style.shift != 0) {
-            extra += "shift:" + Number(style.shift) + ";";
-        }
-        if (!extra.empty()) {
-            open += " title=\"" + extra + "\"";
-        }
-        open += ">";
-        return open;
     }
 
     void AppendText(std::string_view utf8, const TextStyle& style) {
@@ -374,8 +386,8 @@ private:
         if (!m_plain) {
             return false;
         }
-        if (style.link || !style.underline.empty() || !style.strike.empty() || style.shift != 0 ||
-            style.glyphs != SymbolFace::None || style.glyphCodes || !DrawnAsRuns(utf8)) {
+        if (style.shift != 0 || style.glyphs != SymbolFace::None || style.glyphCodes ||
+            !DrawnAsRuns(utf8)) {
             NotPlain();
             return false;
         }
@@ -384,13 +396,13 @@ private:
         const double pixels = std::abs(style.size - std::round(style.size)) < 0.001
                                   ? std::round(style.size)
                                   : std::round(style.size * 750) / 750;
-        if (!runs.empty() && runs.back().Family == style.family && runs.back().Pixels == pixels &&
-            runs.back().Bold == style.bold && runs.back().Italic == style.italic &&
-            runs.back().Color == style.color) {
+        PreviewRun run{std::string(utf8), style.family,    pixels,       style.bold, style.italic,
+                       style.color,       style.underline, style.strike, style.link, style.href};
+        // Texts whose markup would open alike share one span, as the walk writes them.
+        if (!runs.empty() && runs.back().SameLook(run)) {
             runs.back().Text += utf8;
         } else {
-            runs.push_back(
-                {std::string(utf8), style.family, pixels, style.bold, style.italic, style.color});
+            runs.push_back(std::move(run));
         }
         return true;
     }

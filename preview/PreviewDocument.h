@@ -18,10 +18,17 @@ struct PreviewRun {
     bool Bold = false;
     bool Italic = false;
     std::string Color; // "#rrggbb" or a colour name
+    // Lines under and through the text in the colour of the element that draws them; empty
+    // for none.
+    std::string Underline{};
+    std::string Strike{};
+    bool Link = false;
+    std::string Href{}; // UTF-8; a link leads nowhere in the preview, but its markup keeps it
 
     bool SameLook(const PreviewRun& other) const {
         return Family == other.Family && Pixels == other.Pixels && Bold == other.Bold &&
-               Italic == other.Italic && Color == other.Color;
+               Italic == other.Italic && Color == other.Color && Underline == other.Underline &&
+               Strike == other.Strike && Link == other.Link && Href == other.Href;
     }
     bool operator==(const PreviewRun&) const = default;
 };
@@ -49,7 +56,7 @@ struct PreviewBlock {
     int MarginTop = 0;
     int MarginBottom = 0;
     // Rich text only: the same text as paragraphs of runs, when it holds nothing but text
-    // in faces, sizes, weights, slants and colours; empty otherwise.
+    // in faces, sizes, weights, slants, colours, lines and links; empty otherwise.
     std::vector<PreviewParagraph> Paragraphs;
 
     bool operator==(const PreviewBlock&) const = default;

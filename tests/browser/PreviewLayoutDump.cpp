@@ -176,8 +176,8 @@ void MeasureRuns(Measured& out, const CPreviewRunBlock& block, const QWidget& pa
         character["px"] = face.pixelSize();
         character["bold"] = placed.Font.weight() >= QFont::DemiBold;
         character["italic"] = placed.Font.italic();
-        character["underline"] = QJsonValue();
-        character["strike"] = QJsonValue();
+        character["underline"] = Decoration(placed.Underline.isValid(), placed.Underline);
+        character["strike"] = Decoration(placed.Strike.isValid(), placed.Strike);
         out.characters.append(character);
     }
 }

@@ -217,8 +217,8 @@ TEST(PreviewDocument, ScrollingTextIsABlockOfItsOwnInsideItsParagraph) {
     EXPECT_EQ(empty.Blocks[0], (PreviewBlock{true, "", "", MarqueeBehavior::Slide, 6, 0, 0, {}}));
 }
 
-// Text in faces, sizes, weights, slants and colours is drawn by the preview itself; anything
-// else in the block leaves all of it to the rich text engine.
+// Text in faces, sizes, weights, slants, colours, lines and links is drawn by the preview
+// itself; anything else in the block leaves all of it to the rich text engine.
 TEST(PreviewDocument, PlainTextComesAsRunsOfOneLook) {
     const auto installed = [](std::string_view face) { return face == "Mine"; };
     const PreviewDocument document = Preview(
@@ -235,9 +235,9 @@ TEST(PreviewDocument, PlainTextComesAsRunsOfOneLook) {
                                                {"\xE4\xB8\x80", "", 24, true, true, "#000000"}}},
                                              {"", 16, {{"d", "", 16, false, false, "#000000"}}}}));
 
-    for (const char* rich : {"a<BR>b", "a<Img Src=\"x.png\">", "<A Href=\"x\">a</A>", "<U>a</U>",
-                             "<S>a</S>", "<Sup>a</Sup>", "<Font Face=\"Symbol\">a</Font>",
-                             "<P Align=\"Justify\">a</P>", "a&#x5D0;", "a\x81"}) {
+    for (const char* rich :
+         {"a<BR>b", "a<Img Src=\"x.png\">", "<Sup>a</Sup>", "<Font Face=\"Symbol\">a</Font>",
+          "<P Align=\"Justify\">a</P>", "a&#x5D0;", "a\x81"}) {
         const PreviewDocument mixed = Preview(std::string("plain ") + rich, installed);
         ASSERT_EQ(mixed.Blocks.size(), 1u) << rich;
         EXPECT_TRUE(mixed.Blocks[0].Paragraphs.empty()) << rich;
@@ -245,6 +245,30 @@ TEST(PreviewDocument, PlainTextComesAsRunsOfOneLook) {
         EXPECT_TRUE(mixed.Blocks[0].Html.starts_with(
             "<p style=\"margin-top:0px;margin-bottom:0px;\">" + Span("plain ").substr(0, 50)))
             << rich;
+    }
+}
+
+// Lines and links drawn by the preview are written as the rich text the walk writes for them
+// from the start: "%" is where a left-to-right mark, which keeps the text rich, goes.
+TEST(PreviewDocument, DecoratedRunsAreTheRichTextTheWalkWrites) {
+    const auto installed = [](std::string_view) { return true; };
+    for (const std::string fragment :
+         {"<A Href=\"h&amp;\"><Font Color=\"#ff0000\">%a</Font><Font Color=\"#ff0000\">b</Font>"
+          "<Font Color=\"#0000ff\">c</Font></A>",
+          "<U><Font Color=\"Red\">%a</Font> b</U>",
+          "<S><U>%x</U></S><B><A Href=\"y\">z</A></B><Strike>w</Strike>"}) {
+        std::string plain = fragment;
+        plain.erase(plain.find('%'), 1);
+        std::string marked = fragment;
+        marked.replace(marked.find('%'), 1, "&#x200E;");
+        const PreviewDocument drawn = Preview(plain, installed);
+        const PreviewDocument rich = Preview(marked, installed);
+        ASSERT_EQ(drawn.Blocks.size(), 1u) << fragment;
+        ASSERT_EQ(rich.Blocks.size(), 1u) << fragment;
+        EXPECT_FALSE(drawn.Blocks[0].Paragraphs.empty()) << fragment;
+        std::string html = rich.Blocks[0].Html;
+        html.erase(html.find("&#8206;"), 7);
+        EXPECT_EQ(RichTextOf(drawn.Blocks[0]), html) << fragment;
     }
 }
 

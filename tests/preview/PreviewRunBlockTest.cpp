@@ -94,6 +94,13 @@ TEST(PreviewRunBlock, SetsEveryCharacterWhereQtsRichTextWould) {
               "<B><I>both</I></B>"),
         "Pneumonoultramicroscopicsilicovolcanoconiosis-and-more words",
         "  a  \n  b\t c  <Center>centred</Center>  end ",
+        "<A Href=\"http://example.com/\">" +
+            Gradation(Mixed(40) + " the quick brown fox jumps over the lazy dog") + "</A>",
+        "<U>plain <Font Color=\"Red\">red words</Font> and more</U> after",
+        "<S><U><Font Color=\"Red\">struck</Font></U></S> text",
+        "<A Href=\"a\"><B>bold link</B> <I>italic link jumps</I></A> <I><A Href=\"b\">gjpq</A></I>",
+        "<P Align=\"Right\"><Strike>struck right</Strike> <S>more <Font "
+        "Color=\"Blue\">blue</Font></S></P>",
     };
     QWidget owner;
     for (const int width : {640, 150, 61}) {
