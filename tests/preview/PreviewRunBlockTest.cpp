@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextLayout>
@@ -158,6 +159,31 @@ TEST(PreviewRunBlock, CollapsesOnlyAsciiWhiteSpaceAndReadsAsItsText) {
     ASSERT_NE(accessible, nullptr);
     EXPECT_EQ(accessible->role(), QAccessible::StaticText);
     EXPECT_EQ(accessible->text(QAccessible::Name), shown);
+}
+
+// A link shows the pointing hand a rich text block shows over it, and its lines are measured.
+TEST(PreviewRunBlock, PointsAtLinksAndTellsTheirLines) {
+    QWidget owner;
+    CPreviewWindow preview(&owner);
+    preview.resize(400, 200);
+    preview.show();
+    preview.SetFragment("<A Href=\"x\">link</A> <S>plain</S>");
+    auto* block = qobject_cast<CPreviewRunBlock*>(preview.Blocks().value(0));
+    ASSERT_NE(block, nullptr);
+    const std::vector<CPreviewRunBlock::PlacedCharacter> placed = block->Characters();
+    ASSERT_EQ(placed.size(), 10u);
+    EXPECT_EQ(placed[0].Underline, QColor(0x00, 0x00, 0xee));
+    EXPECT_FALSE(placed[0].Strike.isValid());
+    EXPECT_FALSE(placed[5].Underline.isValid());
+    EXPECT_EQ(placed[5].Strike, QColor(Qt::black));
+    for (const auto& [x, pointing] :
+         {std::pair{placed[1].Left + 1, true}, std::pair{placed[6].Left + 1, false}}) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, placed[1].Baseline - 2),
+                         block->mapToGlobal(QPointF(x, placed[1].Baseline - 2)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(block, &move);
+        EXPECT_EQ(block->cursor().shape() == Qt::PointingHandCursor, pointing) << x;
+    }
 }
 
 } // namespace
