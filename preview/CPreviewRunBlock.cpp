@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -42,18 +43,91 @@ Qt::Alignment AlignmentNamed(const std::string& align) {
     return align == "center" ? Qt::AlignHCenter : align == "right" ? Qt::AlignRight : Qt::AlignLeft;
 }
 
-// Read by assistive technology as the static text it shows, as a rich text block is.
-class RunBlockAccessible : public QAccessibleWidget {
+// What assistive technology reads of a character's look, in the words it reads a rich text
+// block's in.
+QString LookOf(const CPreviewRunBlock::PlacedCharacter& placed) {
+    QString look = QStringLiteral("font-family:\"%1\";font-size:%2pt;color:rgb(%3,%4,%5);")
+                       .arg(placed.Font.family())
+                       .arg(QFontInfo(placed.Font).pointSizeF())
+                       .arg(placed.Color.red())
+                       .arg(placed.Color.green())
+                       .arg(placed.Color.blue());
+    if (placed.Font.weight() >= QFont::DemiBold) {
+        look += u"font-weight:bold;";
+    }
+    if (placed.Font.italic()) {
+        look += u"font-style:italic;";
+    }
+    if (placed.Underline.isValid()) {
+        look += QStringLiteral(
+                    "text-underline-style:solid;text-underline-type:single;text-underline-color:") +
+                placed.Underline.name() + u';';
+    }
+    if (placed.Strike.isValid()) {
+        look += QStringLiteral("text-line-through-type:single;text-line-through-color:") +
+                placed.Strike.name() + u';';
+    }
+    return look;
+}
+
+// Read by assistive technology as the static text it shows, as a rich text block is, with
+// each character's look.
+class RunBlockAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit RunBlockAccessible(CPreviewRunBlock* block)
         : QAccessibleWidget(block, QAccessible::StaticText) {}
 
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface*>(this)
+                                                  : QAccessibleWidget::interface_cast(type);
+    }
+
     QString text(QAccessible::Text kind) const override {
         QString value = QAccessibleWidget::text(kind);
         if (kind == QAccessible::Name && value.isEmpty()) {
-            value = static_cast<const CPreviewRunBlock*>(widget())->Text();
+            value = Block().Text();
         }
         return value;
+    }
+
+    QString text(int startOffset, int endOffset) const override {
+        return Block().Text().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(Block().Text().size()); }
+    QString attributes(int offset, int* startOffset, int* endOffset) const override {
+        int at = 0;
+        int paragraph = 0;
+        for (const CPreviewRunBlock::PlacedCharacter& placed : Block().Characters()) {
+            at += placed.Paragraph - paragraph; // the line between paragraphs
+            paragraph = placed.Paragraph;
+            const auto length = static_cast<int>(placed.Text.size());
+            if (offset >= at && offset < at + length) {
+                *startOffset = at;
+                *endOffset = at + length;
+                return LookOf(placed);
+            }
+            at += length;
+        }
+        *startOffset = *endOffset = offset;
+        return {};
+    }
+    // Nothing is selected in the preview, and it has no caret.
+    void selection(int, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+
+private:
+    const CPreviewRunBlock& Block() const {
+        return *static_cast<const CPreviewRunBlock*>(widget());
     }
 };
 
@@ -459,6 +533,7 @@ void CPreviewRunBlock::mouseMoveEvent(QMouseEvent* event) {
 std::vector<CPreviewRunBlock::PlacedCharacter> CPreviewRunBlock::Characters() const {
     std::vector<PlacedCharacter> placed;
     int runs = 0;
+    int index = 0;
     for (const Paragraph& paragraph : m_paragraphs) {
         for (const Piece& piece : paragraph.Pieces) {
             const Shape& shape = m_shapes[static_cast<std::size_t>(piece.ShapeIndex)];
@@ -472,11 +547,12 @@ std::vector<CPreviewRunBlock::PlacedCharacter> CPreviewRunBlock::Characters() co
                                   piece.X + shape.Stops[offset + static_cast<std::size_t>(length)],
                                   line.Baseline, m_fonts[static_cast<std::size_t>(run.Font)],
                                   run.Color, run.Underline, run.Strike, run.Link, piece.Line,
-                                  runs + piece.Run});
+                                  runs + piece.Run, index});
                 at += length;
             }
         }
         runs += static_cast<int>(paragraph.Runs.size());
+        ++index;
     }
     return placed;
 }

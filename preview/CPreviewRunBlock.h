@@ -43,6 +43,7 @@ public:
         bool Link = false;
         int Line = 0; // counted from the block's first line
         int Run = 0;  // counted from the block's first run
+        int Paragraph = 0;
     };
     std::vector<PlacedCharacter> Characters() const;
     // The characters drawn, a line for each paragraph.

@@ -176,6 +176,13 @@ TEST(PreviewRunBlock, PointsAtLinksAndTellsTheirLines) {
     EXPECT_FALSE(placed[0].Strike.isValid());
     EXPECT_FALSE(placed[5].Underline.isValid());
     EXPECT_EQ(placed[5].Strike, QColor(Qt::black));
+    QAccessibleTextInterface* read = QAccessible::queryAccessibleInterface(block)->textInterface();
+    ASSERT_NE(read, nullptr);
+    int start = 0;
+    int end = 0;
+    EXPECT_TRUE(read->attributes(1, &start, &end).contains(u"text-underline-color:#0000ee;"));
+    EXPECT_TRUE(read->attributes(6, &start, &end).contains(u"text-line-through-color:#000000;"));
+    EXPECT_EQ(start, 6);
     for (const auto& [x, pointing] :
          {std::pair{placed[1].Left + 1, true}, std::pair{placed[6].Left + 1, false}}) {
         QMouseEvent move(QEvent::MouseMove, QPointF(x, placed[1].Baseline - 2),
