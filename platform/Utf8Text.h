@@ -14,6 +14,26 @@ std::string Utf8WithCharacters(std::string_view cp932);
 
 // Appends one character, encoded in UTF-8.
 void AppendUtf8(std::string& out, char32_t c);
+// Writes one character's UTF-8 bytes (up to four) at `at`; returns where they end. Inline:
+// the preview converts a whole fragment with it on every keystroke.
+inline char* WriteUtf8(char* at, char32_t c) {
+    if (c < 0x80) {
+        *at++ = static_cast<char>(c);
+    } else if (c < 0x800) {
+        *at++ = static_cast<char>(0xC0 | (c >> 6));
+        *at++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        *at++ = static_cast<char>(0xE0 | (c >> 12));
+        *at++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *at++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        *at++ = static_cast<char>(0xF0 | (c >> 18));
+        *at++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        *at++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *at++ = static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return at;
+}
 
 // Whether `utf8` is well-formed UTF-8.
 bool IsValidUtf8(std::string_view utf8);

@@ -95,18 +95,11 @@ public:
     }
     int characterCount() const override { return static_cast<int>(Block().Text().size()); }
     QString attributes(int offset, int* startOffset, int* endOffset) const override {
-        int at = 0;
-        int paragraph = 0;
-        for (const CPreviewRunBlock::PlacedCharacter& placed : Block().Characters()) {
-            at += placed.Paragraph - paragraph; // the line between paragraphs
-            paragraph = placed.Paragraph;
-            const auto length = static_cast<int>(placed.Text.size());
-            if (offset >= at && offset < at + length) {
-                *startOffset = at;
-                *endOffset = at + length;
-                return LookOf(placed);
-            }
-            at += length;
+        int start = 0;
+        if (const auto placed = Block().CharacterAt(offset, &start)) {
+            *startOffset = start;
+            *endOffset = start + static_cast<int>(placed->Text.size());
+            return LookOf(*placed);
         }
         *startOffset = *endOffset = offset;
         return {};
@@ -193,10 +186,11 @@ int CPreviewRunBlock::FontOf(const PreviewRun& run) {
     if (!run.Family.empty()) {
         font.setFamilies({FromCp932(run.Family)});
     }
-    if (std::abs(run.Pixels - std::round(run.Pixels)) < 0.001) {
-        font.setPixelSize(static_cast<int>(std::round(run.Pixels)));
+    // A run's size is whole pixels, or points to a thousandth as Qt's parser reads them.
+    if (run.Pixels == std::round(run.Pixels)) {
+        font.setPixelSize(static_cast<int>(run.Pixels));
     } else {
-        font.setPointSizeF(std::round(run.Pixels * 750) / 1000);
+        font.setPointSizeF(run.Pixels * 0.75);
     }
     if (run.Bold) {
         font.setWeight(QFont::Bold);
@@ -530,31 +524,69 @@ void CPreviewRunBlock::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
 }
 
+// The character starting at `at` of the piece, `runs` being the runs of the paragraphs
+// before.
+CPreviewRunBlock::PlacedCharacter
+CPreviewRunBlock::Place(std::size_t paragraphIndex, const Piece& piece, int at, int runs) const {
+    const Paragraph& paragraph = m_paragraphs[paragraphIndex];
+    const Shape& shape = m_shapes[static_cast<std::size_t>(piece.ShapeIndex)];
+    const Run& run = paragraph.Runs[static_cast<std::size_t>(piece.Run)];
+    const int length = paragraph.Text[at].isHighSurrogate() && at + 1 < piece.End ? 2 : 1;
+    const auto offset = static_cast<std::size_t>(at - piece.Start);
+    return {paragraph.Text.mid(at, length),
+            piece.X + shape.Stops[offset],
+            piece.X + shape.Stops[offset + static_cast<std::size_t>(length)],
+            m_lines[static_cast<std::size_t>(piece.Line)].Baseline,
+            m_fonts[static_cast<std::size_t>(run.Font)],
+            run.Color,
+            run.Underline,
+            run.Strike,
+            run.Link,
+            piece.Line,
+            runs + piece.Run,
+            static_cast<int>(paragraphIndex)};
+}
+
 std::vector<CPreviewRunBlock::PlacedCharacter> CPreviewRunBlock::Characters() const {
     std::vector<PlacedCharacter> placed;
     int runs = 0;
-    int index = 0;
-    for (const Paragraph& paragraph : m_paragraphs) {
-        for (const Piece& piece : paragraph.Pieces) {
-            const Shape& shape = m_shapes[static_cast<std::size_t>(piece.ShapeIndex)];
-            const Run& run = paragraph.Runs[static_cast<std::size_t>(piece.Run)];
-            const Line& line = m_lines[static_cast<std::size_t>(piece.Line)];
-            for (int at = piece.Start; at < piece.End;) {
-                const int length =
-                    paragraph.Text[at].isHighSurrogate() && at + 1 < piece.End ? 2 : 1;
-                const auto offset = static_cast<std::size_t>(at - piece.Start);
-                placed.push_back({paragraph.Text.mid(at, length), piece.X + shape.Stops[offset],
-                                  piece.X + shape.Stops[offset + static_cast<std::size_t>(length)],
-                                  line.Baseline, m_fonts[static_cast<std::size_t>(run.Font)],
-                                  run.Color, run.Underline, run.Strike, run.Link, piece.Line,
-                                  runs + piece.Run, index});
-                at += length;
+    for (std::size_t index = 0; index < m_paragraphs.size(); ++index) {
+        for (const Piece& piece : m_paragraphs[index].Pieces) {
+            for (int at = piece.Start; at < piece.End;
+                 at += static_cast<int>(placed.back().Text.size())) {
+                placed.push_back(Place(index, piece, at, runs));
             }
         }
-        runs += static_cast<int>(paragraph.Runs.size());
-        ++index;
+        runs += static_cast<int>(m_paragraphs[index].Runs.size());
     }
     return placed;
+}
+
+std::optional<CPreviewRunBlock::PlacedCharacter> CPreviewRunBlock::CharacterAt(int offset,
+                                                                               int* start) const {
+    int runs = 0;
+    for (std::size_t index = 0; index < m_paragraphs.size(); ++index) {
+        const Paragraph& paragraph = m_paragraphs[index];
+        if (offset >= 0 && offset < paragraph.Text.size()) {
+            // The character a low surrogate belongs to starts before it.
+            const int at = offset > 0 && paragraph.Text[offset].isLowSurrogate() &&
+                                   paragraph.Text[offset - 1].isHighSurrogate()
+                               ? offset - 1
+                               : offset;
+            const auto piece = std::ranges::find_if(
+                paragraph.Pieces, [at](const Piece& candidate) { return at < candidate.End; });
+            if (piece == paragraph.Pieces.end()) {
+                return std::nullopt;
+            }
+            *start += at;
+            return Place(index, *piece, at, runs);
+        }
+        // Past this paragraph and the line break after it.
+        offset -= static_cast<int>(paragraph.Text.size()) + 1;
+        *start += static_cast<int>(paragraph.Text.size()) + 1;
+        runs += static_cast<int>(paragraph.Runs.size());
+    }
+    return std::nullopt;
 }
 
 QString CPreviewRunBlock::Text() const {

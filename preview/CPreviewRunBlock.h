@@ -9,6 +9,7 @@
 #include <QList>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -46,6 +47,9 @@ public:
         int Paragraph = 0;
     };
     std::vector<PlacedCharacter> Characters() const;
+    // The character at `offset` of Text(); `start` is moved to where it starts there. Nothing
+    // on a line break between paragraphs or past the end.
+    std::optional<PlacedCharacter> CharacterAt(int offset, int* start) const;
     // The characters drawn, a line for each paragraph.
     QString Text() const;
 
@@ -100,6 +104,7 @@ private:
     };
 
     int FontOf(const PreviewRun& run);
+    PlacedCharacter Place(std::size_t paragraphIndex, const Piece& piece, int at, int runs) const;
     int ShapeOf(int font, const QString& text);
     void DrawUnderlines(QPainter& painter, const Paragraph& paragraph, const Line& line);
     bool OnLink(QPointF point) const;

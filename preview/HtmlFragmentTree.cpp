@@ -1,6 +1,7 @@
 #include "preview/HtmlFragmentTree.h"
 
 #include "platform/CodePage932.h"
+#include "platform/Utf8Text.h"
 #include "preview/NestingLimit.h"
 
 namespace quillet {
@@ -37,23 +38,11 @@ std::string Utf8FromCp932(std::string_view text) {
     char* at = out.data();
     for (std::size_t i = 0; i < wide.size(); ++i) {
         char32_t c = wide[i];
-        if (c < 0x80) {
-            *at++ = static_cast<char>(c);
-        } else if (c < 0x800) {
-            *at++ = static_cast<char>(0xC0 | (c >> 6));
-            *at++ = static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            if (c >= 0xD800 && c <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
-                wide[i + 1] <= 0xDFFF) {
-                c = 0x10000 + ((c - 0xD800) << 10) + (wide[++i] - 0xDC00);
-                *at++ = static_cast<char>(0xF0 | (c >> 18));
-                *at++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            } else {
-                *at++ = static_cast<char>(0xE0 | (c >> 12));
-            }
-            *at++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            *at++ = static_cast<char>(0x80 | (c & 0x3F));
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
+            wide[i + 1] <= 0xDFFF) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (wide[++i] - 0xDC00);
         }
+        at = WriteUtf8(at, c);
     }
     out.resize(static_cast<std::size_t>(at - out.data()));
     return out;

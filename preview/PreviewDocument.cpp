@@ -22,10 +22,15 @@ bool IsAlnum(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
 }
 
-// Pixels as Qt's parser takes them: whole pixels, or points for a fraction of one.
+// Sizes as Qt's parser takes them: whole pixels, or points to a thousandth for a fraction
+// of one.
+bool IsWholePixels(double pixels) {
+    return std::abs(pixels - std::round(pixels)) < 0.001;
+}
+
 std::string CssLength(double pixels) {
     char text[32];
-    if (std::abs(pixels - std::round(pixels)) < 0.001) {
+    if (IsWholePixels(pixels)) {
         std::snprintf(text, sizeof text, "%dpx", static_cast<int>(std::round(pixels)));
     } else {
         std::snprintf(text, sizeof text, "%.3fpt", pixels * 0.75);
@@ -393,9 +398,8 @@ private:
         }
         std::vector<PreviewRun>& runs = m_block.Paragraphs.back().Runs;
         // Sizes that Qt's parser reads alike are one size.
-        const double pixels = std::abs(style.size - std::round(style.size)) < 0.001
-                                  ? std::round(style.size)
-                                  : std::round(style.size * 750) / 750;
+        const double pixels =
+            IsWholePixels(style.size) ? std::round(style.size) : std::round(style.size * 750) / 750;
         PreviewRun run{std::string(utf8), style.family,    pixels,       style.bold, style.italic,
                        style.color,       style.underline, style.strike, style.link, style.href};
         // Texts whose markup would open alike share one span, as the walk writes them.
@@ -410,21 +414,14 @@ private:
     // A byte that is no character shows as Qt's reading of the code page shows it; text
     // written right to left needs Qt's bidirectional layout.
     static bool DrawnAsRuns(std::string_view utf8) {
-        for (std::size_t i = 0; i < utf8.size(); ++i) {
-            const auto lead = static_cast<unsigned char>(utf8[i]);
-            if (lead < 0x80) {
-                continue;
-            }
-            const std::size_t length = lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-            const std::u32string c = Utf32FromUtf8(utf8.substr(i, length));
-            if (!c.empty() &&
-                ((c[0] >= cp932::kRawByteBase && c[0] < cp932::kRawByteBase + 0x100) ||
-                 IsRightToLeftOrControl(c[0]))) {
-                return false;
-            }
-            i += length - 1;
+        if (std::ranges::all_of(utf8,
+                                [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+            return true;
         }
-        return true;
+        return std::ranges::none_of(Utf32FromUtf8(utf8), [](char32_t c) {
+            return (c >= cp932::kRawByteBase && c < cp932::kRawByteBase + 0x100) ||
+                   IsRightToLeftOrControl(c);
+        });
     }
 
     // From here on the block is rich text: what it held so far is written out as such.

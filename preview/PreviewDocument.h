@@ -14,7 +14,7 @@ namespace quillet {
 struct PreviewRun {
     std::string Text;   // UTF-8, white space as written
     std::string Family; // an installed face; empty for the page's
-    double Pixels = 16;
+    double Pixels = 16; // whole, or a fraction Qt reads as points to a thousandth
     bool Bold = false;
     bool Italic = false;
     std::string Color; // "#rrggbb" or a colour name
