@@ -543,8 +543,7 @@ CPreviewRunBlock::Place(std::size_t paragraphIndex, const Piece& piece, int at, 
             run.Strike,
             run.Link,
             piece.Line,
-            runs + piece.Run,
-            static_cast<int>(paragraphIndex)};
+            runs + piece.Run};
 }
 
 std::vector<CPreviewRunBlock::PlacedCharacter> CPreviewRunBlock::Characters() const {

@@ -44,7 +44,6 @@ public:
         bool Link = false;
         int Line = 0; // counted from the block's first line
         int Run = 0;  // counted from the block's first run
-        int Paragraph = 0;
     };
     std::vector<PlacedCharacter> Characters() const;
     // The character at `offset` of Text(); `start` is moved to where it starts there. Nothing
